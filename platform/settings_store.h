@@ -1,0 +1,23 @@
+// Seam: the persistent store behind the settings key. On Windows it is the program's
+// registry key; on Linux a small file; in tests an in-memory store that can fail on demand.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+enum class StoredType { Dword, String, Other };
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual bool setDword(const char* name, uint32_t value) = 0;
+    // Stores the text with its terminating zero, as the registry's REG_SZ does.
+    virtual bool setString(const char* name, const char* text) = 0;
+    // The raw bytes and type of a value; false when it does not exist or cannot be read.
+    virtual bool readValue(const char* name, StoredType& type, std::string& bytes) = 0;
+    virtual bool deleteValue(const char* name) = 0;
+};
+
+// Creates or opens the program's own store. Null when it cannot be opened; callers treat
+// that like a store in which every read fails.
+SettingsStore* openPlatformSettingsStore();

@@ -1,0 +1,14 @@
+/* Resource ids shared by the resource script and the code. Plain macros: windres reads
+   this file through the C preprocessor. */
+#ifndef GLIMMERJAR_RESOURCE_IDS_H
+#define GLIMMERJAR_RESOURCE_IDS_H
+
+#define RES_ICON_PROGRAM 7002
+
+#define RES_CURSOR_BLANK 107
+#define RES_CURSOR_ROTATE 137
+#define RES_CURSOR_MOVE 138
+#define RES_CURSOR_ORBIT 139
+#define RES_CURSOR_HAND 155
+
+#endif

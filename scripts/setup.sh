@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs every Debian package Glimmerjar builds, tests and runs with. Idempotent: when
+# everything is present it only checks, and it runs apt-get update only when something is
+# missing. Nothing comes from anywhere but Debian's archive.
+set -euo pipefail
+
+packages=(
+    # native build, unit and GL tests, benchmarks
+    cmake ninja-build g++ make pkg-config
+    googletest libgtest-dev libbenchmark-dev
+    libgl1-mesa-dev libglu1-mesa-dev libosmesa6-dev libgl1-mesa-dri
+    # the Windows program: mingw-w64 cross compilers (POSIX threads), headers, windres
+    mingw-w64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    # running and testing it: Wine on a private X display with GLX, input and screenshots
+    wine wine64 xvfb xauth x11-utils xdotool imagemagick procps
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing+=("$package")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    echo "setup: all ${#packages[@]} packages present"
+    exit 0
+fi
+
+echo "setup: installing ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+    echo "setup: run as root to install packages" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,31 @@
+// Switching between a window and full screen by starting the program file again. The new
+// process is started from an exit handler, after this one has destroyed its window and
+// saved its settings (which record the mode the user is going to).
+#include <cstdlib>
+
+#include "shell/main_window.h"
+#include "shell/run_mode.h"
+#include "shell/shell_win32.h"
+
+namespace {
+
+// Set once by toggleFullScreen; read by the exit handler.
+const char* relaunchParameters = nullptr;
+
+void relaunchAtExit() {
+    // The program's own file, wherever it lives and whatever it is called: a bare
+    // "Glimmerjar.exe" would not be found when started from another folder or name.
+    char path[MAX_PATH * 4];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    if (length == 0 || length >= sizeof path) return;
+    ShellExecuteA(nullptr, "open", path, relaunchParameters, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace
+
+void toggleFullScreen() {
+    if (runMode != FullScreen && runMode != Windowed) return;
+    if (!relaunchParameters) std::atexit(relaunchAtExit);
+    relaunchParameters = runMode == FullScreen ? "/w" : "/f";
+    requestClose();
+}

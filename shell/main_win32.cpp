@@ -1,0 +1,74 @@
+// The program's entry point: reads the command line, fixes the run mode and hands over to
+// the main window. Optionally opens a console for the diagnostic lines.
+#include <cstdio>
+#include <cstdint>
+#include <iostream>
+
+#include "platform/diagnostics.h"
+#include "settings/registry_values.h"
+#include "shell/command_line.h"
+#include "shell/shell_win32.h"
+
+#ifndef GLIMMERJAR_DEBUG_CONSOLE
+#define GLIMMERJAR_DEBUG_CONSOLE 0
+#endif
+
+// Build switch (CMake option GLIMMERJAR_DEBUG_CONSOLE): give the program a console window
+// that shows every diagnostic line.
+constexpr bool debugConsole = GLIMMERJAR_DEBUG_CONSOLE != 0;
+
+namespace {
+
+bool attachDebugConsole() {
+    if (!AllocConsole()) {
+        MessageBoxA(nullptr, "Can't allocate console!\n", "** PROGRAM NAME ***",
+                    MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    if (!std::freopen("CON", "w", stdout) || !std::freopen("CON", "w", stderr)) return true;
+    std::ios::sync_with_stdio(true);
+    std::cout.clear();
+    std::cerr.clear();
+    return true;
+}
+
+HWND windowFromHandle(int64_t handle) {
+    HWND window = reinterpret_cast<HWND>(static_cast<intptr_t>(handle));
+    return handle != 0 && IsWindow(window) ? window : nullptr;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
+    if (debugConsole && !attachDebugConsole()) return 0;
+    appInstance = instance;
+
+    const StartRequest request = parseCommandLine(GetCommandLineA(), arguments ? arguments : "");
+    diag("Command Line:%s\n", request.argumentText.c_str());
+
+    switch (request.action) {
+        case StartAction::ChangePassword:
+            changeScreenSaverPassword(nullptr);
+            return -1;
+        case StartAction::Reject:
+            return -1;
+        case StartAction::RunWindow:
+            break;
+    }
+
+    runMode = request.mode;
+    if (request.modeFromStartFullScreen) {
+        openSettingsKey();
+        runMode = readBoolValue("startFullScreen", false) ? FullScreen : Windowed;
+    }
+
+    HWND parent = nullptr;
+    if (runMode == Preview) {
+        parent = windowFromHandle(request.handle);
+        if (!parent) return -1;
+    } else if (request.ownerFromHandle) {
+        parent = windowFromHandle(request.handle);
+        if (!parent) parent = GetForegroundWindow();
+    }
+    return runMainWindow(parent, request.width, request.height);
+}

@@ -1,0 +1,157 @@
+// The main window: its class, its form per run mode, the message loop, and the creation
+// and destruction sequences that build and save the program's long-lived objects.
+#include "shell/shell_win32.h"
+
+#include "platform/clock.h"
+#include "platform/diagnostics.h"
+#include "resources/resource_ids.h"
+#include "settings/registry_values.h"
+#include "shell/close_policy.h"
+#include "shell/frame_timer.h"
+#include "shell/main_window.h"
+#include "shell/run_mode.h"
+#include "shell/shell_state.h"
+#include "shell/tick_reporter.h"
+#include "shell/window_geometry.h"
+
+HINSTANCE appInstance = nullptr;
+HWND mainWindow = nullptr;
+
+HCURSOR blankCursor = nullptr;
+HCURSOR arrowCursor = nullptr;
+HCURSOR moveCursor = nullptr;
+HCURSOR rotateCursor = nullptr;
+HCURSOR orbitCursor = nullptr;
+HCURSOR handCursor = nullptr;
+
+namespace {
+
+const char* const windowClassName = "WindowsScreenSaverClass";
+constexpr UINT frameTimerStartMs = 35;
+// Ticks between two lines of the frame timer's rate diagnostic.
+constexpr int tickReportPeriod = 25;
+
+HICON programIcon() { return LoadIconA(appInstance, MAKEINTRESOURCEA(RES_ICON_PROGRAM)); }
+
+// Dialogs of this program (configuration, help, message boxes' owners) show the program
+// icon: the system dialog class is registered again, locally, with that icon.
+void giveDialogsTheProgramIcon() {
+    WNDCLASSEXA dialogClass{};
+    dialogClass.cbSize = sizeof dialogClass;
+    if (!GetClassInfoExA(nullptr, "#32770", &dialogClass)) return;
+    dialogClass.hIcon = programIcon();
+    dialogClass.hIconSm = nullptr;
+    dialogClass.hInstance = appInstance;
+    if (!RegisterClassExA(&dialogClass)) diag("Error changing default dialog icon\n");
+}
+
+DWORD styleFor(WindowFrame frame) {
+    switch (frame) {
+        case WindowFrame::Child:
+            return WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+        case WindowFrame::Popup:
+            return WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+        case WindowFrame::Overlapped:
+            break;
+    }
+    return WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+}
+
+HCURSOR programCursor(int id) { return LoadCursorA(appInstance, MAKEINTRESOURCEA(id)); }
+
+void onFrameTimer(FrameTimer&) {
+    // A preview whose box went away without telling us (its process was killed) ends too:
+    // no preview is ever left running.
+    if (runMode == Preview && !IsWindow(GetParent(mainWindow))) {
+        DestroyWindow(mainWindow);
+        return;
+    }
+    if (runMode == Configure && !configShownOnce) configShownOnce = true;
+}
+
+}  // namespace
+
+int runMainWindow(HWND parent, int width, int height) {
+    giveDialogsTheProgramIcon();
+
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC;
+    windowClass.lpfnWndProc = mainWindowProc;
+    windowClass.hInstance = appInstance;
+    windowClass.hIcon = programIcon();
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = windowClassName;
+
+    RECT parentClient{};
+    if (runMode == Preview && parent) GetClientRect(parent, &parentClient);
+    const WindowPlacement placement = windowPlacementFor(
+        runMode, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), width, height,
+        parentClient.right - parentClient.left, parentClient.bottom - parentClient.top);
+
+    if (runMode == ScreenSaver) {
+        if (HWND running = FindWindowA(windowClassName, "Glimmerjar")) {
+            SetForegroundWindow(running);
+            return 0;
+        }
+    }
+
+    if (!RegisterClassA(&windowClass)) return -1;
+
+    HWND window = CreateWindowExA(placement.topmost ? WS_EX_TOPMOST : 0, windowClassName,
+                                  placement.title, styleFor(placement.frame), placement.x,
+                                  placement.y, placement.width, placement.height, parent,
+                                  nullptr, appInstance, nullptr);
+    if (!window) return -1;
+    SetForegroundWindow(window);
+
+    BOOL previous = FALSE;
+    if (runMode == ScreenSaver) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, TRUE, &previous, 0);
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+
+    if (runMode == ScreenSaver) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, FALSE, &previous, 0);
+    return static_cast<int>(message.wParam);
+}
+
+void runCreationSequence(HWND window) {
+    mainWindow = window;
+    openSettingsKey();
+    frameTimer = new FrameTimer(frameTimerStartMs);
+
+    blankCursor = programCursor(RES_CURSOR_BLANK);
+    arrowCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    moveCursor = programCursor(RES_CURSOR_MOVE);
+    rotateCursor = programCursor(RES_CURSOR_ROTATE);
+    orbitCursor = programCursor(RES_CURSOR_ORBIT);
+    handCursor = programCursor(RES_CURSOR_HAND);
+
+    glReady = true;
+
+    frameTimer->addFunction(onFrameTimer);
+    // Lives as long as the timer; reached only through its listener list.
+    frameTimer->addListener(new TickReporter(tickReportPeriod, clockMs));
+    frameTimer->start();
+}
+
+void runDestructionSequence() {
+    // The next start without arguments comes back in the mode the user left.
+    if (runMode == Windowed) writeBoolValue("startFullScreen", false);
+    if (runMode == FullScreen) writeBoolValue("startFullScreen", true);
+    glReady = false;
+    PostQuitMessage(0);
+}
+
+bool shouldBlockClose(HWND window) {
+    return shouldBlockClose(runMode, closeRequested,
+                            [window] { return verifyScreenSaverPassword(window); });
+}
+
+void requestClose() {
+    closeRequested = true;
+    PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+}

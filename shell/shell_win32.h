@@ -1,0 +1,28 @@
+// The Win32 shell's globals and entry points: main window, window procedure, the creation
+// and destruction sequences, and the screen-saver password hooks.
+#pragma once
+
+#include <windows.h>
+
+extern HINSTANCE appInstance;
+extern HWND mainWindow;
+
+extern HCURSOR blankCursor;
+extern HCURSOR arrowCursor;
+extern HCURSOR moveCursor;
+extern HCURSOR rotateCursor;
+extern HCURSOR orbitCursor;
+extern HCURSOR handCursor;
+
+// Creates the main window for runMode and runs the message loop; returns the exit code.
+// width and height of -1 ask for the mode's default size.
+int runMainWindow(HWND parent, int width, int height);
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void runCreationSequence(HWND window);
+void runDestructionSequence();
+bool shouldBlockClose(HWND window);
+
+// Windows 9x only; on the NT family the system asks for the password itself.
+int verifyScreenSaverPassword(HWND window);
+void changeScreenSaverPassword(HWND parent);

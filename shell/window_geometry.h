@@ -1,0 +1,24 @@
+// Where the main window goes and what it looks like in each run mode. The Win32 shell
+// turns `WindowFrame` into window styles; everything numeric is decided here.
+#pragma once
+
+#include "shell/run_mode.h"
+
+enum class WindowFrame {
+    Child,       // child of the preview box, clip children
+    Popup,       // borderless pop-up covering the screen, clip siblings and children
+    Overlapped,  // caption, system menu, sizing frame, minimise and maximise boxes
+};
+
+struct WindowPlacement {
+    const char* title;
+    WindowFrame frame;
+    bool topmost;
+    int x, y, width, height;
+};
+
+// requestedWidth/Height come from the 'w' switch (-1 when none); the parent client size
+// matters only for Preview. Divisions truncate toward zero, as in the rest of the shell.
+WindowPlacement windowPlacementFor(RunMode mode, int screenWidth, int screenHeight,
+                                   int requestedWidth, int requestedHeight,
+                                   int parentClientWidth, int parentClientHeight);

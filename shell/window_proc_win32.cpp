@@ -1,0 +1,59 @@
+// The main window's procedure: life-cycle messages in every mode, keys and characters in
+// the modes where the user may play with the lamp.
+#include "shell/main_window.h"
+#include "shell/run_mode.h"
+#include "shell/shell_win32.h"
+
+#include "platform/diagnostics.h"
+
+namespace {
+
+void handleKeyDown(WPARAM key) {
+    diag("Got a keydown\n");
+    if (key == VK_ESCAPE || key == VK_SPACE) requestClose();
+}
+
+void handleCharacter(WPARAM character) {
+    if (character == 'f' || character == 'F') toggleFullScreen();
+}
+
+}  // namespace
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            runCreationSequence(window);
+            break;
+        case WM_DESTROY:
+            runDestructionSequence();
+            break;
+        case WM_CLOSE:
+            if (shouldBlockClose(window)) return 0;
+            break;
+        default:
+            break;
+    }
+
+    if (!isInteractiveMode(runMode)) return DefWindowProcA(window, message, wParam, lParam);
+
+    switch (message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            handleKeyDown(wParam);
+            break;
+        case WM_CHAR:
+            handleCharacter(wParam);
+            break;
+        case WM_SYSCOMMAND: {
+            diag("Got a syscommand\n");
+            const WPARAM command = wParam & 0xFFF0;
+            if (runMode == ScreenSaver &&
+                (command == SC_SCREENSAVE || command == SC_NEXTWINDOW || command == SC_PREVWINDOW))
+                return 0;
+            break;
+        }
+        default:
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

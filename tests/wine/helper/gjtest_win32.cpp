@@ -1,0 +1,193 @@
+// gjtest.exe: a small console program the Wine tests run beside Glimmerjar to see and poke
+// what X cannot: window rectangles, styles and owners, posted messages, and a parent
+// window for preview mode. Used only by tests.
+//
+//   gjtest screen                       primary screen size
+//   gjtest find CLASS TITLE             top-level windows ('-' matches anything)
+//   gjtest children HWND                child windows of HWND
+//   gjtest post HWND MESSAGE [W [L]]    PostMessage (MESSAGE: a number or WM_CLOSE, WM_KEYDOWN, ...)
+//   gjtest resources FILE               the icon sizes, cursors and version of a program
+//   gjtest parent W H SECONDS           a window with a W x H client area for SECONDS,
+//                                       then destroyed; prints its handle first
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+void describe(HWND window) {
+    char className[256] = "", title[256] = "";
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, title, sizeof title);
+    RECT rect{}, client{};
+    GetWindowRect(window, &rect);
+    GetClientRect(window, &client);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    std::printf("hwnd=%llu pid=%lu x=%ld y=%ld w=%ld h=%ld cw=%ld ch=%ld style=%08lx exstyle=%08lx "
+                "visible=%d class=%s title=%s\n",
+                static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(window)), pid,
+                rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                client.right, client.bottom, static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)),
+                static_cast<unsigned long>(GetWindowLongA(window, GWL_EXSTYLE)),
+                IsWindowVisible(window) ? 1 : 0, className, title);
+}
+
+struct Filter {
+    const char* className;
+    const char* title;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collect(HWND window, LPARAM data) {
+    auto* filter = reinterpret_cast<Filter*>(data);
+    char className[256] = "", title[256] = "";
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, title, sizeof title);
+    const bool classOk = std::strcmp(filter->className, "-") == 0 ||
+                         std::strcmp(filter->className, className) == 0;
+    const bool titleOk = std::strcmp(filter->title, "-") == 0 || std::strcmp(filter->title, title) == 0;
+    if (classOk && titleOk) filter->found.push_back(window);
+    return TRUE;
+}
+
+HWND parseWindow(const char* text) {
+    return reinterpret_cast<HWND>(static_cast<uintptr_t>(std::strtoull(text, nullptr, 0)));
+}
+
+UINT parseMessage(const std::string& name) {
+    struct Known { const char* name; UINT id; };
+    static const Known known[] = {{"WM_CLOSE", WM_CLOSE},     {"WM_KEYDOWN", WM_KEYDOWN},
+                                  {"WM_CHAR", WM_CHAR},       {"WM_SYSCOMMAND", WM_SYSCOMMAND},
+                                  {"WM_DESTROY", WM_DESTROY}, {"WM_QUIT", WM_QUIT}};
+    for (const Known& k : known)
+        if (name == k.name) return k.id;
+    return static_cast<UINT>(std::strtoul(name.c_str(), nullptr, 0));
+}
+
+// Lists what a program file carries: every icon size of icon 7002 that loads at its own
+// size, the cursors, the version's product name and whether a manifest is embedded.
+int printResources(const char* file) {
+    HMODULE module = LoadLibraryExA(file, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module) {
+        std::printf("cannot load %s\n", file);
+        return 1;
+    }
+    for (int size : {16, 24, 32, 48, 64, 256}) {
+        HICON icon = static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(7002), IMAGE_ICON, size, size, 0));
+        ICONINFO info{};
+        BITMAP bitmap{};
+        if (icon && GetIconInfo(icon, &info) && GetObjectA(info.hbmColor, sizeof bitmap, &bitmap))
+            std::printf("icon %d %ldx%ld\n", size, bitmap.bmWidth, bitmap.bmHeight);
+        if (info.hbmColor) DeleteObject(info.hbmColor);
+        if (info.hbmMask) DeleteObject(info.hbmMask);
+        if (icon) DestroyIcon(icon);
+    }
+    for (int id : {107, 137, 138, 139, 155}) {
+        HANDLE cursor = LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE);
+        std::printf("cursor %d %s\n", id, cursor ? "loads" : "missing");
+    }
+    const bool manifest = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)) != nullptr;
+    std::printf("manifest %s\n", manifest ? "embedded" : "missing");
+    FreeLibrary(module);
+
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(file, &ignored);
+    std::vector<char> data(size ? size : 1);
+    char* product = nullptr;
+    char* version = nullptr;
+    UINT length = 0;
+    if (size && GetFileVersionInfoA(file, 0, size, data.data()) &&
+        VerQueryValueA(data.data(), "\\StringFileInfo\\040904b0\\ProductName",
+                       reinterpret_cast<void**>(&product), &length) &&
+        VerQueryValueA(data.data(), "\\StringFileInfo\\040904b0\\ProductVersion",
+                       reinterpret_cast<void**>(&version), &length))
+        std::printf("product %s %s\n", product, version);
+    return 0;
+}
+
+int printWindows(const std::vector<HWND>& windows) {
+    std::printf("count=%zu\n", windows.size());
+    for (HWND w : windows) describe(w);
+    return windows.empty() ? 1 : 0;
+}
+
+LRESULT CALLBACK parentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TIMER) {
+        KillTimer(window, 1);
+        std::printf("destroying at %lu\n", GetTickCount());
+        std::fflush(stdout);
+        DestroyWindow(window);
+        return 0;
+    }
+    if (message == WM_DESTROY) {
+        std::printf("destroyed at %lu\n", GetTickCount());
+        std::fflush(stdout);
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+int runParent(int width, int height, int seconds) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = parentProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+    windowClass.lpszClassName = "GjTestParent";
+    RegisterClassA(&windowClass);
+    RECT rect{0, 0, width, height};
+    AdjustWindowRect(&rect, WS_OVERLAPPEDWINDOW, FALSE);
+    HWND window = CreateWindowA("GjTestParent", "Preview parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                10, 10, rect.right - rect.left, rect.bottom - rect.top, nullptr,
+                                nullptr, windowClass.hInstance, nullptr);
+    if (!window) return 1;
+    std::printf("hwnd=%llu\ncreated at %lu\n",
+                static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(window)), GetTickCount());
+    std::fflush(stdout);
+    SetTimer(window, 1, static_cast<UINT>(seconds) * 1000, nullptr);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+    // Stay a while without the window, so that a test can tell a preview that noticed its
+    // parent's end from one that only ended with this process.
+    Sleep(2000);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: gjtest screen|find|children|post|parent ...\n");
+        return 2;
+    }
+    const std::string command = argv[1];
+    if (command == "screen") {
+        std::printf("%d %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+        return 0;
+    }
+    if (command == "find" && argc == 4) {
+        Filter filter{argv[2], argv[3], {}};
+        EnumWindows(collect, reinterpret_cast<LPARAM>(&filter));
+        return printWindows(filter.found);
+    }
+    if (command == "children" && argc == 3) {
+        Filter filter{"-", "-", {}};
+        EnumChildWindows(parseWindow(argv[2]), collect, reinterpret_cast<LPARAM>(&filter));
+        return printWindows(filter.found);
+    }
+    if (command == "post" && argc >= 4) {
+        const WPARAM w = argc > 4 ? std::strtoull(argv[4], nullptr, 0) : 0;
+        const LPARAM l = argc > 5 ? static_cast<LPARAM>(std::strtoll(argv[5], nullptr, 0)) : 0;
+        return PostMessageA(parseWindow(argv[2]), parseMessage(argv[3]), w, l) ? 0 : 1;
+    }
+    if (command == "resources" && argc == 3) return printResources(argv[2]);
+    if (command == "parent" && argc == 5)
+        return runParent(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
+    std::fprintf(stderr, "gjtest: bad arguments\n");
+    return 2;
+}

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# The program file carries its icon in every size, the cursors, the manifest and its
+# version, and the .exe and .scr are the same program.
+. "$(dirname "$0")/harness.sh"
+gj_load
+
+cmp -s "$GJ_BIN/glimmerjar.exe" "$GJ_BIN/glimmerjar.scr" || gj_fail "glimmerjar.exe and glimmerjar.scr differ"
+out=$(gj_helper resources "$(winepath -w "$GJ_BIN/glimmerjar.scr" 2>/dev/null)")
+echo "$out"
+for size in 16 24 32 48 64 256; do
+    echo "$out" | grep -qx "icon $size ${size}x$size" || gj_fail "icon 7002 has no ${size}x$size image"
+done
+for id in 107 137 138 139 155; do
+    echo "$out" | grep -qx "cursor $id loads" || gj_fail "cursor $id does not load"
+done
+echo "$out" | grep -qx "manifest embedded" || gj_fail "no manifest"
+echo "$out" | grep -qx "product Glimmerjar 1.0" || gj_fail "no version information"
+echo "ok"
