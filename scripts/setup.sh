@@ -13,6 +13,8 @@ packages=(
     mingw-w64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     # running and testing it: Wine on a private X display with GLX, input and screenshots
     wine wine64 xvfb xauth x11-utils xdotool imagemagick procps
+    # making the button pictures from their SVG sources
+    librsvg2-bin
 )
 
 missing=()

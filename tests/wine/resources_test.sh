@@ -15,4 +15,12 @@ for id in 107 137 138 139 155; do
 done
 echo "$out" | grep -qx "manifest embedded" || gj_fail "no manifest"
 echo "$out" | grep -qx "product Glimmerjar 1.0" || gj_fail "no version information"
+
+# The button pictures, read by the program's own resource code from the real program file.
+pictures=$(gj_helper pictures "$(winepath -w "$GJ_BIN/glimmerjar.exe" 2>/dev/null)")
+echo "$pictures"
+for id in 130 135 136 140 158 159; do
+    echo "$pictures" | grep -qx "picture $id 108x108 corners 0 0 0 0 centre 255" ||
+        gj_fail "button picture $id is missing or not 108x108 with clear corners"
+done
 echo "ok"

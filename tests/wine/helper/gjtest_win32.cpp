@@ -6,10 +6,15 @@
 //   gjtest find CLASS TITLE             top-level windows ('-' matches anything)
 //   gjtest children HWND                child windows of HWND
 //   gjtest post HWND MESSAGE [W [L]]    PostMessage (MESSAGE: a number or WM_CLOSE, WM_KEYDOWN, ...)
+//   gjtest pictures FILE                each button picture of a program, through the
+//                                       program's own resource code
 //   gjtest resources FILE               the icon sizes, cursors and version of a program
 //   gjtest parent W H SECONDS           a window with a W x H client area for SECONDS,
 //                                       then destroyed; prints its handle first
 #include <windows.h>
+
+#include "platform/win32/resource_module_win32.h"
+#include "scene/image.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -110,6 +115,27 @@ int printResources(const char* file) {
     return 0;
 }
 
+int printPictures(const char* file) {
+    HMODULE module = LoadLibraryExA(file, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module) {
+        std::printf("cannot load %s\n", file);
+        return 1;
+    }
+    useResourceModule(module);
+    for (int id : {130, 135, 136, 140, 158, 159}) {
+        Image image;
+        image.loadResource(id);
+        if (!image.isValid()) continue;
+        const int last = image.width - 1, lastRow = image.height - 1;
+        std::printf("picture %d %dx%d corners %d %d %d %d centre %d\n", id, image.width,
+                    image.height, image.pixel(0, 0).a, image.pixel(last, 0).a,
+                    image.pixel(0, lastRow).a, image.pixel(last, lastRow).a,
+                    image.pixel(image.width / 2, image.height / 2).a);
+    }
+    FreeLibrary(module);
+    return 0;
+}
+
 int printWindows(const std::vector<HWND>& windows) {
     std::printf("count=%zu\n", windows.size());
     for (HWND w : windows) describe(w);
@@ -186,6 +212,7 @@ int main(int argc, char** argv) {
         return PostMessageA(parseWindow(argv[2]), parseMessage(argv[3]), w, l) ? 0 : 1;
     }
     if (command == "resources" && argc == 3) return printResources(argv[2]);
+    if (command == "pictures" && argc == 3) return printPictures(argv[2]);
     if (command == "parent" && argc == 5)
         return runParent(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
     std::fprintf(stderr, "gjtest: bad arguments\n");

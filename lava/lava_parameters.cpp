@@ -1,0 +1,12 @@
+// Simulation values and their setters.
+#include "lava/lava_parameters.h"
+
+LavaParameters lavaParameters;
+int32_t numClusters = 0;
+
+void setViscosity(float v) { lavaParameters.viscosity = v; }
+void setSurfaceTension(float v) { lavaParameters.surfaceTension = v; }
+void setBuoyancy(float v) { lavaParameters.buoyancy = v; }
+void setCoolingRate(float v) { lavaParameters.coolingRate = v; }
+void setHeatDiffusion(float v) { lavaParameters.heatDiffusion = v; }
+void setLampHeat(float v) { lavaParameters.lampHeat = v; }

@@ -1,0 +1,26 @@
+// The current simulation values, each its setting's percentage x 0.01 (1.0 until a setter
+// runs), and the number of lumps the last step found.
+#pragma once
+
+#include <cstdint>
+
+struct LavaParameters {
+    float lampHeat = 1.0f;
+    float viscosity = 1.0f;
+    float surfaceTension = 1.0f;
+    float buoyancy = 1.0f;
+    float coolingRate = 1.0f;
+    float heatDiffusion = 1.0f;
+};
+
+extern LavaParameters lavaParameters;
+// Clusters found by the last lava step; read when the lava is drawn.
+extern int32_t numClusters;
+
+void setViscosity(float v);
+void setSurfaceTension(float v);
+void setBuoyancy(float v);
+void setCoolingRate(float v);
+void setHeatDiffusion(float v);
+// Also dims or brightens the lamp's lights when a lamp scene exists.
+void setLampHeat(float v);

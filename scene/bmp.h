@@ -1,0 +1,24 @@
+// The Bmp module: uncompressed 24-bit bottom-up Windows BMP files, written from an Image
+// and read back into one. Only that one kind of BMP is produced and accepted.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+class Image;
+
+constexpr uint16_t BMP_BF_TYPE = 0x4D42;  // "BM"
+constexpr uint32_t BMP_BF_OFF_BITS = 54;
+constexpr uint32_t BMP_BI_SIZE = 40;
+
+// Bytes of one pixel row: width x 3 rounded up to a multiple of 4.
+uint32_t bmpLineLength(int32_t width);
+
+// Writes the whole file at the stream's position; file row 0 (the bottom row) is image
+// row 0, or image row height - 1 when flipRows. Alpha is dropped. Asserts a valid image.
+void writeBmp(const Image* img, std::FILE* fp, bool flipRows);
+
+// Reads a file from the start of the stream into a new Image (alpha 0), or returns null
+// after printing the failed check: a header that is not this kind of BMP, a size that does
+// not fit in the file, or a file that ends early.
+Image* readBmp(std::FILE* fp, bool flipRows);

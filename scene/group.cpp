@@ -1,0 +1,84 @@
+// Groups: transforms, children, and the lava they may hold.
+#include "scene/group.h"
+
+#include "lava/blob.h"
+#include "lava/lava_draw.h"
+#include "lava/lava_step.h"
+#include "platform/gl.h"
+
+Group::Group() = default;
+
+Group::Group(const float elements[16]) : matrix(elements), useMatrix(true) {}
+
+Group::~Group() {
+    for (Blob* blob : blobs) delete blob;
+}
+
+void Group::write(int depth, std::FILE* file) const {
+    writeIndent(depth, file);
+    std::fprintf(file, "#group_begin\n");
+    for (int row = 0; row < 4; ++row) {
+        writeIndent(depth, file);
+        std::fprintf(file, "\t%f %f %f %f\n", static_cast<double>(matrix(0, row)),
+                     static_cast<double>(matrix(1, row)), static_cast<double>(matrix(2, row)),
+                     static_cast<double>(matrix(3, row)));
+    }
+    for (const Shape* child : children) child->write(depth + 1, file);
+    writeIndent(depth, file);
+    std::fprintf(file, "#group_end\n");
+}
+
+BoundingBox3D Group::boundingBox() {
+    std::vector<Point3D> corners;
+    corners.reserve(children.size() * 2);
+    for (Shape* child : children) {
+        const BoundingBox3D childBox = child->boundingBox();
+        corners.push_back(childBox.p[0]);
+        corners.push_back(childBox.p[1]);
+    }
+    box = BoundingBox3D(corners.data(), static_cast<int>(corners.size())).transformed(matrix);
+    return box;
+}
+
+void Group::applyTransform() const {
+    if (translate) glTranslatef(translation.x, translation.y, translation.z);
+    if (rotate) {
+        glRotatef(rotation.x, 1, 0, 0);
+        glRotatef(rotation.y, 0, 1, 0);
+        glRotatef(rotation.z, 0, 0, 1);
+    }
+    if (scale) glScalef(scaleFactor.x, scaleFactor.y, scaleFactor.z);
+    if (useMatrix) glMultMatrixf(matrix.data());
+}
+
+void Group::draw(int complexity) {
+    glPushMatrix();
+    applyTransform();
+    if (!blobs.empty()) drawLava(*this, complexity);
+    for (Shape* child : children) child->draw(complexity);
+    glPopMatrix();
+}
+
+void Group::step(float dt) {
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    applyTransform();
+    if (!blobs.empty()) lavaStep(*this, dt);
+    for (Shape* child : children) child->step(dt);
+    glPopMatrix();
+}
+
+void Group::addCollider(Shape* shape) { colliders.insert(colliders.begin(), shape); }
+
+bool Group::addBlob(Blob* blob) {
+    if (blobCount() >= maxBlobs) return false;
+    blobs.insert(blobs.begin(), blob);
+    return true;
+}
+
+int Group::removeBlob() {
+    if (blobs.empty()) return 0;
+    delete blobs.front();
+    blobs.erase(blobs.begin());
+    return blobCount();
+}

@@ -1,0 +1,77 @@
+// Lights: each programs one OpenGL light. A light owns no fixed light number: it takes the
+// first free one when applied and gives it back when released, so a scene can switch
+// lights between the parts it draws.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+#include "scene/geometry.h"
+
+constexpr uint32_t noLightIndex = 0xFFFFFFFFu;
+
+class Light {
+public:
+    virtual ~Light() = default;
+    // Parses the light's numbers from a scene-file line; false when some are missing.
+    virtual bool read(const char* text) = 0;
+    virtual void write(std::FILE* file) const = 0;
+    // Takes a light number if it has none, then programs it (in the coordinates of the
+    // modelview matrix current now).
+    virtual void apply() = 0;
+
+    // The first GL_LIGHTk not enabled becomes this light's and is enabled.
+    void acquireIndex();
+    // Disables the light's number and gives it back.
+    void release();
+
+    uint32_t glIndex = noLightIndex;
+    Point3D colour;
+    Point3D ambient, diffuse, specular;  // colour x ka, kd, ks
+
+protected:
+    void applyColours() const;
+    // Reads colour and the three factors from the front of `values`.
+    void setColours(const float* values);
+};
+
+class PointLight : public Light {
+public:
+    PointLight() = default;
+    PointLight(const Point3D& position, const Point3D& colour, float ka, float kd, float ks,
+               float constant, float linear, float quadratic);
+    bool read(const char* text) override;
+    void write(std::FILE* file) const override;
+    void apply() override;
+
+    // Each recomputes one term from the stored colour (the lamp dims and brightens them).
+    void setAmbientScale(float f) { ambient = colour * f; }
+    void setDiffuseScale(float f) { diffuse = colour * f; }
+    void setSpecularScale(float f) { specular = colour * f; }
+
+    Point3D position;
+    float constant = 1, linear = 0, quadratic = 0;
+};
+
+class DirectionalLight : public Light {
+public:
+    bool read(const char* text) override;
+    void write(std::FILE* file) const override;
+    // Sent as the vector towards the light: (-direction, 0).
+    void apply() override;
+
+    Point3D direction;  // unit length, from the light into the scene
+};
+
+class SpotLight : public Light {
+public:
+    bool read(const char* text) override;
+    void write(std::FILE* file) const override;
+    void apply() override;
+
+    Point3D position;
+    Point3D direction;
+    float constant = 1, linear = 0, quadratic = 0;
+    float cutoff = 0;   // x 180 = degrees
+    float dropOff = 0;  // x 128 = spot exponent
+};

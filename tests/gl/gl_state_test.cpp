@@ -1,0 +1,337 @@
+// What materials, shapes, textures, lights and groups leave in the OpenGL state, read back
+// from a real (offscreen, software) context.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "platform/gl.h"
+#include "scene/atube.h"
+#include "scene/camera.h"
+#include "scene/flat_shapes.h"
+#include "scene/group.h"
+#include "scene/light.h"
+#include "scene/material.h"
+#include "scene/quadric.h"
+#include "scene/quadric_shapes.h"
+#include "scene/texture.h"
+#include "tests/gl/offscreen_context.h"
+
+namespace {
+
+class GlStateTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        context = std::make_unique<OffscreenContext>(64, 64);
+        ASSERT_TRUE(context->ok());
+        // A view volume that holds every shape the tests draw, so feedback sees them.
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(-10, 10, -10, 10, -10, 10);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+    }
+    void TearDown() override {
+        deleteSharedQuadric();
+        context.reset();
+    }
+    std::unique_ptr<OffscreenContext> context;
+};
+
+bool depthWrites() {
+    GLboolean mask = GL_FALSE;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &mask);
+    return mask == GL_TRUE;
+}
+
+GLint integer(GLenum name) {
+    GLint v = 0;
+    glGetIntegerv(name, &v);
+    return v;
+}
+
+void enterTransparentState() {
+    glEnable(GL_BLEND);
+    glDepthMask(GL_FALSE);
+}
+
+Material glassMaterial(bool alphaBlend) {
+    Material m(0.1f, 0.1f, 0.1f, 0.5f, 0.5f, 0.5f, 1, 1, 1, 0, 0, 0, 0.5f, 0.3f, 1.5f);
+    m.alphaBlend = alphaBlend;
+    return m;
+}
+
+// Counts the polygons a draw produces, through GL's feedback mode.
+template <typename Draw>
+int polygonsDrawn(Draw draw) {
+    std::vector<GLfloat> feedback(1 << 20);
+    glFeedbackBuffer(static_cast<GLsizei>(feedback.size()), GL_3D, feedback.data());
+    glRenderMode(GL_FEEDBACK);
+    draw();
+    const GLint used = glRenderMode(GL_RENDER);
+    int polygons = 0;
+    for (GLint i = 0; i < used;) {
+        const GLint token = static_cast<GLint>(feedback[static_cast<size_t>(i)]);
+        if (token == GL_POLYGON_TOKEN) {
+            const GLint n = static_cast<GLint>(feedback[static_cast<size_t>(i) + 1]);
+            i += 2 + n * 3;
+            ++polygons;
+        } else if (token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN) {
+            i += 1 + 2 * 3;
+        } else if (token == GL_POINT_TOKEN) {
+            i += 1 + 3;
+        } else {
+            ++i;
+        }
+    }
+    return polygons;
+}
+
+}  // namespace
+
+TEST_F(GlStateTest, OpaqueMaterialRestoresDepthWritesAndBlending) {
+    enterTransparentState();
+    Material opaque(0.2f, 0.2f, 0.2f, 0.8f, 0.1f, 0.1f, 0, 0, 0, 0, 0, 0, 0.1f, 0, 1);
+    opaque.apply();
+    EXPECT_TRUE(depthWrites());
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_EQ(integer(GL_TEXTURE_BINDING_2D), 0);
+}
+
+TEST_F(GlStateTest, TransparentMaterialsBlendTwoWays) {
+    const Material glow = glassMaterial(false);
+    glow.apply();
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    EXPECT_FALSE(depthWrites());
+    EXPECT_EQ(integer(GL_BLEND_SRC), GL_SRC_ALPHA);
+    EXPECT_EQ(integer(GL_BLEND_DST), GL_ONE);
+    glow.finish();
+    EXPECT_TRUE(depthWrites());
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+
+    const Material blended = glassMaterial(true);
+    blended.apply();
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    EXPECT_TRUE(depthWrites());  // left as it was
+    EXPECT_EQ(integer(GL_BLEND_DST), GL_ONE_MINUS_SRC_ALPHA);
+}
+
+TEST_F(GlStateTest, AlphaOfEveryColourIsOneMinusTransparency) {
+    const Material glass = glassMaterial(false);
+    glass.apply();
+    GLfloat c[4];
+    for (GLenum face : {GL_FRONT, GL_BACK})
+        for (GLenum name : {GL_AMBIENT, GL_DIFFUSE, GL_SPECULAR, GL_EMISSION}) {
+            glGetMaterialfv(face, name, c);
+            EXPECT_FLOAT_EQ(c[3], 0.7f) << face << " " << name;
+        }
+    glGetMaterialfv(GL_BACK, GL_SPECULAR, c);
+    EXPECT_FLOAT_EQ(c[0], 0.0f);  // no highlight on back faces
+    glGetMaterialfv(GL_FRONT, GL_SPECULAR, c);
+    EXPECT_FLOAT_EQ(c[0], 1.0f);
+    glGetMaterialfv(GL_FRONT, GL_SHININESS, c);
+    EXPECT_FLOAT_EQ(c[0], 64.0f);
+}
+
+TEST_F(GlStateTest, RoundShapesUndoWhatATransparentMaterialSwitchedOn) {
+    Material glow = glassMaterial(false);
+    Cylinder cylinder(Point3D(), 1, 2, 12);
+    Disk disk(Point3D(), 1, 12, 0);
+    Tube tube(Point3D(), 1, 2, 3, 12);
+    ATube atube(Point3D(), 12);
+    atube.addPoint(1, 0, 0);
+    atube.addPoint(1, 1, 0);
+    SurfaceShape* shapes[] = {&cylinder, &disk, &tube, &atube};
+    for (SurfaceShape* shape : shapes) {
+        shape->material = &glow;
+        shape->twoSided = true;
+        shape->draw(17);
+        EXPECT_TRUE(depthWrites()) << shape->name();
+        EXPECT_FALSE(glIsEnabled(GL_BLEND)) << shape->name();
+        GLint twoSide = 1;
+        glGetIntegerv(GL_LIGHT_MODEL_TWO_SIDE, &twoSide);
+        EXPECT_EQ(twoSide, 0) << shape->name();
+        EXPECT_EQ(integer(GL_MODELVIEW_STACK_DEPTH), 1) << shape->name();
+    }
+}
+
+TEST_F(GlStateTest, InvisibleShapesChangeNothing) {
+    Material glow = glassMaterial(false);
+    Cylinder cylinder(Point3D(), 1, 2, 12);
+    Disk disk(Point3D(), 1, 12, 0);
+    Tube tube(Point3D(), 1, 2, 3, 12);
+    ATube atube(Point3D(), 12);
+    atube.addPoint(1, 0, 0);
+    atube.addPoint(1, 1, 0);
+    SurfaceShape* shapes[] = {&cylinder, &disk, &tube, &atube};
+    enterTransparentState();
+    Material previous(0.3f, 0.3f, 0.3f, 0.3f, 0.3f, 0.3f, 0, 0, 0, 0, 0, 0, 0, 0, 1);
+    previous.apply();
+    enterTransparentState();
+    for (SurfaceShape* shape : shapes) {
+        shape->material = &glow;
+        shape->twoSided = true;
+        shape->visible = false;
+        EXPECT_EQ(polygonsDrawn([&] { shape->draw(17); }), 0) << shape->name();
+        shape->draw(17);
+        EXPECT_FALSE(depthWrites()) << shape->name();
+        EXPECT_TRUE(glIsEnabled(GL_BLEND)) << shape->name();
+        GLfloat c[4];
+        glGetMaterialfv(GL_FRONT, GL_DIFFUSE, c);
+        EXPECT_FLOAT_EQ(c[3], 1.0f) << shape->name() << " applied its material";
+    }
+}
+
+TEST_F(GlStateTest, SurfaceOfRevolutionDrawsOneBandPerPairOfPoints) {
+    ATube atube(Point3D(), 12);
+    atube.addPoint(2, 0, 0);
+    EXPECT_EQ(polygonsDrawn([&] { atube.draw(17); }), 0);
+    atube.addPoint(2, 1, 0);
+    const int oneBand = polygonsDrawn([&] { atube.draw(17); });
+    EXPECT_GT(oneBand, 0);
+    atube.addPoint(1, 2, 0.5f);
+    atube.addPoint(1, 3, 1.5f);
+    EXPECT_EQ(polygonsDrawn([&] { atube.draw(17); }), 3 * oneBand);
+}
+
+TEST_F(GlStateTest, TextureIsCreatedOnceOnFirstBind) {
+    Texture texture(130);
+    ASSERT_TRUE(texture.loaded());
+    EXPECT_EQ(texture.glName, 0u);
+    texture.bind();
+    const GLuint name = texture.glName;
+    EXPECT_NE(name, 0u);
+    texture.bind();
+    EXPECT_EQ(texture.glName, name);
+    GLuint next = 0;
+    glGenTextures(1, &next);
+    EXPECT_EQ(next, name + 1) << "a second texture name was generated";
+    GLint width = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    EXPECT_EQ(width, 128);  // GLU scales the 108-pixel picture to a power of two
+    EXPECT_EQ(integer(GL_TEXTURE_BINDING_2D), static_cast<GLint>(name));
+}
+
+TEST_F(GlStateTest, LightsTakeTheLowestFreeNumbers) {
+    std::vector<std::unique_ptr<PointLight>> lights;
+    for (int i = 0; i < 6; ++i) {
+        lights.push_back(std::make_unique<PointLight>(Point3D(0, 10, 0), Point3D(1, 1, 1), 0.1f, 1, 1, 1, 0, 0));
+        lights.back()->apply();
+        EXPECT_EQ(lights.back()->glIndex, static_cast<uint32_t>(GL_LIGHT0 + i));
+    }
+    lights[0]->apply();  // already numbered: keeps its number
+    EXPECT_EQ(lights[0]->glIndex, static_cast<uint32_t>(GL_LIGHT0));
+    for (int i = 0; i < 4; ++i) lights[static_cast<size_t>(i)]->release();
+    EXPECT_FALSE(glIsEnabled(GL_LIGHT2));
+    EXPECT_EQ(lights[2]->glIndex, noLightIndex);
+    for (int i = 3; i >= 0; --i) lights[static_cast<size_t>(i)]->apply();
+    EXPECT_EQ(lights[3]->glIndex, static_cast<uint32_t>(GL_LIGHT0));
+    EXPECT_EQ(lights[0]->glIndex, static_cast<uint32_t>(GL_LIGHT3));
+    // Only eight lights: the ninth stays dark.
+    PointLight l6, l7, l8;
+    l6.apply();
+    l7.apply();
+    testing::internal::CaptureStdout();
+    l8.apply();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Error: Could not get index for light\n");
+    EXPECT_EQ(l8.glIndex, noLightIndex);
+}
+
+TEST_F(GlStateTest, LightsAreSentAsTheyAreMeant) {
+    DirectionalLight sun;
+    ASSERT_TRUE(sun.read("1 1 1 0.1 0.8 0.5 0 -5 0"));
+    sun.apply();
+    GLfloat v[4];
+    glGetLightfv(sun.glIndex, GL_POSITION, v);
+    EXPECT_FLOAT_EQ(v[0], 0);
+    EXPECT_FLOAT_EQ(v[1], 1);
+    EXPECT_FLOAT_EQ(v[3], 0);
+    glGetLightfv(sun.glIndex, GL_DIFFUSE, v);
+    EXPECT_FLOAT_EQ(v[0], 0.8f);
+    EXPECT_FLOAT_EQ(v[3], 1);
+
+    PointLight lamp(Point3D(0, 0, 0), Point3D(1, 1, 1), 0.5f, 1, 1, 1, 0.1f, 0.01f);
+    lamp.setDiffuseScale(0.05f);
+    lamp.apply();
+    glGetLightfv(lamp.glIndex, GL_DIFFUSE, v);
+    EXPECT_FLOAT_EQ(v[1], 0.05f);
+    glGetLightfv(lamp.glIndex, GL_AMBIENT, v);
+    EXPECT_FLOAT_EQ(v[1], 0.5f);
+    glGetLightfv(lamp.glIndex, GL_LINEAR_ATTENUATION, v);
+    EXPECT_FLOAT_EQ(v[0], 0.1f);
+
+    SpotLight spot;
+    EXPECT_FALSE(spot.read("1 1 1 0.1 0.8 0.5 0 5 0 0 -1 0 1 0 0 0.25"));  // 16 numbers
+    ASSERT_TRUE(spot.read("1 1 1 0.1 0.8 0.5 0 5 0 0 -1 0 1 0 0 0.25 0.5"));
+    spot.apply();
+    glGetLightfv(spot.glIndex, GL_SPOT_CUTOFF, v);
+    EXPECT_FLOAT_EQ(v[0], 45.0f);
+    glGetLightfv(spot.glIndex, GL_SPOT_EXPONENT, v);
+    EXPECT_FLOAT_EQ(v[0], 64.0f);
+}
+
+TEST_F(GlStateTest, CameraLooksAlongItsDirection) {
+    const Camera camera(Point3D(0, 5, 60), Point3D(0, -0.8f, -5), Point3D(0, 1, 0), 0.5f);
+    const Point3D centre = camera.position + camera.direction;
+    EXPECT_FLOAT_EQ(centre.y, 4.2f);
+    EXPECT_FLOAT_EQ(centre.z, 55.0f);
+    camera.lookAt();
+    GLfloat m[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    // The look-at point lies straight ahead, on the view axis (x = y = 0, z < 0).
+    const float x = m[0] * centre.x + m[4] * centre.y + m[8] * centre.z + m[12];
+    const float y = m[1] * centre.x + m[5] * centre.y + m[9] * centre.z + m[13];
+    const float z = m[2] * centre.x + m[6] * centre.y + m[10] * centre.z + m[14];
+    EXPECT_NEAR(x, 0, 1e-4);
+    EXPECT_NEAR(y, 0, 1e-4);
+    EXPECT_LT(z, 0);
+    EXPECT_NEAR(camera.right.x, 5 / std::sqrt(25.64f), 1e-5f);  // unit(direction) x up
+}
+
+namespace {
+// Records the modelview matrix current when it is drawn.
+struct MatrixProbe : Shape {
+    const char* name() const override { return "probe"; }
+    void write(int, std::FILE*) const override {}
+    BoundingBox3D boundingBox() override { return {}; }
+    void draw(int) override { glGetFloatv(GL_MODELVIEW_MATRIX, seen); }
+    bool isTransparent() const override { return false; }
+    GLfloat seen[16] = {};
+};
+
+Matrix4D axisRotation(int axis, float degrees) {
+    const float a = degrees * 3.14159265f / 180.0f, c = std::cos(a), s = std::sin(a);
+    Matrix4D m = Matrix4D::identity();
+    const int p = (axis + 1) % 3, q = (axis + 2) % 3;
+    m(p, p) = c;
+    m(q, q) = c;
+    m(p, q) = s;
+    m(q, p) = -s;
+    return m;
+}
+}  // namespace
+
+TEST_F(GlStateTest, GroupTransformOrderIsTRxRyRzSM) {
+    float elements[16] = {1, 0, 0, 0, 0.5f, 1, 0, 0, 0, 0, 1, 0, 1, 2, 3, 1};
+    Group group(elements);
+    group.translate = group.rotate = group.scale = true;
+    group.translation = Point3D(4, -2, 7);
+    group.rotation = Point3D(30, 45, 60);
+    group.scaleFactor = Point3D(2, 3, 0.5f);
+    MatrixProbe probe;
+    group.addChild(&probe);
+    group.draw(17);
+
+    Matrix4D t = Matrix4D::identity(), s = Matrix4D::identity();
+    t(3, 0) = 4;
+    t(3, 1) = -2;
+    t(3, 2) = 7;
+    s(0, 0) = 2;
+    s(1, 1) = 3;
+    s(2, 2) = 0.5f;
+    const Matrix4D expected = t * axisRotation(0, 30) * axisRotation(1, 45) * axisRotation(2, 60) *
+                              s * Matrix4D(elements);
+    for (int i = 0; i < 16; ++i) EXPECT_NEAR(probe.seen[i], expected.data()[i], 1e-4f) << i;
+    EXPECT_EQ(integer(GL_MODELVIEW_STACK_DEPTH), 1);
+}

@@ -1,0 +1,191 @@
+// BMP files: exact layout of what is written, round trips, and hostile files.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "scene/bmp.h"
+#include "scene/image.h"
+
+namespace {
+
+std::string bmpBytes(const Image& image, bool flip) {
+    char* buffer = nullptr;
+    size_t size = 0;
+    std::FILE* file = open_memstream(&buffer, &size);
+    writeBmp(&image, file, flip);
+    std::fclose(file);
+    std::string bytes(buffer, size);
+    std::free(buffer);
+    return bytes;
+}
+
+uint32_t field(const std::string& bytes, size_t offset, int size) {
+    uint32_t v = 0;
+    for (int i = 0; i < size; ++i) v |= static_cast<uint32_t>(static_cast<unsigned char>(bytes[offset + i])) << (8 * i);
+    return v;
+}
+
+void setField(std::string& bytes, size_t offset, int size, uint32_t value) {
+    for (int i = 0; i < size; ++i) bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// Reads bytes as a file; returns the image (or null) and what was printed.
+Image* readBytes(const std::string& bytes, bool flip, std::string* printed = nullptr) {
+    std::FILE* file = std::tmpfile();
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::rewind(file);
+    testing::internal::CaptureStdout();
+    Image* image = readBmp(file, flip);
+    const std::string out = testing::internal::GetCapturedStdout();
+    if (printed) *printed = out;
+    std::fclose(file);
+    return image;
+}
+
+Image* patterned(int w, int h) {
+    Image* image = new Image(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const Image::Pixel p{static_cast<uint8_t>(x * 40 + y), static_cast<uint8_t>(y * 50 + 3),
+                                 static_cast<uint8_t>(x * y + 7), 200};
+            image->setPixel(x, y, &p);
+        }
+    return image;
+}
+
+}  // namespace
+
+TEST(Bmp, LineLengthsArePaddedToFourBytes) {
+    EXPECT_EQ(bmpLineLength(1), 4u);
+    EXPECT_EQ(bmpLineLength(4), 12u);
+    EXPECT_EQ(bmpLineLength(5), 16u);
+    EXPECT_EQ(bmpLineLength(533), 1600u);
+}
+
+TEST(Bmp, OnePixelFileIs58Bytes) {
+    Image image(1, 1);
+    const Image::Pixel p{10, 20, 30, 255};
+    image.setPixel(0, 0, &p);
+    const std::string bytes = bmpBytes(image, false);
+    ASSERT_EQ(bytes.size(), 58u);
+    EXPECT_EQ(bytes.substr(0, 2), "BM");
+    EXPECT_EQ(field(bytes, 2, 4), 58u);   // bfSize
+    EXPECT_EQ(field(bytes, 10, 4), 54u);  // bfOffBits
+    EXPECT_EQ(field(bytes, 14, 4), 40u);  // biSize
+    EXPECT_EQ(field(bytes, 26, 2), 1u);   // biPlanes
+    EXPECT_EQ(field(bytes, 28, 2), 24u);  // biBitCount
+    EXPECT_EQ(field(bytes, 34, 4), 4u);   // biSizeImage
+    EXPECT_EQ(field(bytes, 38, 4), 2925u);
+    // Blue, green, red, one byte of padding.
+    EXPECT_EQ(bytes.substr(54), std::string("\x1e\x14\x0a\x00", 4));
+}
+
+TEST(Bmp, FourByTwoNeedsNoPadding) {
+    std::unique_ptr<Image> image(patterned(4, 2));
+    const std::string bytes = bmpBytes(*image, false);
+    EXPECT_EQ(bytes.size(), 78u);
+    EXPECT_EQ(field(bytes, 34, 4), 24u);
+}
+
+TEST(Bmp, RoundTripsKeepColoursAndRowOrder) {
+    std::unique_ptr<Image> image(patterned(5, 3));
+    for (bool flip : {false, true}) {
+        std::unique_ptr<Image> back(readBytes(bmpBytes(*image, flip), flip));
+        ASSERT_TRUE(back);
+        ASSERT_EQ(back->width, 5);
+        ASSERT_EQ(back->height, 3);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 5; ++x) {
+                const Image::Pixel& a = image->pixel(x, y);
+                const Image::Pixel& b = back->pixel(x, y);
+                EXPECT_EQ(a.r, b.r);
+                EXPECT_EQ(a.g, b.g);
+                EXPECT_EQ(a.b, b.b);
+                EXPECT_EQ(b.a, 0);
+            }
+    }
+    // Written flipped, read straight: the rows come back upside down.
+    std::unique_ptr<Image> upsideDown(readBytes(bmpBytes(*image, true), false));
+    EXPECT_EQ(upsideDown->pixel(1, 0).g, image->pixel(1, 2).g);
+}
+
+TEST(Bmp, EveryHeaderCheckRefusesTheFile) {
+    std::unique_ptr<Image> image(patterned(3, 2));
+    const std::string good = bmpBytes(*image, false);
+    struct Broken {
+        size_t offset;
+        int size;
+        uint32_t value;
+        const char* check;
+    };
+    const Broken cases[] = {
+        {0, 2, 0x4142, "bmfh.bfType == BMP_BF_TYPE"},
+        {10, 4, 1078, "bmfh.bfOffBits == BMP_BF_OFF_BITS"},  // a colour table before the pixels
+        {14, 4, 124, "bmih.biSize == BMP_BI_SIZE"},
+        {18, 4, 0, "bmih.biWidth > 0"},
+        {18, 4, 0xFFFFFFFD, "bmih.biWidth > 0"},
+        {22, 4, 0xFFFFFFFE, "bmih.biHeight > 0"},  // top-down rows are not this kind of BMP
+        {26, 2, 2, "bmih.biPlanes == 1"},
+        {28, 2, 32, "bmih.biBitCount == 24"},
+        {28, 2, 8, "bmih.biBitCount == 24"},
+        {30, 4, 1, "bmih.biCompression == BI_RGB"},
+        {34, 4, 0, "bmih.biSizeImage == (DWORD) lineLength * (DWORD) bmih.biHeight"},
+    };
+    for (const Broken& b : cases) {
+        std::string bytes = good;
+        setField(bytes, b.offset, b.size, b.value);
+        std::string printed;
+        EXPECT_EQ(readBytes(bytes, false, &printed), nullptr) << b.check;
+        EXPECT_NE(printed.find(b.check), std::string::npos) << printed;
+    }
+}
+
+TEST(Bmp, TruncatedFilesAreRefused) {
+    std::unique_ptr<Image> image(patterned(6, 4));
+    const std::string good = bmpBytes(*image, false);
+    for (size_t length : {size_t(0), size_t(1), size_t(13), size_t(30), size_t(54), good.size() - 1}) {
+        std::string printed;
+        EXPECT_EQ(readBytes(good.substr(0, length), false, &printed), nullptr) << length;
+        EXPECT_FALSE(printed.empty());
+    }
+}
+
+TEST(Bmp, HugeDeclaredSizesAreRefused) {
+    std::unique_ptr<Image> image(patterned(2, 2));
+    std::string bytes = bmpBytes(*image, false);
+    // 0x7fffffff x 0x7fffffff, with a biSizeImage that matches in 32-bit arithmetic.
+    setField(bytes, 18, 4, 0x7FFFFFFF);
+    setField(bytes, 22, 4, 0x7FFFFFFF);
+    setField(bytes, 34, 4, bmpLineLength(0x7FFFFFFF) * 0x7FFFFFFFu);
+    EXPECT_EQ(readBytes(bytes, false), nullptr);
+    // Consistent header of a big picture whose pixels are missing.
+    setField(bytes, 18, 4, 4000);
+    setField(bytes, 22, 4, 4000);
+    setField(bytes, 34, 4, bmpLineLength(4000) * 4000);
+    std::string printed;
+    EXPECT_EQ(readBytes(bytes, false, &printed), nullptr);
+    EXPECT_NE(printed.find("lineLength"), std::string::npos);
+}
+
+TEST(Bmp, RandomDamageNeverCrashes) {
+    std::unique_ptr<Image> image(patterned(7, 5));
+    const std::string good = bmpBytes(*image, false);
+    std::mt19937 random(1234);
+    int accepted = 0;
+    for (int trial = 0; trial < 400; ++trial) {
+        std::string bytes = good;
+        const int damage = 1 + static_cast<int>(random() % 4);
+        for (int d = 0; d < damage; ++d) bytes[random() % 54] = static_cast<char>(random());
+        std::unique_ptr<Image> read(readBytes(bytes, trial % 2 == 0));
+        if (read) {
+            ++accepted;
+            EXPECT_TRUE(read->isValid());
+        }
+    }
+    EXPECT_GT(accepted, 0);  // damage to ignored fields is harmless
+}
