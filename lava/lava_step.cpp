@@ -19,7 +19,12 @@ SpatialHash& stepHash() {
     return hash;
 }
 
-float distance(const Point3D& a, const Point3D& b) { return (a - b).length(); }
+// True when |d| is certainly greater than `limit`, decided on the squared length so the
+// square root is only taken for pairs near enough to matter. The margin keeps the answer
+// the same as comparing the rounded square root itself.
+bool certainlyBeyond(float squaredLength, float limit) {
+    return squaredLength > limit * limit * 1.0001f;
+}
 
 }  // namespace
 
@@ -85,18 +90,26 @@ void collideDisk(Blob& b, const Disk& disk) {
     }
 }
 
-void pairForce(Blob& b, Blob& o) {
-    const Point3D d = o.position - b.position;
-    const float dist = d.length();
-    if (dist == 0) return;  // identical centres: no direction to push along
+namespace {
+
+// Surface tension of b's cluster, which weakens as b gathers neighbours.
+float tensionOf(const Blob& b) {
+    return lavaParameters.surfaceTension * 35.0f / (static_cast<float>(b.neighbourCount) + 0.1f);
+}
+
+// The pair force of b and o, with d = o - b, its squared length and b's tension known.
+inline void applyPairForce(Blob& b, Blob& o, const Point3D& d, float squared, float tension) {
     const float r = b.radius;
+    const bool sameCluster = b.cluster == o.cluster;
+    if (certainlyBeyond(squared, (sameCluster ? 4 : 3) * r)) return;
+    const float dist = std::sqrt(squared);
+    if (dist == 0) return;  // identical centres: no direction to push along
     float f;
-    if (b.cluster == o.cluster) {
+    if (sameCluster) {
         if (dist > 4 * r) return;
         const float a = 2 * r / dist;
-        const float k = lavaParameters.surfaceTension * 35.0f / (static_cast<float>(b.neighbourCount) + 0.1f);
         const float a2 = a * a, a8 = a2 * a2 * a2 * a2;
-        f = k * (a2 - a8);
+        f = tension * (a2 - a8);
     } else {
         if (dist > 3 * r) return;
         const float q = 4 * r / dist;
@@ -107,8 +120,18 @@ void pairForce(Blob& b, Blob& o) {
     o.force = o.force - push;
 }
 
+}  // namespace
+
+void pairForce(Blob& b, Blob& o) {
+    const Point3D d = o.position - b.position;
+    applyPairForce(b, o, d, d.dot(d), tensionOf(b));
+}
+
 bool linkedTo(const Blob& m, const Blob& seed) {
-    const float dist = distance(m.position, seed.position), r = seed.radius;
+    const Point3D d = m.position - seed.position;
+    const float squared = d.dot(d), r = seed.radius;
+    if (certainlyBeyond(squared, 3.6f * r)) return false;
+    const float dist = std::sqrt(squared);
     if (m.position.y < -14.0f && seed.position.y < -14.0f && dist <= 3.0f * r) return true;
     if (m.position.y > 15.5f && seed.position.y > 15.5f && dist <= 3.0f * r) return true;
     return m.previousCluster == seed.previousCluster && seed.previousCluster != -1 &&
@@ -153,6 +176,7 @@ void assignCluster(std::vector<Blob*>& work, Blob& seed) {
 }
 
 void lavaStep(Group& group, float dt) {
+    if (group.blobs.empty()) return;  // numClusters keeps its last value
     SpatialHash& hash = stepHash();
     hash.clear();
     std::vector<Blob*> work;
@@ -185,14 +209,36 @@ void lavaStep(Group& group, float dt) {
     }
     numClusters = clusters;
 
+    // The blobs of b's bucket near enough for a pair force, gathered during the heat pass
+    // so the force pass need not walk the bucket again. Positions do not change between
+    // the two passes, so d stays valid.
+    struct Near {
+        Blob* o;
+        Point3D d;
+        float squared;
+    };
+    // A bucket lists each blob at most once, so one blob never has more than maxBlobs.
+    Near near[maxBlobs];
     const float exchange = lavaParameters.heatDiffusion * 0.00003f;
+    // Blobs are handled in list order, which is their slot order in the hash, so "o is not
+    // processed yet" is "o's slot comes later", and such an o has not moved since it was
+    // registered: both can be read from the hash without touching o.
+    int32_t current = 0;
     for (Blob* b : group.blobs) {
         b->processed = true;
-        const SpatialHash::Node* list = hash.bucketAt(b->position);
-        for (const SpatialHash::Node* n = list; n; n = n->next) {
-            Blob* o = n->blob;
-            if (o->processed) continue;
-            if (distance(o->position, b->position) < 2.3f * b->radius) {
+        int nearCount = 0;
+        const float heatReach = 2.3f * b->radius, forceReach = 4.0f * b->radius;
+        for (int32_t n = hash.bucketAt(b->position); n != SpatialHash::none; n = hash.nextNode(n)) {
+            const int32_t slot = hash.slotOf(n);
+            // Newest registration first: the slots fall along the list, so once one is
+            // handled already, so are all after it.
+            if (slot <= current) break;
+            const Point3D d = hash.centreOf(slot) - b->position;
+            const float squared = d.dot(d);
+            if (certainlyBeyond(squared, forceReach)) continue;
+            Blob* o = hash.blobOf(n);
+            near[nearCount++] = {o, d, squared};
+            if (!certainlyBeyond(squared, heatReach) && std::sqrt(squared) < heatReach) {
                 ++b->neighbourCount;
                 ++o->neighbourCount;
                 const float q = exchange * (o->temperature - b->temperature);
@@ -200,8 +246,10 @@ void lavaStep(Group& group, float dt) {
                 o->temperature -= q;
             }
         }
-        for (const SpatialHash::Node* n = list; n; n = n->next)
-            if (!n->blob->processed) pairForce(*b, *n->blob);
+        const float tension = tensionOf(*b);
+        for (int i = 0; i < nearCount; ++i)
+            applyPairForce(*b, *near[i].o, near[i].d, near[i].squared, tension);
+        ++current;
         b->previousCluster = b->cluster;
         b->step(dt);
     }

@@ -1,7 +1,13 @@
 // SpatialHash: a uniform grid of 100^3 buckets over space, to find the blobs near a point
-// without testing all pairs. Registrations come from a fixed pool of nodes and the buckets
-// made non-empty are remembered, so filling and clearing cost time in proportion to the
-// registrations, never to the million buckets, and allocate nothing.
+// without testing all pairs. Registrations come from a fixed pool of 100 000 nodes and the
+// buckets made non-empty are remembered, so filling and clearing cost time in proportion
+// to the registrations, never to the million buckets, and allocate nothing.
+//
+// Layout: walking a bucket's list is the hot loop of the lava step, and its nodes are
+// scattered through the pool (a bucket gains one node per nearby blob, in blob order).
+// Nodes are therefore two 32-bit numbers (the blob's slot and the next node), and each
+// blob's pointer and centre sit once in per-slot tables: a whole step's nodes stay in the
+// processor's cache.
 #pragma once
 
 #include <cstdint>
@@ -13,23 +19,28 @@ class Blob;
 
 class SpatialHash {
 public:
-    struct Node {
-        Blob* blob;
-        Node* next;
-    };
-
     static constexpr int cellsPerAxis = 100;
     static constexpr int poolSize = 100000;
+    static constexpr int32_t none = -1;
 
     // bucketSize: edge length of a cell (2.0 for the step, 1.9 for the field).
     explicit SpatialHash(float bucketSize);
 
     void clear();
     // Registers the blob in every cell the sphere of `radius` round its centre may reach.
-    // Past the pool's 100 000 registrations further ones are skipped (and counted).
-    void insert(Blob* blob, float radius);
-    // The newest registration first. Points outside the grid use the nearest border cell.
-    const Node* bucketAt(const Point3D& point) const;
+    // Blobs get slots 0, 1, 2, ... in the order they are inserted after a clear; the slot
+    // keeps the blob's centre as it is now. Past the pool's 100 000 registrations further
+    // ones are skipped (and counted). Returns the blob's slot.
+    int32_t insert(Blob* blob, float radius);
+
+    // The first node of the bucket of a point's cell (newest registration first), or none.
+    // Points outside the grid use the nearest border cell.
+    int32_t bucketAt(const Point3D& point) const;
+    int32_t nextNode(int32_t node) const { return nodes[static_cast<size_t>(node)].next; }
+    int32_t slotOf(int32_t node) const { return nodes[static_cast<size_t>(node)].slot; }
+    Blob* blobOf(int32_t node) const { return blobs[static_cast<size_t>(slotOf(node))]; }
+    // The centre the blob in a slot had when it was inserted.
+    const Point3D& centreOf(int32_t slot) const { return centres[static_cast<size_t>(slot)]; }
 
     int nodesUsed() const { return used; }
     int touchedCount() const { return static_cast<int>(touched.size()); }
@@ -37,14 +48,22 @@ public:
     float cellSize() const { return bucketSize; }
 
 private:
+    struct Node {
+        int32_t slot;
+        int32_t next;
+    };
+
     static int clampCell(float fractionalIndex);
     int cellIndex(float coordinate) const;
 
     float bucketSize;
     float centre = cellsPerAxis / 2;
-    std::vector<Node*> buckets;
-    std::vector<Node> pool;
+    std::vector<int32_t> heads;  // first node of each bucket, or none
+    std::vector<Node> nodes;
+    std::vector<Blob*> blobs;    // by slot
+    std::vector<Point3D> centres;
     int used = 0;
     int skipped = 0;
     std::vector<int32_t> touched;
+    std::vector<float> columnScratch;  // reused by insert
 };
