@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "scene/geometry.h"
+
 struct LavaParameters {
     float lampHeat = 1.0f;
     float viscosity = 1.0f;
@@ -11,6 +13,10 @@ struct LavaParameters {
     float buoyancy = 1.0f;
     float coolingRate = 1.0f;
     float heatDiffusion = 1.0f;
+    // Colours of the lava: cold, hot, and whether the hot colour is used at all.
+    Point3D lavaColour{0, 0, 0};
+    Point3D hotColour{1, 0, 0};
+    bool differentHotColor = true;
 };
 
 extern LavaParameters lavaParameters;

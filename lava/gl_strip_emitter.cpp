@@ -1,0 +1,30 @@
+// Triangle strips to OpenGL in immediate mode.
+#include "lava/strip_emitter.h"
+#include "platform/gl.h"
+
+namespace {
+
+class GlStripEmitter : public StripEmitter {
+public:
+    void beginSurface(const Point3D& colour) override {
+        glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+        glEnable(GL_COLOR_MATERIAL);
+        glColor3f(colour.x, colour.y, colour.z);
+    }
+    void endSurface() override { glDisable(GL_COLOR_MATERIAL); }
+    void beginStrip() override { glBegin(GL_TRIANGLE_STRIP); }
+    void vertex(const Point3D& position, const Point3D& normal, bool hasColour,
+                const Point3D& colour) override {
+        glNormal3f(normal.x, normal.y, normal.z);
+        if (hasColour) glColor3f(colour.x, colour.y, colour.z);
+        glVertex3f(position.x, position.y, position.z);
+    }
+    void endStrip() override { glEnd(); }
+};
+
+}  // namespace
+
+StripEmitter& glStripEmitter() {
+    static GlStripEmitter emitter;
+    return emitter;
+}

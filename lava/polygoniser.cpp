@@ -1,0 +1,212 @@
+// The surface-following marching-cubes walk and the vertices it emits.
+#include "lava/polygoniser.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "lava/blob.h"
+#include "lava/lava_field.h"
+#include "lava/lava_parameters.h"
+#include "lava/polygoniser_tables.h"
+#include "lava/spatial_hash.h"
+#include "lava/strip_emitter.h"
+
+namespace {
+
+constexpr int lastCube = latticePoints - 2;  // cubes 0..98 per axis
+
+// One cube of the surface walk still to finish: its neighbours are visited in the order
+// z-1, z+1, y-1, y+1, x-1, and last x+1 continues in the same frame, as the tail of a
+// recursive walk would. An explicit stack, since a large lump has thousands of cubes.
+struct WalkFrame {
+    int i, j, k;
+    uint8_t mask;
+    uint8_t next;
+};
+
+struct PolygoniserState {
+    uint16_t passStamp = 1;
+    uint64_t cubes = 0;
+    std::vector<WalkFrame> stack;
+};
+
+PolygoniserState& state() {
+    static PolygoniserState s;
+    return s;
+}
+
+struct Neighbour {
+    uint8_t bit;
+    int di, dj, dk;
+};
+constexpr Neighbour neighbours[5] = {
+    {16, 0, 0, -1}, {32, 0, 0, 1}, {4, 0, -1, 0}, {8, 0, 1, 0}, {1, -1, 0, 0}};
+
+class CubeWalker {
+public:
+    CubeWalker(StripEmitter& out, uint16_t stamp)
+        : out(out), stamp(stamp), lattice(lavaLattice()), size(cellSize()) {}
+
+    // Evaluates the cube's corners, emits its strips, marks it; returns its face mask.
+    uint8_t process(int i, int j, int k) {
+        ++state().cubes;
+        int index = 0;
+        for (int n = 0; n < 8; ++n) {
+            const int ci = i + (n >> 2 & 1), cj = j + (n >> 1 & 1), ck = k + (n & 1);
+            cornerinfo& c = lattice.at(ci, cj, ck);
+            if (c.valueMark != stamp) {
+                c.valueMark = stamp;
+                c.value = evaluateField(c, Point3D(lattice.X[ci], lattice.Y[cj], lattice.Z[ck]));
+            }
+            corner[n] = &c;
+            if (std::signbit(c.value)) index |= 1 << n;
+        }
+        x[0] = lattice.X[i];
+        x[1] = lattice.X[i + 1];
+        y[0] = lattice.Y[j];
+        y[1] = lattice.Y[j + 1];
+        z[0] = lattice.Z[k];
+        z[1] = lattice.Z[k + 1];
+        emitCube(index);
+        lattice.at(i, j, k).cubeMark = stamp;
+        return faceTable()[index];
+    }
+
+    void follow(int i, int j, int k) {
+        std::vector<WalkFrame>& stack = state().stack;
+        stack.clear();
+        stack.push_back({i, j, k, process(i, j, k), 0});
+        while (!stack.empty()) {
+            const size_t top = stack.size() - 1;
+            bool descended = false;
+            while (stack[top].next < 5) {
+                const Neighbour& nb = neighbours[stack[top].next++];
+                const WalkFrame f = stack[top];
+                const int ni = f.i + nb.di, nj = f.j + nb.dj, nk = f.k + nb.dk;
+                if (!(f.mask & nb.bit) || !inside(ni, nj, nk)) continue;
+                if (lattice.at(ni, nj, nk).cubeMark == stamp) continue;
+                stack.push_back({ni, nj, nk, process(ni, nj, nk), 0});
+                descended = true;
+                break;
+            }
+            if (descended) continue;
+            WalkFrame& f = stack[top];
+            if ((f.mask & 2) && f.i + 1 <= lastCube && lattice.at(f.i + 1, f.j, f.k).cubeMark != stamp) {
+                ++f.i;
+                f.mask = process(f.i, f.j, f.k);
+                f.next = 0;
+                continue;
+            }
+            stack.pop_back();
+        }
+    }
+
+private:
+    static bool inside(int i, int j, int k) {
+        return i >= 0 && j >= 0 && k >= 0 && i <= lastCube && j <= lastCube && k <= lastCube;
+    }
+
+    void emitCube(int index) {
+        const int8_t* row = stripTable()[index];
+        const LavaParameters& p = lavaParameters;
+        for (int at = 0; row[at] != -1; ++at) {
+            out.beginStrip();
+            for (; row[at] != -1; ++at) emitVertex(edgeinfo[row[at]], p);
+            out.endStrip();
+        }
+    }
+
+    void emitVertex(const EdgeInfo& e, const LavaParameters& p) {
+        const cornerinfo& a = *corner[e.cornerA];
+        const cornerinfo& b = *corner[e.cornerB];
+        const float difference = a.value - b.value;
+        // The two values lie on either side of 0, so the difference is not 0, except for
+        // +0 against -0, which meet at A.
+        const float t = difference != 0 ? a.value / difference : 0.0f;
+        const float s = 1.0f - t;
+        const Point3D normal(s * a.normal[0] + t * b.normal[0], s * a.normal[1] + t * b.normal[1],
+                             s * a.normal[2] + t * b.normal[2]);
+        Point3D colour;
+        if (p.differentHotColor) {
+            const float h = heatFraction(s * a.temperature + t * b.temperature);
+            colour = p.lavaColour * (1.0f - h) + p.hotColour * h;
+        }
+        Point3D position(x[e.xSel], y[e.ySel], z[e.zSel]);
+        position[e.axis] += size * t;
+        const float w = wallRadius(position.y) - 0.05f;
+        const float rho = std::sqrt(position.x * position.x + position.z * position.z);
+        if (rho > w) {
+            position.x *= w / rho;
+            position.z *= w / rho;
+        }
+        out.vertex(position, normal, p.differentHotColor, colour);
+    }
+
+    StripEmitter& out;
+    const uint16_t stamp;
+    LavaLattice& lattice;
+    const float size;
+    cornerinfo* corner[8] = {};
+    float x[2] = {}, y[2] = {}, z[2] = {};
+};
+
+int seedIndex(float coordinate, float offset, float size) {
+    const float g = std::floor((coordinate + offset) / size);
+    if (!(g >= 0.0f)) return 0;
+    return g > lastCube ? lastCube : static_cast<int>(g);
+}
+
+}  // namespace
+
+uint16_t& passStamp() { return state().passStamp; }
+
+uint64_t& cubesProcessed() { return state().cubes; }
+
+float wallRadius(float y) {
+    if (y < -8.0f) return (y + 12.0f) * 0.5f + 8.8f;
+    if (y <= -7.0f) return 10.8f;
+    return (y + 7.0f) * -0.28636363f + 10.8f;
+}
+
+float heatFraction(float temperature) {
+    const float h = (temperature + 4.0f) * 0.071428575f;
+    if (!(h > 0.0f)) return 0.0f;  // also for a temperature that is not a number
+    return h < 1.0f ? h : 1.0f;
+}
+
+void polygonise(Blob* const* blobs, int n, float R) { polygonise(blobs, n, R, glStripEmitter()); }
+
+void polygonise(Blob* const* blobs, int n, float R, StripEmitter& out) {
+    SpatialHash& hash = fieldHash();
+    hash.clear();
+    out.beginSurface(lavaParameters.lavaColour);
+    for (int b = 0; b < n; ++b) hash.insert(blobs[b], 3.0f);
+    setPassRadius(R);
+
+    LavaLattice& lattice = lavaLattice();
+    const uint16_t stamp = passStamp();
+    const float size = cellSize();
+    CubeWalker walker(out, stamp);
+    for (int b = 0; b < n; ++b) {
+        const Point3D& centre = blobs[b]->position;
+        const int i = seedIndex(centre.x, lattice.offset.x, size);
+        const int j = seedIndex(centre.y, lattice.offset.y, size);
+        int k = seedIndex(centre.z, lattice.offset.z, size);
+        float zk = lattice.Z[k];
+        while (k >= 0) {
+            cornerinfo& point = lattice.at(i, j, k);
+            if (point.valueMark == stamp) break;
+            point.valueMark = stamp;
+            point.value = evaluateField(point, Point3D(lattice.X[i], lattice.Y[j], zk));
+            if (point.value < 0) {
+                walker.follow(i, j, k);
+                break;
+            }
+            --k;
+            zk -= size;
+        }
+    }
+    ++passStamp();
+    out.endSurface();
+}

@@ -1,0 +1,142 @@
+// The marching-cubes tables, checked for every cube index, and the surface they make on
+// random fields checked for being closed.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "lava/polygoniser_tables.h"
+
+namespace {
+
+bool outside(int index, int corner) { return (index >> corner) & 1; }
+
+std::vector<std::vector<int>> stripsOf(int index) {
+    std::vector<std::vector<int>> strips;
+    const int8_t* row = stripTable()[index];
+    int at = 0;
+    while (at < stripRowBytes && row[at] != -1) {
+        std::vector<int> strip;
+        while (at < stripRowBytes && row[at] != -1) strip.push_back(row[at++]);
+        ++at;
+        strips.push_back(strip);
+    }
+    return strips;
+}
+
+// The lattice edge an edge of cube (i, j, k) lies on: its low corner and axis.
+long latticeEdge(int i, int j, int k, int e) {
+    const EdgeInfo& info = edgeinfo[e];
+    const int a = info.cornerA;
+    return ((static_cast<long>(i + (a >> 2 & 1)) * 64 + (j + (a >> 1 & 1))) * 64 + (k + (a & 1))) * 3 +
+           info.axis;
+}
+
+}  // namespace
+
+TEST(PolygoniserTables, EdgesJoinTheRightCorners) {
+    for (int e = 0; e < 12; ++e) {
+        const EdgeInfo& info = edgeinfo[e];
+        const int a = info.cornerA, b = info.cornerB;
+        EXPECT_EQ(b - a, 1 << (2 - info.axis)) << e;  // one step along the axis
+        EXPECT_EQ(info.xSel, a >> 2 & 1) << e;
+        EXPECT_EQ(info.ySel, a >> 1 & 1) << e;
+        EXPECT_EQ(info.zSel, a & 1) << e;
+    }
+    EXPECT_EQ(sizeof(EdgeInfo), 24u);
+}
+
+TEST(PolygoniserTables, EveryRowUsesExactlyTheCrossingEdges) {
+    for (int index = 0; index < 256; ++index) {
+        std::multiset<int> used;
+        int bytes = 1;  // the row's closing -1
+        for (const std::vector<int>& strip : stripsOf(index)) {
+            EXPECT_GE(strip.size(), 3u) << index;
+            EXPECT_LE(strip.size(), 7u) << index;
+            bytes += static_cast<int>(strip.size()) + 1;
+            used.insert(strip.begin(), strip.end());
+        }
+        EXPECT_LE(bytes, stripRowBytes) << index;
+        for (int n = bytes; n < stripRowBytes; ++n) EXPECT_EQ(stripTable()[index][n], -1) << index;
+        for (int e = 0; e < 12; ++e) {
+            const bool crossing = outside(index, edgeinfo[e].cornerA) != outside(index, edgeinfo[e].cornerB);
+            EXPECT_EQ(used.count(e), crossing ? 1u : 0u) << "index " << index << " edge " << e;
+        }
+    }
+    EXPECT_TRUE(stripsOf(0).empty());
+    EXPECT_TRUE(stripsOf(255).empty());
+    const auto corner0 = stripsOf(1);
+    ASSERT_EQ(corner0.size(), 1u);
+    EXPECT_EQ(std::set<int>(corner0[0].begin(), corner0[0].end()), (std::set<int>{0, 1, 4}));
+    EXPECT_EQ(stripsOf(6).size(), 2u);   // corners 1 and 2: two separate triangles
+    EXPECT_EQ(stripsOf(249).size(), 1u); // only 1 and 2 inside: joined across the face
+    EXPECT_EQ(stripsOf(249)[0].size(), 6u);
+    EXPECT_EQ(stripsOf(105).size(), 4u);
+}
+
+TEST(PolygoniserTables, BodyDiagonalCornersGetPiecesOfTheirOwn) {
+    for (int index : {129, 126}) {
+        const auto strips = stripsOf(index);
+        ASSERT_EQ(strips.size(), 2u) << index;
+        std::set<std::set<int>> pieces;
+        for (const auto& strip : strips) pieces.insert(std::set<int>(strip.begin(), strip.end()));
+        EXPECT_EQ(pieces, (std::set<std::set<int>>{{0, 1, 4}, {7, 10, 11}})) << index;
+    }
+}
+
+TEST(PolygoniserTables, FaceTableFollowsItsRule) {
+    const int faceCorners[6][4] = {{0, 1, 2, 3}, {4, 5, 6, 7}, {0, 1, 4, 5},
+                                   {2, 3, 6, 7}, {0, 2, 4, 6}, {1, 3, 5, 7}};
+    for (int index = 0; index < 256; ++index) {
+        int expected = 0;
+        for (int f = 0; f < 6; ++f) {
+            int out = 0;
+            for (int c : faceCorners[f]) out += outside(index, c);
+            if (out != 0 && out != 4) expected |= 1 << f;
+        }
+        EXPECT_EQ(faceTable()[index], expected) << index;
+    }
+}
+
+TEST(PolygoniserTables, RandomFieldsGiveClosedSurfaces) {
+    std::mt19937 random(77);
+    std::uniform_real_distribution<float> value(-1.0f, 1.0f);
+    constexpr int n = 9;  // lattice points per axis
+    for (int trial = 0; trial < 300; ++trial) {
+        float field[n][n][n];
+        for (int i = 0; i < n; ++i)
+            for (int j = 0; j < n; ++j)
+                for (int k = 0; k < n; ++k) {
+                    const bool border = i == 0 || j == 0 || k == 0 || i == n - 1 || j == n - 1 || k == n - 1;
+                    field[i][j][k] = border ? -1.0f : value(random);  // the border is outside
+                }
+        std::map<std::pair<long, long>, int> edgeUses;
+        int triangles = 0;
+        for (int i = 0; i + 1 < n; ++i)
+            for (int j = 0; j + 1 < n; ++j)
+                for (int k = 0; k + 1 < n; ++k) {
+                    int index = 0;
+                    for (int c = 0; c < 8; ++c)
+                        if (field[i + (c >> 2 & 1)][j + (c >> 1 & 1)][k + (c & 1)] < 0) index |= 1 << c;
+                    for (const auto& strip : stripsOf(index)) {
+                        for (size_t t = 2; t < strip.size(); ++t) {
+                            const long v[3] = {latticeEdge(i, j, k, strip[t - 2]), latticeEdge(i, j, k, strip[t - 1]),
+                                               latticeEdge(i, j, k, strip[t])};
+                            ASSERT_TRUE(v[0] != v[1] && v[1] != v[2] && v[0] != v[2]);
+                            ++triangles;
+                            for (int e = 0; e < 3; ++e) {
+                                long a = v[e], b = v[(e + 1) % 3];
+                                if (a > b) std::swap(a, b);
+                                ++edgeUses[{a, b}];
+                            }
+                        }
+                    }
+                }
+        ASSERT_GT(triangles, 0);
+        for (const auto& [edge, uses] : edgeUses)
+            ASSERT_EQ(uses, 2) << "trial " << trial << ": a mesh edge shared by " << uses << " triangles";
+    }
+}

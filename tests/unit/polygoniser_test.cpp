@@ -1,0 +1,228 @@
+// The lava field and the surface walk, through a recording emitter.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <memory>
+#include <set>
+#include <tuple>
+#include <vector>
+
+#include "lava/blob.h"
+#include "lava/lava_draw.h"
+#include "lava/lava_field.h"
+#include "lava/lava_parameters.h"
+#include "lava/polygoniser.h"
+#include "lava/spatial_hash.h"
+#include "tests/unit/recording_emitter.h"
+
+namespace {
+
+class PolygoniserTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        lavaParameters = LavaParameters();
+        setCellSize(0.8f);
+        initPolygoniser();
+    }
+    RecordingEmitter surfaceOf(std::vector<Blob*> blobs) {
+        RecordingEmitter out;
+        polygonise(blobs.data(), static_cast<int>(blobs.size()), 1.32f, out);
+        return out;
+    }
+};
+
+using Key = std::tuple<float, float, float>;
+Key keyOf(const Point3D& p) { return {p.x, p.y, p.z}; }
+
+// Every mesh edge of a closed surface belongs to exactly two triangles.
+bool isClosed(const RecordingEmitter& out, std::string* why) {
+    std::map<std::pair<Key, Key>, int> uses;
+    for (const auto& t : out.triangles)
+        for (int e = 0; e < 3; ++e) {
+            Key a = keyOf(t[static_cast<size_t>(e)].position), b = keyOf(t[static_cast<size_t>((e + 1) % 3)].position);
+            if (b < a) std::swap(a, b);
+            ++uses[{a, b}];
+        }
+    for (const auto& [edge, count] : uses)
+        if (count != 2) {
+            *why = "a mesh edge is shared by " + std::to_string(count) + " triangles";
+            return false;
+        }
+    return !out.triangles.empty();
+}
+
+}  // namespace
+
+TEST_F(PolygoniserTest, LatticeCoordinates) {
+    EXPECT_NEAR(lavaLattice().X[50], 0.05f, 1e-5f);
+    EXPECT_FLOAT_EQ(lavaLattice().X[0], -39.95f);
+    setCellSize(cellSizeForAccuracy(200));
+    EXPECT_FLOAT_EQ(cellSize(), 0.4f);
+    EXPECT_FLOAT_EQ(lavaLattice().X[0], -19.95f);
+    EXPECT_FLOAT_EQ(lavaLattice().Z[99], 19.65f);
+    EXPECT_FLOAT_EQ(cellSizeForAccuracy(10), 8.0f);
+    EXPECT_FLOAT_EQ(cellSizeForAccuracy(5000), 0.4f);  // a hand-edited percentage
+    EXPECT_FLOAT_EQ(cellSizeForAccuracy(-3), 8.0f);
+}
+
+TEST_F(PolygoniserTest, FieldOfOneBlobAndTheBlendOfTwo) {
+    Blob blob(Point3D(0, 0, 0), 1.1f);
+    blob.temperature = 3;
+    fieldHash().clear();
+    fieldHash().insert(&blob, 3.0f);
+    setPassRadius(1.32f);
+    cornerinfo record{};
+    EXPECT_NEAR(evaluateField(record, Point3D(1, 0, 0)), 1.2848f, 1e-4f);
+    EXPECT_NEAR(evaluateField(record, Point3D(0, 2, 0)), -1.3288f, 1e-4f);
+    EXPECT_NEAR(evaluateField(record, Point3D(0, 0, 1.2586f)), 0.0f, 1e-3f);
+    EXPECT_FLOAT_EQ(record.temperature, 3.0f);
+    EXPECT_GT(record.normal[2], 0.0f);  // away from the blob
+    // Exactly at the centre: finite and inside.
+    const float centre = evaluateField(record, Point3D(0, 0, 0));
+    EXPECT_TRUE(std::isfinite(centre));
+    EXPECT_GT(centre, 0.0f);
+
+    Blob cold(Point3D(-1, 0, 0), 1.1f), hot(Point3D(1, 0, 0), 1.1f);
+    cold.temperature = 0;
+    hot.temperature = 10;
+    fieldHash().clear();
+    fieldHash().insert(&cold, 3.0f);
+    fieldHash().insert(&hot, 3.0f);
+    evaluateField(record, Point3D(0, 0.5f, 0));
+    EXPECT_FLOAT_EQ(record.temperature, 5.0f);
+}
+
+// The surface of a lone blob is the sphere of radius 1.2586; its vertices are where the
+// field, interpolated linearly along lattice edges, crosses zero. The field falls as 1/d²,
+// so on the default lattice (0.8 apart) the vertices lie between 1.19 and 1.45 from the
+// centre (measured over 200 random places), and on the finest (0.4) between 1.24 and 1.31.
+TEST_F(PolygoniserTest, LoneBlobIsAClosedSphereWhereverItSits) {
+    const Point3D places[] = {{0, 0, 0}, {0.05f, 0.05f, 0.05f}, {0.3f, -0.2f, 0.45f},
+                              {0.44f, 0.44f, 0.44f}, {-3.1f, 5.7f, 2.2f}, {0.85f, 0.0f, -0.41f}};
+    struct Lattice {
+        float spacing, nearest, farthest;
+    };
+    for (const Lattice& lattice : {Lattice{0.8f, 1.18f, 1.46f}, Lattice{0.4f, 1.235f, 1.315f}}) {
+        setCellSize(lattice.spacing);
+        for (const Point3D& centre : places) {
+            Blob blob(centre, 1.1f);
+            const RecordingEmitter out = surfaceOf({&blob});
+            std::string why;
+            EXPECT_TRUE(isClosed(out, &why)) << why;
+            double sum = 0;
+            for (const RecordedVertex& v : out.vertices) {
+                const float d = (v.position - centre).length();
+                EXPECT_GE(d, lattice.nearest) << lattice.spacing;
+                EXPECT_LE(d, lattice.farthest) << lattice.spacing;
+                sum += d;
+                // Normals point outwards.
+                EXPECT_GT(v.normal.dot(v.position - centre), 0.0f);
+            }
+            EXPECT_GT(out.triangles.size(), 20u);
+            EXPECT_NEAR(sum / static_cast<double>(out.vertices.size()), 1.259 + lattice.spacing * 0.1, 0.06);
+        }
+    }
+}
+
+TEST_F(PolygoniserTest, EveryValueAndCubeOnlyOncePerPass) {
+    std::vector<std::unique_ptr<Blob>> blobs;
+    std::vector<Blob*> pointers;
+    for (int n = 0; n < 12; ++n) {
+        blobs.push_back(std::make_unique<Blob>(Point3D(0.9f * static_cast<float>(n % 4), -10.0f + 0.8f * static_cast<float>(n / 4), 0.3f * n), 1.1f));
+        pointers.push_back(blobs.back().get());
+    }
+    fieldEvaluations() = 0;
+    cubesProcessed() = 0;
+    const uint16_t stamp = passStamp();
+    const RecordingEmitter out = surfaceOf(pointers);
+    std::string why;
+    EXPECT_TRUE(isClosed(out, &why)) << why;
+    uint64_t valuesMarked = 0, cubesMarked = 0;
+    for (const cornerinfo& r : lavaLattice().records) {
+        valuesMarked += r.valueMark == stamp;
+        cubesMarked += r.cubeMark == stamp;
+    }
+    EXPECT_EQ(fieldEvaluations(), valuesMarked);
+    EXPECT_EQ(cubesProcessed(), cubesMarked);
+    EXPECT_EQ(passStamp(), static_cast<uint16_t>(stamp + 1));
+    // Packed blobs: the later seeds stop at their first point.
+    EXPECT_LT(fieldEvaluations(), 8 * cubesProcessed());
+}
+
+TEST_F(PolygoniserTest, OverlappingLumpsStaySeparateSurfaces) {
+    Blob a(Point3D(0, 0, 0), 1.1f), b(Point3D(1.5f, 0, 0), 1.1f);
+    const RecordingEmitter first = surfaceOf({&a});
+    const RecordingEmitter second = surfaceOf({&b});
+    std::string why;
+    EXPECT_TRUE(isClosed(first, &why)) << why;
+    EXPECT_TRUE(isClosed(second, &why)) << why;
+    // They interpenetrate: part of the second lies inside the first.
+    int inside = 0;
+    for (const RecordedVertex& v : second.vertices) inside += (v.position - a.position).length() < 1.2f;
+    EXPECT_GT(inside, 0);
+    // Drawn together in one pass they would have merged into one surface with no
+    // vertex inside the other's sphere.
+    const RecordingEmitter merged = surfaceOf({&a, &b});
+    for (const RecordedVertex& v : merged.vertices) {
+        EXPECT_GT((v.position - a.position).length(), 1.2f);
+        EXPECT_GT((v.position - b.position).length(), 1.2f);
+    }
+}
+
+TEST_F(PolygoniserTest, VerticesStayInsideTheGlass) {
+    EXPECT_NEAR(wallRadius(0) - 0.05f, 8.7454545f, 1e-5f);
+    EXPECT_FLOAT_EQ(wallRadius(-7.5f), 10.8f);
+    EXPECT_FLOAT_EQ(wallRadius(-15), 7.3f);
+    EXPECT_NEAR(wallRadius(16), 4.2136364f, 1e-5f);
+    Blob nearWall(Point3D(8.6f, 0, 0), 1.1f);
+    const RecordingEmitter out = surfaceOf({&nearWall});
+    int moved = 0;
+    for (const RecordedVertex& v : out.vertices) {
+        const float rho = std::sqrt(v.position.x * v.position.x + v.position.z * v.position.z);
+        EXPECT_LE(rho, wallRadius(v.position.y) - 0.05f + 1e-4f);
+        moved += std::fabs(rho - (wallRadius(v.position.y) - 0.05f)) < 1e-4f;
+    }
+    EXPECT_GT(moved, 0);
+}
+
+TEST_F(PolygoniserTest, HeatColours) {
+    lavaParameters.lavaColour = Point3D(1, 0, 0);
+    lavaParameters.hotColour = Point3D(1, 1, 0);
+    EXPECT_FLOAT_EQ(lavaColourFor(-4).y, 0.0f);
+    EXPECT_FLOAT_EQ(lavaColourFor(-10).y, 0.0f);
+    EXPECT_FLOAT_EQ(lavaColourFor(3).y, 0.5f);
+    EXPECT_FLOAT_EQ(lavaColourFor(10).y, 1.0f);
+    EXPECT_FLOAT_EQ(lavaColourFor(50).y, 1.0f);
+    EXPECT_FLOAT_EQ(heatFraction(std::nanf("")), 0.0f);
+    Blob warm(Point3D(0, 0, 0), 1.1f);
+    warm.temperature = 3;
+    RecordingEmitter out = surfaceOf({&warm});
+    ASSERT_FALSE(out.vertices.empty());
+    for (const RecordedVertex& v : out.vertices) {
+        EXPECT_TRUE(v.hasColour);
+        EXPECT_NEAR(v.colour.y, 0.5f, 1e-5f);
+    }
+    lavaParameters.differentHotColor = false;
+    out = surfaceOf({&warm});
+    for (const RecordedVertex& v : out.vertices) EXPECT_FALSE(v.hasColour);
+    EXPECT_FLOAT_EQ(out.surfaceColour.x, 1.0f);
+}
+
+TEST_F(PolygoniserTest, ParticlesAreDrawnInsideTheGlass) {
+    Blob blob(Point3D(10, 0, 0), 1.1f);
+    const Point3D p = particlePosition(blob);
+    EXPECT_NEAR(p.x, 7.69045f, 1e-4f);
+    EXPECT_FLOAT_EQ(p.y, 0.0f);
+    EXPECT_FLOAT_EQ(p.z, 0.0f);
+    Blob central(Point3D(1, 3, -2), 1.1f);
+    EXPECT_FLOAT_EQ(particlePosition(central).z, -2.0f);
+}
+
+TEST_F(PolygoniserTest, EmptyLumpOnlyAdvancesThePass) {
+    const uint16_t stamp = passStamp();
+    RecordingEmitter out;
+    polygonise(nullptr, 0, 1.32f, out);
+    EXPECT_TRUE(out.triangles.empty());
+    EXPECT_EQ(passStamp(), static_cast<uint16_t>(stamp + 1));
+}

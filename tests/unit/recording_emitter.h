@@ -1,0 +1,36 @@
+// A strip emitter that keeps every triangle the polygoniser sends, for tests.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "lava/strip_emitter.h"
+
+struct RecordedVertex {
+    Point3D position, normal, colour;
+    bool hasColour;
+};
+
+class RecordingEmitter : public StripEmitter {
+public:
+    void beginSurface(const Point3D& colour) override { surfaceColour = colour; ++surfaces; }
+    void endSurface() override {}
+    void beginStrip() override { strip.clear(); }
+    void vertex(const Point3D& position, const Point3D& normal, bool hasColour,
+                const Point3D& colour) override {
+        strip.push_back({position, normal, colour, hasColour});
+        vertices.push_back(strip.back());
+    }
+    void endStrip() override {
+        for (size_t n = 2; n < strip.size(); ++n) triangles.push_back({strip[n - 2], strip[n - 1], strip[n]});
+        ++strips;
+    }
+
+    std::vector<std::array<RecordedVertex, 3>> triangles;
+    std::vector<RecordedVertex> vertices;
+    Point3D surfaceColour;
+    int surfaces = 0, strips = 0;
+
+private:
+    std::vector<RecordedVertex> strip;
+};
