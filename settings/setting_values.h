@@ -23,7 +23,7 @@ struct SettingValues {
     int numParticles = 175;
     // Colours: hue, rotation per frame, saturation, brightness.
     float lavaHue = 0, lavaRotateColor = 0, lavaSaturation = 1, lavaLuminance = 0.44f;
-    bool differentHotColor = true;
+    bool differentHotColor = false;
     float lavaHueHot = 0.1f, lavaRotateColorHot = 0, lavaSaturationHot = 1, lavaLuminanceHot = 0.75f;
     int liquidHue = 6, liquidSaturation = 100, liquidLuminance = 64;
     int lampHue = 70, lampSaturation = 70, lampLuminance = 35;

@@ -5,7 +5,11 @@
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "resources/resource_ids.h"
+#include "scene/frame_pipeline.h"
+#include "scene/lamp_startup.h"
 #include "settings/registry_values.h"
+#include "settings/setting_effects.h"
+#include "settings/setting_values.h"
 #include "shell/close_policy.h"
 #include "shell/frame_timer.h"
 #include "shell/main_window.h"
@@ -66,6 +70,7 @@ void onFrameTimer(FrameTimer&) {
         DestroyWindow(mainWindow);
         return;
     }
+    if (glReady) renderFrame(animate, true, true);
     if (runMode == Configure && !configShownOnce) configShownOnce = true;
 }
 
@@ -120,6 +125,8 @@ int runMainWindow(HWND parent, int width, int height) {
 
 void runCreationSequence(HWND window) {
     mainWindow = window;
+    settingValues = SettingValues::defaultsFor(runMode);
+    createLampScene(0);
     openSettingsKey();
     frameTimer = new FrameTimer(frameTimerStartMs);
 
@@ -130,7 +137,13 @@ void runCreationSequence(HWND window) {
     orbitCursor = programCursor(RES_CURSOR_ORBIT);
     handCursor = programCursor(RES_CURSOR_HAND);
 
+    // The settings' effects, the frame period among them: the first frame already uses it.
+    applyAllSettings();
+    frameTimer->setInterval(frameIntervalMs(settingValues.frameRate));
+
+    setupGL(window);
     glReady = true;
+    warmUpLava();
 
     frameTimer->addFunction(onFrameTimer);
     // Lives as long as the timer; reached only through its listener list.
@@ -143,6 +156,7 @@ void runDestructionSequence() {
     if (runMode == Windowed) writeBoolValue("startFullScreen", false);
     if (runMode == FullScreen) writeBoolValue("startFullScreen", true);
     glReady = false;
+    teardownGL(mainWindow);
     PostQuitMessage(0);
 }
 

@@ -23,6 +23,12 @@ void runCreationSequence(HWND window);
 void runDestructionSequence();
 bool shouldBlockClose(HWND window);
 
+// The window's OpenGL context: made at creation, released at destruction; the viewport
+// follows the client area.
+void setupGL(HWND window);
+void teardownGL(HWND window);
+void resizeViewport(HWND window);
+
 // Windows 9x only; on the NT family the system asks for the password itself.
 int verifyScreenSaverPassword(HWND window);
 void changeScreenSaverPassword(HWND parent);

@@ -5,15 +5,19 @@
 #include "shell/shell_win32.h"
 
 #include "platform/diagnostics.h"
+#include "scene/frame_pipeline.h"
+#include "shell/shell_state.h"
 
 namespace {
 
 void handleKeyDown(WPARAM key) {
     diag("Got a keydown\n");
+    userActive = true;
     if (key == VK_ESCAPE || key == VK_SPACE) requestClose();
 }
 
 void handleCharacter(WPARAM character) {
+    userActive = true;
     if (character == 'f' || character == 'F') toggleFullScreen();
 }
 
@@ -29,6 +33,13 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             break;
         case WM_CLOSE:
             if (shouldBlockClose(window)) return 0;
+            break;
+        case WM_SIZE:
+            if (glReady) resizeViewport(window);
+            break;
+        case WM_PAINT:
+        case WM_TIMER:
+            if (glReady) renderFrame(false, true, true);
             break;
         default:
             break;

@@ -16,7 +16,7 @@
 #include "scene/quadric.h"
 #include "scene/quadric_shapes.h"
 #include "scene/texture.h"
-#include "tests/gl/offscreen_context.h"
+#include "platform/offscreen_context.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// An offscreen OpenGL context for tests and tools: RGBA colour, depth and stencil buffers
+// Seam: an offscreen OpenGL context for tests and tools: RGBA colour, depth and stencil buffers
 // in memory, made current on construction.
 #pragma once
 

@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "tests/gl/offscreen_context.h"
+#include "platform/offscreen_context.h"
 
 OffscreenContext::OffscreenContext(int width, int height)
     : w(width), h(height), buffer(static_cast<std::size_t>(width) * height * 4) {

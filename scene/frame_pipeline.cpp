@@ -1,0 +1,136 @@
+// The frame pipeline.
+#include "scene/frame_pipeline.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "lava/lava_field.h"
+#include "platform/clock.h"
+#include "platform/diagnostics.h"
+#include "platform/gl.h"
+#include "platform/gl_context.h"
+#include "scene/lamp_scene.h"
+#include "settings/colour_model.h"
+#include "settings/setting_effects.h"
+#include "settings/setting_values.h"
+#include "shell/view_operations.h"
+
+int viewportWidth = 0, viewportHeight = 0;
+int complexity = 0;
+float shiftStep = 0.0005f;
+bool userActive = false;
+bool spinBrake = false;
+bool animate = true;
+int32_t lastFrameClock = -10;
+int32_t startClock = 0;
+int32_t frameCount = 0;
+float smoothedFrameRate = 0;
+
+void resetFrameState() {
+    viewportWidth = viewportHeight = 0;
+    complexity = 0;
+    shiftStep = 0.0005f;
+    userActive = spinBrake = false;
+    animate = true;
+    lastFrameClock = -10;
+    startClock = 0;
+    frameCount = 0;
+    smoothedFrameRate = 0;
+}
+
+void initGLState() {
+    complexity = 17;
+    diag("Complexity = %d\n", complexity);
+    if (theLampScene) {
+        const Point3D& b = theLampScene->background;
+        glClearColor(b.x, b.y, b.z, 0);
+    }
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_NORMALIZE);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_TEXTURE_2D);
+    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
+    initPolygoniser();
+    startClock = static_cast<int32_t>(clockMs());
+}
+
+void resizeViewport(int width, int height) {
+    viewportWidth = width;
+    viewportHeight = height;
+    glViewport(0, 0, width, height);
+}
+
+void advanceViewMotions() {
+    SettingValues& v = settingValues;
+    // Sideways drift against burn-in, paused while the user is active.
+    const float s = v.shiftX;
+    if (v.shiftLeftRight && !userActive) {
+        if (s >= 12) {
+            shiftStep = -std::fabs(shiftStep);
+        } else if (s <= -12) {
+            shiftStep = std::fabs(shiftStep);
+        }
+        v.shiftX = std::clamp(s + shiftStep, -20.0f, 20.0f);
+    } else {
+        if (std::fabs(s) < 0.1f) userActive = false;
+        v.shiftX = std::clamp(s * 0.95f, -20.0f, 20.0f);
+    }
+    if (spinBrake) {
+        v.rot_speed *= 0.92f;
+        if (std::fabs(v.rot_speed) < 2.0f) {
+            v.rot_speed = 0;
+            spinBrake = false;
+        }
+    }
+    addSpinAngle(v.rot_speed);
+    if (v.lavaRotateColor != 0) {
+        v.lavaHue = std::clamp(rotateHue(v.lavaHue, v.lavaRotateColor), 0.0f, 1.0f);
+        applyLavaColour();
+        if (v.differentHotColor && v.lavaRotateColorHot != 0) {
+            v.lavaHueHot = std::clamp(rotateHue(v.lavaHueHot, v.lavaRotateColorHot), 0.0f, 1.0f);
+            applyHotColour();
+        }
+    }
+}
+
+void renderFrame(bool step, bool /*drawMenu*/, bool swap) {
+    // A minimised window has no area to draw in (and would make the aspect infinite).
+    if (viewportWidth <= 0 || viewportHeight <= 0 || !theLampScene) return;
+    const int32_t now = static_cast<int32_t>(clockMs());
+    advanceViewMotions();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    const SettingValues& v = settingValues;
+    Camera& camera = theLampScene->camera;
+    const double aspect = static_cast<double>(viewportWidth) / viewportHeight;
+    camera.aspect = static_cast<float>(aspect);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(camera.heightAngle * 114.59155583736408, aspect, 1.0, 400.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    if (step) theLampScene->step(static_cast<float>(v.speed) * 0.01f * 0.02f);
+
+    camera.lookAt();
+    glTranslatef(0, v.translateY, 0);
+    glTranslatef(v.translateX + v.shiftX, 0, 0);
+    glTranslatef(0, 0, -v.zoom);
+    glRotatef(v.rotateViewY, 1, 0, 0);
+    glRotatef(v.rotateViewX, 0, 1, 0);
+    theLampScene->setSpinAngle(v.rot_angle);
+    theLampScene->draw(complexity);
+
+    if (swap) swapFrameBuffers();
+
+    int32_t dt = now - lastFrameClock;
+    if (dt == 0) dt = 1;
+    smoothedFrameRate = 0.1f * (1000.0f / static_cast<float>(dt)) + 0.9f * smoothedFrameRate;
+    if (frameCount % 10 == 0) diag("%.2f\n", static_cast<double>(smoothedFrameRate));
+    ++frameCount;
+    if (frameCount % 100 == 0) {
+        const float seconds = static_cast<float>(static_cast<int32_t>(clockMs()) - startClock) * 0.001f;
+        diag("%d %f\n", frameCount, static_cast<double>(static_cast<float>(frameCount) / seconds));
+    }
+    lastFrameClock = now;
+}

@@ -1,0 +1,31 @@
+// The frame: the automatic view motions (sideways drift against burn-in, spin and its
+// brake, colour cycling), projection, one simulation step, the camera and view transforms,
+// the lamp, and the frame statistics. The shell makes the context and calls these.
+#pragma once
+
+#include <cstdint>
+
+extern int viewportWidth, viewportHeight;
+extern int complexity;
+extern float shiftStep;        // signed drift per frame
+extern bool userActive;        // keys or mouse lately: the drift pauses
+extern bool spinBrake;         // the spin is being braked to a stop
+extern bool animate;           // the simulation advances on timer frames (Pause)
+extern int32_t lastFrameClock; // ms, -10 before the first frame
+extern int32_t startClock;     // ms, at the end of GL set-up
+extern int32_t frameCount;
+extern float smoothedFrameRate;
+
+// Back to the state before the first frame (tests, tools).
+void resetFrameState();
+
+// With a current context: detail level, clear colour from the scene, depth test, normal
+// renormalisation, lighting, texturing, local viewer, the lattice; starts the clock.
+void initGLState();
+// The viewport for a client area of this size.
+void resizeViewport(int width, int height);
+// One frame; see the steps in frame_pipeline.cpp. Skipped while the client area is empty.
+void renderFrame(bool step, bool drawMenu, bool swap);
+
+// Steps 2 to 4 and 6 of a frame: drift, brake, spin and colour cycling.
+void advanceViewMotions();

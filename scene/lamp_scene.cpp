@@ -1,0 +1,178 @@
+// Building and drawing the lamp.
+#include "scene/lamp_scene.h"
+
+#include <cmath>
+
+#include "lava/blob.h"
+#include "platform/gl.h"
+#include "scene/light.h"
+#include "settings/setting_values.h"
+
+LampScene* theLampScene = nullptr;
+
+namespace {
+constexpr float halfPi = 1.5707964f;
+constexpr float pi = 3.1415927f;
+constexpr int slices = 30;
+}  // namespace
+
+LampScene::LampScene(uint32_t seed)
+    : metal(&metalGroup), innerGlass(&innerGlassGroup), lava(&lavaGroup), outerGlass(&outerGlassGroup) {
+    if (seed != 0) random.reseed(seed);
+    root = &rootGroup;
+    camera = Camera(Point3D(0, 5, 60), Point3D(0, -0.8f, -5), Point3D(0, 1, 0), 0.523f);
+
+    struct LightRow {
+        Point3D position;
+        float ka, kd, ks, constant, linear, quadratic;
+    };
+    const LightRow lightRows[6] = {
+        {{8, -20, -8}, 0, 0.05f, 0, 1, 0, 0},  {{-8, -20, -8}, 0, 0.05f, 0, 1, 0, 0},
+        {{-8, -20, 8}, 0, 0.05f, 0, 1, 0, 0},  {{8, -20, 8}, 0, 0.05f, 0, 1, 0, 0},
+        {{0, -15, 0}, 1, 0, 0, 0.3f, 0.08f, 0}, {{20, 10, 20}, 0, 0.5f, 1, 0.8f, 0, 0},
+    };
+    for (int n = 0; n < 6; ++n) {
+        const LightRow& r = lightRows[n];
+        light[n] = new PointLight(r.position, Point3D(1, 1, 1), r.ka, r.kd, r.ks, r.constant, r.linear,
+                                  r.quadratic);
+        lights.push_back(light[n]);
+    }
+
+    material[0] = Material(1, 0, 0, 1, 0, 0, 0.02f, 0.02f, 0.02f, 0, 0, 0, 0.1f, 0, 1.4f);
+    material[1] = Material(0, 0, 0, 0.05f, 0.05f, 0.05f, 0.2f, 0.2f, 0.2f, 0, 0, 0, 0.5f, 0.3f, 1.4f);
+    material[2] = Material(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.5f, 0.1f, 1.4f);
+    material[3] = Material(0.1f, 0.1f, 0.1f, 0.3f, 0.3f, 0.3f, 0.5f, 0.5f, 0.5f, 0, 0, 0, 0.9f, 0, 1.4f);
+    material[4] = Material(1, 1, 0.5f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.6f, 0, 1.4f);
+    Material* outer = &material[1];
+    Material* inner = &material[2];
+    Material* metalMaterial = &material[3];
+    Material* bulb = &material[4];
+
+    for (int n = 0; n < 175; ++n) addRandomBlob();
+
+    auto own = [this](Shape* shape) {
+        ownShapes.emplace_back(shape);
+        return shape;
+    };
+    auto disk = [&](const Point3D& c, float r, int side, Material* m, bool twoSided) {
+        auto* d = new Disk(c, r, slices, side);
+        d->material = m;
+        d->twoSided = twoSided;
+        return own(d);
+    };
+    auto tube = [&](const Point3D& c, float rTop, float rBase, float h, Material* m, bool twoSided) {
+        auto* t = new Tube(c, rTop, rBase, h, slices);
+        t->material = m;
+        t->twoSided = twoSided;
+        return own(t);
+    };
+    auto atube = [&](const Point3D& c, std::initializer_list<ATube::ProfilePoint> points, Material* m,
+                     bool twoSided) {
+        auto* a = new ATube(c, slices);
+        for (const ATube::ProfilePoint& p : points) a->addPoint(p.radius, p.y, p.angle);
+        a->material = m;
+        a->twoSided = twoSided;
+        return own(a);
+    };
+    auto glass = [&](SurfaceShape& shape, Material* m, bool twoSided) {
+        shape.material = m;
+        shape.twoSided = twoSided;
+        return &shape;
+    };
+    const std::initializer_list<ATube::ProfilePoint> bulge = {
+        {10.8f, 0, -std::atan(3.5f / 7)}, {10.9f, 0.5f, 0}, {10.8f, 1, std::atan(6.59f / 23)}};
+
+    metal->addChild(disk({0, 21.1f, 0}, 2.9f, 1, metalMaterial, false));                          // 1
+    metal->addChild(atube({0, 21, 0}, {{3, 0, std::atan(1.7f / 6)}, {2.9f, 0.1f, halfPi}}, metalMaterial, false));
+    metal->addChild(tube({0, 15, 0}, 3, 4.7f, 6, metalMaterial, false));                            // 3
+    metal->addChild(atube({0, 15, 0}, {{4.7f, 0, std::atan(1.7f / 6)}, {4.6f, -0.1f, -halfPi}, {4.5f, 0, pi}},
+                          metalMaterial, false));                                                  // 4
+    outerGlass->addChild(glass(vessel.ceiling, outer, true));                                       // 5
+    outerGlass->addChild(glass(vessel.cone, outer, true));                                          // 6
+    glass(vessel.ring, outer, true);                                                                // 7
+    outerGlass->addChild(atube({0, -8, 0}, bulge, outer, true));                                    // 8
+    outerGlass->addChild(glass(vessel.bowl, outer, true));                                          // 9
+    outerGlass->addChild(glass(vessel.floor, bulb, false));                                         // 10
+    vessel.addCollidersTo(*lava);
+    metal->addChild(atube({0, -12, 0}, {{9, 0, -std::atan(4.0f / 8)}, {8.9f, 0.1f, halfPi}, {8.8f, 0, pi}},
+                          metalMaterial, false));                                                  // 11
+    metal->addChild(tube({0, -20, 0}, 9, 5, 8, metalMaterial, false));                              // 12
+    metal->addChild(tube({0, -32, 0}, 5, 11, 12, metalMaterial, false));                            // 13
+    metal->addChild(atube({0, -32, 0},
+                          {{11, 0, std::atan(6.0f / 12)}, {11.1f, -0.1f, -halfPi}, {10.8f, -0.1f, -halfPi}, {0, 1, -halfPi}},
+                          metalMaterial, false));                                                  // 14
+    innerGlass->addChild(disk({0, 16, 0}, 4.21f, 1, inner, true));                                  // 15
+    innerGlass->addChild(tube({0, -7, 0}, 4.21f, 10.8f, 23, inner, true));                          // 16
+    innerGlass->addChild(atube({0, -8, 0}, bulge, inner, true));                                    // 17
+    innerGlass->addChild(tube({0, -15, 0}, 10.8f, 7.3f, 7, inner, true));                           // 18
+}
+
+LampScene::~LampScene() {
+    for (Light* l : lights) delete l;
+}
+
+void LampScene::addRandomBlob() { ::addRandomBlob(*lava, &material[0], random); }
+
+void LampScene::setParticleCount(int n) { ::setParticleCount(*lava, n, &material[0], random); }
+
+void LampScene::step(float dt) { lava->step(dt); }
+
+void LampScene::draw(int complexity) {
+    const bool wireFrame = settingValues.showPolygons;
+    if (wireFrame) {
+        glPolygonMode(GL_FRONT, GL_LINE);
+        glPolygonMode(GL_BACK, GL_LINE);
+    }
+    applyLights();
+
+    glPushMatrix();
+    glRotatef(spinAngle * 0.125f, 0, 1, 0);
+    for (int n = 0; n < 4; ++n) light[n]->release();
+    metal->draw(complexity);
+    innerGlass->draw(complexity);
+    // The under-lamp fills come back in the vessel's turned frame.
+    for (int n = 0; n < 4; ++n) light[n]->apply();
+    glPopMatrix();
+
+    light[5]->setDiffuseScale(0.05f);
+    light[5]->apply();
+    glPushMatrix();
+    glRotatef(spinAngle, 0, 1, 0);
+    lava->draw(complexity);
+    glPopMatrix();
+
+    light[5]->setDiffuseScale(0.5f);
+    light[5]->apply();
+    glPushMatrix();
+    glRotatef(spinAngle * 0.125f, 0, 1, 0);
+    outerGlass->draw(complexity);
+    glPopMatrix();
+
+    if (wireFrame) {
+        glPolygonMode(GL_FRONT, GL_FILL);
+        glPolygonMode(GL_BACK, GL_FILL);
+    }
+}
+
+void LampScene::setLavaColour(const Point3D& rgb) {
+    material[0].ambient = rgb;
+    material[0].diffuse = rgb;
+}
+
+void LampScene::setLiquidColour(const Point3D& rgb) {
+    material[2].ambient = rgb;
+    material[2].diffuse = rgb;
+}
+
+void LampScene::setLampColour(const Point3D& rgb) { material[3].diffuse = rgb; }
+
+void LampScene::setBackground(const Point3D& rgb) {
+    background = rgb;
+    glClearColor(rgb.x, rgb.y, rgb.z, 0);
+}
+
+void LampScene::setLampHeat(float heat) {
+    for (int n = 0; n < 4; ++n)
+        if (light[n]) light[n]->setDiffuseScale(0.1f * heat);
+    if (light[4]) light[4]->setAmbientScale(heat);
+}

@@ -1,0 +1,40 @@
+// Scene: what a frame draws — camera, lights, background and a root group. The scene owns
+// its lights. The lamp is a Scene built in code; scene files build others.
+#pragma once
+
+#include <vector>
+
+#include "scene/camera.h"
+#include "scene/geometry.h"
+#include "scene/material.h"
+#include "scene/vertex.h"
+
+class Group;
+class Light;
+class Texture;
+
+class Scene {
+public:
+    Scene() = default;
+    virtual ~Scene() = default;
+    Scene(const Scene&) = delete;
+    Scene& operator=(const Scene&) = delete;
+
+    virtual void draw(int complexity);
+    virtual void step(float dt);
+
+    // Deletes every light and every texture's image; the lists keep their entries. After
+    // this the scene is not drawn again.
+    void release();
+    // The global ambient light, then every light in order, in the current modelview frame.
+    void applyLights();
+
+    std::vector<Vertex> vertices;
+    std::vector<Material> materials;
+    std::vector<Texture*> textures;
+    Point3D ambient;
+    Point3D background;
+    Camera camera;
+    std::vector<Light*> lights;
+    Group* root = nullptr;
+};

@@ -1,0 +1,12 @@
+// The small view operations every input path and the frame use: each reads a view
+// setting, computes and stores it back.
+#pragma once
+
+// Into 0..360: add 360 while negative, subtract 360 while above 360 (360 stays 360).
+float wrapDegrees(float a);
+
+void addSpinSpeed(float d);
+void addSpinAngle(float d);
+void addZoom(float d);
+void addTranslation(float dx, float dy);
+void addOrbit(float dx, float dy);

@@ -1,0 +1,234 @@
+// The lamp: its assembly, its lighting choreography and spins, the automatic motions of a
+// frame, and the picture it makes, rendered offscreen.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "lava/blob.h"
+#include "lava/lava_parameters.h"
+#include "platform/gl.h"
+#include "platform/offscreen_context.h"
+#include "scene/frame_pipeline.h"
+#include "scene/image.h"
+#include "scene/lamp_scene.h"
+#include "scene/lamp_startup.h"
+#include "scene/light.h"
+#include "scene/quadric.h"
+#include "settings/setting_values.h"
+
+namespace {
+
+class LampTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        context = std::make_unique<OffscreenContext>(533, 600);
+        ASSERT_TRUE(context->ok());
+        resetFrameState();
+        lavaParameters = LavaParameters();
+        settingValues = SettingValues::defaultsFor(Windowed);
+        createLampScene(4242);
+    }
+    void TearDown() override {
+        delete theLampScene;
+        theLampScene = nullptr;
+        deleteSharedQuadric();
+        context.reset();
+    }
+    void startGl() {
+        initGLState();
+        resizeViewport(533, 600);
+    }
+    std::unique_ptr<OffscreenContext> context;
+};
+
+// Records the modelview matrix current when it is drawn.
+struct MatrixProbe : Shape {
+    const char* name() const override { return "probe"; }
+    void write(int, std::FILE*) const override {}
+    BoundingBox3D boundingBox() override { return {}; }
+    void draw(int) override { glGetFloatv(GL_MODELVIEW_MATRIX, seen); }
+    bool isTransparent() const override { return false; }
+    GLfloat seen[16] = {};
+    // The turn about y of the recorded matrix, in degrees (identity view).
+    float yTurn() const { return std::atan2(seen[8], seen[0]) * 180.0f / 3.14159265f; }
+};
+
+struct Colour {
+    int r, g, b;
+};
+
+Colour pixelAt(const Image& frame, int x, int yFromTop) {
+    const Image::Pixel& p = frame.pixels[static_cast<size_t>(frame.height - 1 - yFromTop) * frame.width + x];
+    return {p.r, p.g, p.b};
+}
+
+bool isLava(const Colour& c) { return c.r > 120 && c.g < 60 && c.b < 60; }
+bool isBlack(const Colour& c) { return c.r < 8 && c.g < 8 && c.b < 8; }
+
+}  // namespace
+
+TEST_F(LampTest, AssembledAsDesigned) {
+    LampScene& lamp = *theLampScene;
+    EXPECT_EQ(lamp.lava->blobCount(), 175);
+    ASSERT_EQ(lamp.lights.size(), 6u);
+    const float x[6] = {8, -8, -8, 8, 0, 20};
+    for (int n = 0; n < 6; ++n) {
+        EXPECT_EQ(lamp.lights[static_cast<size_t>(n)], lamp.light[n]);
+        EXPECT_FLOAT_EQ(lamp.light[n]->position.x, x[n]);
+        EXPECT_EQ(lamp.light[n]->glIndex, noLightIndex) << "no GL light before the first draw";
+    }
+    EXPECT_FLOAT_EQ(lamp.light[4]->ambient.x, 1.0f);
+    EXPECT_EQ(lamp.metal->children.size(), 8u);
+    EXPECT_EQ(lamp.outerGlass->children.size(), 5u);
+    EXPECT_EQ(lamp.innerGlass->children.size(), 4u);
+    ASSERT_EQ(lamp.lava->colliders.size(), 5u);
+    EXPECT_STREQ(lamp.lava->colliders[0]->name(), "disk");  // the bulb floor, added last
+    EXPECT_STREQ(lamp.lava->colliders[4]->name(), "disk");  // the ceiling, added first
+    EXPECT_TRUE(lamp.material[1].transparency > 0 && !lamp.material[1].alphaBlend);
+    for (Blob* b : lamp.lava->blobs) EXPECT_EQ(b->material, &lamp.material[0]);
+    EXPECT_FLOAT_EQ(lamp.camera.position.z, 60.0f);
+}
+
+TEST_F(LampTest, AfterOneDrawTheFillLightsHoldTheLowestFreeNumbers) {
+    startGl();
+    renderFrame(false, false, false);
+    for (int n = 0; n < 6; ++n)
+        EXPECT_EQ(theLampScene->light[n]->glIndex, static_cast<uint32_t>(GL_LIGHT0 + n)) << n;
+}
+
+TEST_F(LampTest, SpinTurnsTheLavaEightTimesAsFastAsTheVessel) {
+    MatrixProbe vessel, lava;
+    theLampScene->metal->addChild(&vessel);
+    theLampScene->lava->addChild(&lava);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    theLampScene->setSpinAngle(80);
+    theLampScene->draw(17);
+    EXPECT_NEAR(vessel.yTurn(), 10.0f, 1e-3f);
+    EXPECT_NEAR(lava.yTurn(), 80.0f, 1e-3f);
+    theLampScene->metal->children.pop_back();
+    theLampScene->lava->children.pop_back();
+}
+
+TEST_F(LampTest, LampHeatDimsTheFillsAndTheBulb) {
+    theLampScene->setLampHeat(2);
+    for (int n = 0; n < 4; ++n) EXPECT_FLOAT_EQ(theLampScene->light[n]->diffuse.y, 0.2f);
+    EXPECT_FLOAT_EQ(theLampScene->light[4]->ambient.z, 2.0f);
+}
+
+TEST_F(LampTest, WireFrameIsSwitchedBackAfterTheDraw) {
+    startGl();
+    settingValues.showPolygons = true;
+    renderFrame(false, false, false);
+    GLint modes[2] = {0, 0};
+    glGetIntegerv(GL_POLYGON_MODE, modes);
+    EXPECT_EQ(modes[0], GL_FILL);
+    EXPECT_EQ(modes[1], GL_FILL);
+}
+
+TEST_F(LampTest, SidewaysDriftTurnsAtTwelve) {
+    settingValues.shiftLeftRight = true;
+    settingValues.shiftX = 11.9996f;
+    advanceViewMotions();
+    EXPECT_NEAR(settingValues.shiftX, 12.0001f, 1e-4f);
+    advanceViewMotions();  // at 12: turns
+    EXPECT_LT(shiftStep, 0.0f);
+    EXPECT_NEAR(settingValues.shiftX, 11.9996f, 1e-4f);
+    settingValues.shiftX = -12.0f;
+    advanceViewMotions();
+    EXPECT_FLOAT_EQ(shiftStep, 0.0005f);
+    // A key press: glide back to the centre, then drift again from there.
+    userActive = true;
+    settingValues.shiftX = 1.0f;
+    int frames = 0;
+    while (userActive && frames < 1000) {
+        advanceViewMotions();
+        ++frames;
+    }
+    EXPECT_EQ(frames, 46);  // 0.95^45 < 0.1 <= 0.95^44
+    EXPECT_LT(std::fabs(settingValues.shiftX), 0.1f);
+    settingValues.shiftLeftRight = false;
+    settingValues.shiftX = 5;
+    advanceViewMotions();
+    EXPECT_FLOAT_EQ(settingValues.shiftX, 4.75f);
+}
+
+TEST_F(LampTest, BrakeStopsTheSpinInTwentyFrames) {
+    settingValues.rot_speed = 10;
+    spinBrake = true;
+    int frames = 0;
+    advanceViewMotions();
+    EXPECT_FLOAT_EQ(settingValues.rot_speed, 9.2f);
+    ++frames;
+    while (spinBrake) {
+        advanceViewMotions();
+        ++frames;
+    }
+    EXPECT_EQ(frames, 20);
+    EXPECT_FLOAT_EQ(settingValues.rot_speed, 0.0f);
+}
+
+TEST_F(LampTest, HueCyclesAndRecoloursTheLava) {
+    settingValues.lavaHue = 0.995f;
+    settingValues.lavaRotateColor = 0.01f;
+    advanceViewMotions();
+    EXPECT_NEAR(settingValues.lavaHue, 0.005f, 1e-6f);
+    EXPECT_GT(theLampScene->material[0].diffuse.x, 0.7f);
+    EXPECT_FLOAT_EQ(theLampScene->material[0].diffuse.x, lavaParameters.lavaColour.x);
+}
+
+TEST_F(LampTest, FirstFrameMeasuresFromTenMillisecondsBefore) {
+    startGl();
+    EXPECT_EQ(lastFrameClock, -10);
+    renderFrame(false, false, false);
+    const float dt = 1000.0f / (smoothedFrameRate / 0.1f);
+    EXPECT_NEAR(dt, static_cast<float>(lastFrameClock + 10), 1.0f);
+    EXPECT_EQ(frameCount, 1);
+}
+
+TEST_F(LampTest, ThePictureIsALavaLamp) {
+    startGl();
+    for (int n = 0; n < 2500; ++n) theLampScene->step(0.02f);
+    renderFrame(false, false, true);
+    std::unique_ptr<Image> frame(readFrameBuffer(533, 600));
+
+    // Black background in the corners and beside the lamp.
+    for (auto [x, y] : {std::pair{5, 5}, {527, 5}, {5, 594}, {527, 594}, {60, 300}, {470, 300}})
+        EXPECT_TRUE(isBlack(pixelAt(*frame, x, y))) << x << "," << y;
+    // Lava inside the vessel (the glass spans about x 180..350 between y 120 and 370).
+    int lava = 0, outsideLava = 0;
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 533; ++x) {
+            if (!isLava(pixelAt(*frame, x, y))) continue;
+            (x > 170 && x < 365 && y > 110 && y < 385 ? lava : outsideLava) += 1;
+        }
+    EXPECT_GT(lava, 2000);
+    EXPECT_EQ(outsideLava, 0);
+    // The glowing liquid: bright orange in the vessel.
+    int glow = 0;
+    for (int y = 130; y < 370; ++y)
+        for (int x = 180; x < 355; ++x) {
+            const Colour c = pixelAt(*frame, x, y);
+            glow += c.r > 200 && c.g > 100 && c.b < 80;
+        }
+    EXPECT_GT(glow, 3000);
+    // The metal base below (dark violet, not black) and the cap above the glass.
+    const Colour base = pixelAt(*frame, 266, 500), cap = pixelAt(*frame, 266, 85);
+    EXPECT_FALSE(isBlack(base));
+    EXPECT_FALSE(isBlack(cap));
+    EXPECT_GT(base.b, base.g);
+    EXPECT_GT(cap.b, cap.g);
+    // The bulb glows where the glass meets the base.
+    const Colour bulb = pixelAt(*frame, 266, 372);
+    EXPECT_GT(bulb.r, 150);
+
+    // The lava moves: 50 steps later the picture is another.
+    for (int n = 0; n < 50; ++n) theLampScene->step(0.02f);
+    renderFrame(false, false, true);
+    std::unique_ptr<Image> later(readFrameBuffer(533, 600));
+    int changed = 0;
+    for (size_t n = 0; n < static_cast<size_t>(533 * 600); ++n)
+        changed += std::abs(frame->pixels[n].r - later->pixels[n].r) + std::abs(frame->pixels[n].g - later->pixels[n].g) > 30;
+    EXPECT_GT(changed, 200);
+}
