@@ -11,7 +11,7 @@
 #include "lava/lava_field.h"
 #include "lava/lava_parameters.h"
 #include "lava/polygoniser.h"
-#include "lava/strip_emitter.h"
+#include "bench/counting_emitter.h"
 #include "platform/offscreen_context.h"
 #include "scene/frame_pipeline.h"
 #include "scene/lamp_scene.h"
@@ -22,21 +22,6 @@
 
 namespace {
 
-class CountingEmitter : public StripEmitter {
-public:
-    void beginSurface(const Point3D&) override {}
-    void endSurface() override {}
-    void beginStrip() override { inStrip = 0; }
-    void vertex(const Point3D& p, const Point3D&, bool, const Point3D&) override {
-        benchmark::DoNotOptimize(p);
-        ++inStrip;
-    }
-    void endStrip() override { triangles += inStrip >= 3 ? inStrip - 2 : 0; }
-    int64_t triangles = 0;
-
-private:
-    int inStrip = 0;
-};
 
 struct OffscreenLamp {
     std::unique_ptr<OffscreenContext> context = std::make_unique<OffscreenContext>(533, 600);

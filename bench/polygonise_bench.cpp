@@ -13,26 +13,11 @@
 #include "lava/lava_vessel.h"
 #include "lava/polygoniser.h"
 #include "lava/spatial_hash.h"
-#include "lava/strip_emitter.h"
+#include "bench/counting_emitter.h"
 #include "scene/group.h"
 
 namespace {
 
-class CountingEmitter : public StripEmitter {
-public:
-    void beginSurface(const Point3D&) override {}
-    void endSurface() override {}
-    void beginStrip() override { inStrip = 0; }
-    void vertex(const Point3D& p, const Point3D&, bool, const Point3D&) override {
-        benchmark::DoNotOptimize(p);
-        ++inStrip;
-    }
-    void endStrip() override { triangles += inStrip >= 3 ? inStrip - 2 : 0; }
-    int64_t triangles = 0;
-
-private:
-    int inStrip = 0;
-};
 
 struct SteppedLava {
     Group lava;

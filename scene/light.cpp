@@ -54,6 +54,19 @@ void Light::release() {
     glIndex = noLightIndex;
 }
 
+void Light::writeColours(std::FILE* file, const char* keyword) const {
+    std::fprintf(file, "%s\n", keyword);
+    writeTriple(file, ambient);
+    writeTriple(file, diffuse);
+    writeTriple(file, specular);
+}
+
+void Light::applyAttenuation(float constant, float linear, float quadratic) const {
+    glLightf(glIndex, GL_CONSTANT_ATTENUATION, constant);
+    glLightf(glIndex, GL_LINEAR_ATTENUATION, linear);
+    glLightf(glIndex, GL_QUADRATIC_ATTENUATION, quadratic);
+}
+
 void Light::applyColours() const {
     lightVector(glIndex, GL_AMBIENT, ambient, 1);
     lightVector(glIndex, GL_DIFFUSE, diffuse, 1);
@@ -90,10 +103,7 @@ bool PointLight::read(const char* text) {
 }
 
 void PointLight::write(std::FILE* file) const {
-    std::fprintf(file, "#light_point\n");
-    writeTriple(file, ambient);
-    writeTriple(file, diffuse);
-    writeTriple(file, specular);
+    writeColours(file, "#light_point");
     writeTriple(file, position);
     writeTriple(file, Point3D(constant, linear, quadratic));
 }
@@ -103,9 +113,7 @@ void PointLight::apply() {
     if (glIndex == noLightIndex) return;
     lightVector(glIndex, GL_POSITION, position, 1);
     applyColours();
-    glLightf(glIndex, GL_CONSTANT_ATTENUATION, constant);
-    glLightf(glIndex, GL_LINEAR_ATTENUATION, linear);
-    glLightf(glIndex, GL_QUADRATIC_ATTENUATION, quadratic);
+    applyAttenuation(constant, linear, quadratic);
 }
 
 // ---- DirectionalLight ----
@@ -119,10 +127,7 @@ bool DirectionalLight::read(const char* text) {
 }
 
 void DirectionalLight::write(std::FILE* file) const {
-    std::fprintf(file, "#light_dir\n");
-    writeTriple(file, ambient);
-    writeTriple(file, diffuse);
-    writeTriple(file, specular);
+    writeColours(file, "#light_dir");
     writeTriple(file, direction);
 }
 
@@ -150,10 +155,7 @@ bool SpotLight::read(const char* text) {
 }
 
 void SpotLight::write(std::FILE* file) const {
-    std::fprintf(file, "#light_spot\n");
-    writeTriple(file, ambient);
-    writeTriple(file, diffuse);
-    writeTriple(file, specular);
+    writeColours(file, "#light_spot");
     writeTriple(file, position);
     writeTriple(file, direction);
     writeTriple(file, Point3D(constant, linear, quadratic));
@@ -165,9 +167,7 @@ void SpotLight::apply() {
     if (glIndex == noLightIndex) return;
     lightVector(glIndex, GL_POSITION, position, 1);
     applyColours();
-    glLightf(glIndex, GL_CONSTANT_ATTENUATION, constant);
-    glLightf(glIndex, GL_LINEAR_ATTENUATION, linear);
-    glLightf(glIndex, GL_QUADRATIC_ATTENUATION, quadratic);
+    applyAttenuation(constant, linear, quadratic);
     const float spotDirection[3] = {direction.x, direction.y, direction.z};
     glLightfv(glIndex, GL_SPOT_DIRECTION, spotDirection);
     glLightf(glIndex, GL_SPOT_EXPONENT, dropOff * 128.0f);

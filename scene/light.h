@@ -31,6 +31,9 @@ public:
 
 protected:
     void applyColours() const;
+    void applyAttenuation(float constant, float linear, float quadratic) const;
+    // The directive line and the three colours every light record starts with.
+    void writeColours(std::FILE* file, const char* keyword) const;
     // Reads colour and the three factors from the front of `values`.
     void setColours(const float* values);
 };

@@ -11,21 +11,33 @@
 #include "scene/tessellation.h"
 
 
+namespace {
+
+// Cone and Cylinder are centred on their centre point and share their text and bounds.
+void writeCentredRound(int depth, std::FILE* file, const char* directive, const Material* material,
+                       const Point3D& centre, float radius, float height) {
+    writeLine(depth, file, directive, materialIndex(material));
+    writePoint(depth, file, centre);
+    writeLine(depth, file, "  %f %f\n", static_cast<double>(radius), static_cast<double>(height));
+}
+
+BoundingBox3D centredRoundBox(const Point3D& centre, float radius, float height) {
+    const Point3D half(radius, height / 2, radius);
+    return BoundingBox3D(centre - half, centre + half);
+}
+
+}  // namespace
+
 // ---- Cone ----
 
 Cone::Cone(const Point3D& centre, float radius, float height)
     : centre(centre), height(height), radius(radius) {}
 
 void Cone::write(int depth, std::FILE* file) const {
-    writeLine(depth, file, "#shape_cone %d\n", materialIndex(material));
-    writePoint(depth, file, centre);
-    writeLine(depth, file, "  %f %f\n", static_cast<double>(radius), static_cast<double>(height));
+    writeCentredRound(depth, file, "#shape_cone %d\n", material, centre, radius, height);
 }
 
-BoundingBox3D Cone::boundingBox() {
-    const Point3D half(radius, height / 2, radius);
-    return BoundingBox3D(centre - half, centre + half);
-}
+BoundingBox3D Cone::boundingBox() { return centredRoundBox(centre, radius, height); }
 
 void Cone::draw(int) {
     quadricTextureFor(material);
@@ -52,15 +64,10 @@ Cylinder::Cylinder(const Point3D& centre, float radius, float height, int n)
       stacks(ringsIn(height, sliceWidth(radius, n))) {}
 
 void Cylinder::write(int depth, std::FILE* file) const {
-    writeLine(depth, file, "#shape_cylinder %d\n", materialIndex(material));
-    writePoint(depth, file, centre);
-    writeLine(depth, file, "  %f %f\n", static_cast<double>(radius), static_cast<double>(height));
+    writeCentredRound(depth, file, "#shape_cylinder %d\n", material, centre, radius, height);
 }
 
-BoundingBox3D Cylinder::boundingBox() {
-    const Point3D half(radius, height / 2, radius);
-    return BoundingBox3D(centre - half, centre + half);
-}
+BoundingBox3D Cylinder::boundingBox() { return centredRoundBox(centre, radius, height); }
 
 void Cylinder::draw(int) {
     if (!visible) return;

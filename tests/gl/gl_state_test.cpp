@@ -62,6 +62,19 @@ Material glassMaterial(bool alphaBlend) {
     return m;
 }
 
+// The four shapes that promise to undo a transparent material's state.
+struct RoundShapes {
+    RoundShapes() {
+        atube.addPoint(1, 0, 0);
+        atube.addPoint(1, 1, 0);
+    }
+    Cylinder cylinder{Point3D(), 1, 2, 12};
+    Disk disk{Point3D(), 1, 12, 0};
+    Tube tube{Point3D(), 1, 2, 3, 12};
+    ATube atube{Point3D(), 12};
+    SurfaceShape* all[4] = {&cylinder, &disk, &tube, &atube};
+};
+
 // Counts the polygons a draw produces, through GL's feedback mode.
 template <typename Draw>
 int polygonsDrawn(Draw draw) {
@@ -136,14 +149,10 @@ TEST_F(GlStateTest, AlphaOfEveryColourIsOneMinusTransparency) {
 
 TEST_F(GlStateTest, RoundShapesUndoWhatATransparentMaterialSwitchedOn) {
     Material glow = glassMaterial(false);
-    Cylinder cylinder(Point3D(), 1, 2, 12);
-    Disk disk(Point3D(), 1, 12, 0);
-    Tube tube(Point3D(), 1, 2, 3, 12);
-    ATube atube(Point3D(), 12);
-    atube.addPoint(1, 0, 0);
-    atube.addPoint(1, 1, 0);
-    SurfaceShape* shapes[] = {&cylinder, &disk, &tube, &atube};
-    for (SurfaceShape* shape : shapes) {
+    RoundShapes round;
+    SurfaceShape* const* shapes = round.all;
+    for (int n = 0; n < 4; ++n) {
+        SurfaceShape* shape = shapes[n];
         shape->material = &glow;
         shape->twoSided = true;
         shape->draw(17);
@@ -158,18 +167,14 @@ TEST_F(GlStateTest, RoundShapesUndoWhatATransparentMaterialSwitchedOn) {
 
 TEST_F(GlStateTest, InvisibleShapesChangeNothing) {
     Material glow = glassMaterial(false);
-    Cylinder cylinder(Point3D(), 1, 2, 12);
-    Disk disk(Point3D(), 1, 12, 0);
-    Tube tube(Point3D(), 1, 2, 3, 12);
-    ATube atube(Point3D(), 12);
-    atube.addPoint(1, 0, 0);
-    atube.addPoint(1, 1, 0);
-    SurfaceShape* shapes[] = {&cylinder, &disk, &tube, &atube};
+    RoundShapes round;
+    SurfaceShape* const* shapes = round.all;
     enterTransparentState();
     Material previous(0.3f, 0.3f, 0.3f, 0.3f, 0.3f, 0.3f, 0, 0, 0, 0, 0, 0, 0, 0, 1);
     previous.apply();
     enterTransparentState();
-    for (SurfaceShape* shape : shapes) {
+    for (int n = 0; n < 4; ++n) {
+        SurfaceShape* shape = shapes[n];
         shape->material = &glow;
         shape->twoSided = true;
         shape->visible = false;
