@@ -31,7 +31,7 @@ struct OffscreenLamp {
         settingValues = SettingValues::defaultsFor(Windowed);
         settingValues.numParticles = blobs;
         settingValues.renderAccuracy = accuracy;
-        createLampScene(12345);
+        createLampWithSettings(12345);
         initGLState();
         resizeViewport(533, 600);
         warmUpLava();

@@ -9,6 +9,10 @@
 void createLampScene(uint32_t seed) {
     delete theLampScene;
     theLampScene = new LampScene(seed);
+}
+
+void createLampWithSettings(uint32_t seed) {
+    createLampScene(seed);
     applyAllSettings();
 }
 

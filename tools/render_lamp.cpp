@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     settingValues = SettingValues::defaultsFor(Windowed);
     settingValues.showParticles = particles;
     settingValues.showPolygons = polygons;
-    createLampScene(seed == 0 ? 1 : seed);
+    createLampWithSettings(seed == 0 ? 1 : seed);
     initGLState();
     resizeViewport(width, height);
     warmUpLava();

@@ -27,7 +27,7 @@ protected:
         resetFrameState();
         lavaParameters = LavaParameters();
         settingValues = SettingValues::defaultsFor(Windowed);
-        createLampScene(4242);
+        createLampWithSettings(4242);
     }
     void TearDown() override {
         delete theLampScene;
