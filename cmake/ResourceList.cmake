@@ -1,5 +1,6 @@
-# Reads the custom resources ("RAWPNG", "RTF") named in the resource script, so that the
-# builds without Windows resources compile in exactly the same files under the same ids.
+# Reads the resources named in the resource script that are files of their own ("RAWPNG"
+# pictures, the "RTF" help, the cursors), so that the builds without Windows resources
+# compile in exactly the same files under the same ids.
 # Sets GLIMMERJAR_EMBEDDED_RESOURCES to "TYPE:ID:absolute path" entries and
 # GLIMMERJAR_EMBEDDED_FILES to the files.
 function(glimmerjar_read_resource_list resources_dir)
@@ -8,11 +9,11 @@ function(glimmerjar_read_resource_list resources_dir)
         string(REGEX MATCH "^#define (RES_[A-Z_]+) ([0-9]+)$" _ "${line}")
         set(id_${CMAKE_MATCH_1} ${CMAKE_MATCH_2})
     endforeach()
-    file(STRINGS "${resources_dir}/glimmerjar.rc" lines REGEX "^[A-Z_0-9]+ +(RAWPNG|RTF) +\"")
+    file(STRINGS "${resources_dir}/glimmerjar.rc" lines REGEX "^[A-Z_0-9]+ +(RAWPNG|RTF|CURSOR) +\"")
     set(entries "")
     set(files "")
     foreach(line IN LISTS lines)
-        string(REGEX MATCH "^([A-Z_0-9]+) +(RAWPNG|RTF) +\"([^\"]+)\"" _ "${line}")
+        string(REGEX MATCH "^([A-Z_0-9]+) +(RAWPNG|RTF|CURSOR) +\"([^\"]+)\"" _ "${line}")
         set(id ${CMAKE_MATCH_1})
         if(DEFINED id_${id})
             set(id ${id_${id}})

@@ -1,5 +1,7 @@
 // Seam: the program's own resources by type and id ("RAWPNG" pictures, the "RTF" help).
-// Windows: the resources of the executable. Linux and tests: the same files compiled in.
+// Windows: the resources of the executable. Linux and tests: the same files compiled in,
+// where the cursors' .cur files are also found under the type "CURSOR" (Windows loads its
+// cursors through LoadCursor instead, as the system splits them into its own records).
 #pragma once
 
 #include <cstddef>

@@ -54,3 +54,19 @@ TEST(Image, MissingResourceLeavesItEmpty) {
     EXPECT_FALSE(image.isValid());
     EXPECT_EQ(image.width, 0);
 }
+
+TEST(Image, CursorFilesAreCompiledIn) {
+    struct Cursor {
+        int id, hotX, hotY;
+    };
+    for (const Cursor& c : {Cursor{107, 0, 0}, Cursor{137, 16, 16}, Cursor{138, 16, 16},
+                            Cursor{139, 16, 16}, Cursor{155, 12, 1}}) {
+        const ResourceBytes raw = findProgramResource("CURSOR", c.id);
+        ASSERT_EQ(raw.status, ResourceStatus::Found) << c.id;
+        ASSERT_GT(raw.size, 22u);
+        EXPECT_EQ(raw.data[2], 2) << "not a cursor file";  // type 2: cursor
+        EXPECT_EQ(raw.data[6], 32) << c.id;                 // 32 x 32
+        EXPECT_EQ(raw.data[10] | raw.data[11] << 8, c.hotX) << c.id;
+        EXPECT_EQ(raw.data[12] | raw.data[13] << 8, c.hotY) << c.id;
+    }
+}
