@@ -11,7 +11,9 @@
 set -u
 
 gj_fail() {
-    echo "FAIL: $*" >&2
+    # The test script's line that led here (the outermost caller below the script itself).
+    local depth=$((${#BASH_LINENO[@]} - 2))
+    echo "FAIL (${BASH_SOURCE[$((depth + 1))]##*/} line ${BASH_LINENO[$depth]}): $*" >&2
     exit 1
 }
 
@@ -152,13 +154,14 @@ gj_wait_exit() {
 # True while the program runs.
 gj_running() { [ ! -s "${GJ_LOGS[$1]}.code" ]; }
 
-# gj_wait_window CLASS TITLE SECONDS: waits until exactly one top-level window matches,
-# prints its description line (hwnd=... x=... w=...).
+# gj_wait_window CLASS TITLE SECONDS: waits until exactly one top-level window matches and
+# is visible (a window exists, hidden, while the program is still creating it), prints its
+# description line (hwnd=... x=... w=...).
 gj_wait_window() {
     local class=$1 title=$2 seconds=$3 i out
     for i in $(seq 1 $((seconds * 4))); do
         out=$(gj_helper find "$class" "$title")
-        if echo "$out" | grep -q '^count=1$'; then
+        if echo "$out" | grep -q '^count=1$' && echo "$out" | grep -q ' visible=1 '; then
             echo "$out" | grep '^hwnd='
             return 0
         fi
@@ -187,8 +190,16 @@ gj_field() {
     echo "$1" | tr ' ' '\n' | sed -n "s/^$2=//p" | head -1
 }
 
-# gj_key KEY...: real key presses through the X server to the focused window.
+# gj_key KEY...: real key presses through the X server. Without a window manager a new
+# window takes the focus only a moment after it appears, so the program's window (the
+# newest one titled Glimmerjar) is given the X focus first.
 gj_key() {
+    local xid i
+    for i in $(seq 1 20); do
+        xid=$(xdotool search --onlyvisible --name '^Glimmerjar$' 2>/dev/null | tail -1)
+        [ -n "$xid" ] && timeout 2 xdotool windowfocus --sync "$xid" 2>/dev/null && break
+        sleep 0.1
+    done
     xdotool key --delay 50 "$@" 2>/dev/null
 }
 
