@@ -77,15 +77,16 @@ float evaluateField(cornerinfo& record, const Point3D& p) {
     const SpatialHash& hash = fieldHash();
     float sum = 0, tsum = 0, nx = 0, ny = 0, nz = 0;
     for (int32_t n = hash.bucketAt(p); n != SpatialHash::none; n = hash.nextNode(n)) {
-        const Blob* b = hash.blobOf(n);
-        const float dx = p.x - b->position.x, dy = p.y - b->position.y, dz = p.z - b->position.z;
+        const int32_t slot = hash.slotOf(n);
+        const Point3D& centre = hash.centreOf(slot);
+        const float dx = p.x - centre.x, dy = p.y - centre.y, dz = p.z - centre.z;
         // A lattice point exactly at a centre would divide by zero; a tiny floor keeps the
         // value finite and very large, as it is just beside the centre.
         const float d2 = std::max(dx * dx + dy * dy + dz * dz, 1e-12f);
         const float s = passRadiusSquared / d2 - 0.1f;
         const float w = s + std::fabs(s);
         sum += w;
-        tsum += w * b->temperature;
+        tsum += w * hash.temperatureOf(slot);
         nx += dx * w;
         ny += dy * w;
         nz += dz * w;

@@ -17,6 +17,7 @@ void SpatialHash::clear() {
     touched.clear();
     blobs.clear();
     centres.clear();
+    temperatures.clear();
     used = 0;
     skipped = 0;
 }
@@ -37,6 +38,7 @@ int32_t SpatialHash::insert(Blob* blob, float radius) {
     const int32_t slot = static_cast<int32_t>(blobs.size());
     blobs.push_back(blob);
     centres.push_back(blob->position);
+    temperatures.push_back(blob->temperature);
 
     const float rr = radius / bucketSize;
     const float reach = (rr + 0.8660254f) * (rr + 0.8660254f);

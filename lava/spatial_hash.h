@@ -41,6 +41,8 @@ public:
     Blob* blobOf(int32_t node) const { return blobs[static_cast<size_t>(slotOf(node))]; }
     // The centre the blob in a slot had when it was inserted.
     const Point3D& centreOf(int32_t slot) const { return centres[static_cast<size_t>(slot)]; }
+    // The temperature the blob in a slot had when it was inserted.
+    float temperatureOf(int32_t slot) const { return temperatures[static_cast<size_t>(slot)]; }
 
     int nodesUsed() const { return used; }
     int touchedCount() const { return static_cast<int>(touched.size()); }
@@ -62,6 +64,7 @@ private:
     std::vector<Node> nodes;
     std::vector<Blob*> blobs;    // by slot
     std::vector<Point3D> centres;
+    std::vector<float> temperatures;
     int used = 0;
     int skipped = 0;
     std::vector<int32_t> touched;
