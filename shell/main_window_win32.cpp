@@ -71,7 +71,6 @@ void onFrameTimer(FrameTimer&) {
         return;
     }
     if (glReady) renderFrame(animate, true, true);
-    if (runMode == Configure && !configShownOnce) configShownOnce = true;
 }
 
 }  // namespace
