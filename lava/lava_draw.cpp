@@ -2,8 +2,6 @@
 // sphere per blob; coloured through colour material, by heat when the hot colour is on.
 #include "lava/lava_draw.h"
 
-#include <cmath>
-
 #include "lava/blob.h"
 #include "lava/lava_parameters.h"
 #include "lava/polygoniser.h"
@@ -13,20 +11,8 @@
 #include "scene/quadric.h"
 #include "settings/setting_values.h"
 
-Point3D lavaColourFor(float temperature) {
-    const float h = heatFraction(temperature);
-    return lavaParameters.lavaColour * (1.0f - h) + lavaParameters.hotColour * h;
-}
-
 Point3D particlePosition(const Blob& blob) {
-    Point3D p = blob.position;
-    const float limit = wallRadius(p.y) - 0.005f - blob.radius;
-    const float rho = std::sqrt(p.x * p.x + p.z * p.z);
-    if (rho > limit) {
-        p.x *= limit / rho;
-        p.z *= limit / rho;
-    }
-    return p;
+    return pulledInside(blob.position, wallRadius(blob.position.y) - 0.005f - blob.radius);
 }
 
 namespace {

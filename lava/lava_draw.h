@@ -9,7 +9,5 @@ void drawLava(Group& group, int complexity);
 
 class Blob;
 
-// The lava colour at a temperature: from the cold colour to the hot one by heatFraction.
-Point3D lavaColourFor(float temperature);
 // Where a particle is drawn: its position, pulled inside the glass by its radius.
 Point3D particlePosition(const Blob& blob);

@@ -128,19 +128,11 @@ private:
         const Point3D normal(s * a.normal[0] + t * b.normal[0], s * a.normal[1] + t * b.normal[1],
                              s * a.normal[2] + t * b.normal[2]);
         Point3D colour;
-        if (p.differentHotColor) {
-            const float h = heatFraction(s * a.temperature + t * b.temperature);
-            colour = p.lavaColour * (1.0f - h) + p.hotColour * h;
-        }
+        if (p.differentHotColor) colour = lavaColourFor(s * a.temperature + t * b.temperature);
         Point3D position(x[e.xSel], y[e.ySel], z[e.zSel]);
         position[e.axis] += size * t;
-        const float w = wallRadius(position.y) - 0.05f;
-        const float rho = std::sqrt(position.x * position.x + position.z * position.z);
-        if (rho > w) {
-            position.x *= w / rho;
-            position.z *= w / rho;
-        }
-        out.vertex(position, normal, p.differentHotColor, colour);
+        out.vertex(pulledInside(position, wallRadius(position.y) - 0.05f), normal, p.differentHotColor,
+                   colour);
     }
 
     StripEmitter& out;
@@ -167,6 +159,20 @@ float wallRadius(float y) {
     if (y < -8.0f) return (y + 12.0f) * 0.5f + 8.8f;
     if (y <= -7.0f) return 10.8f;
     return (y + 7.0f) * -0.28636363f + 10.8f;
+}
+
+Point3D pulledInside(Point3D p, float limit) {
+    const float rho = std::sqrt(p.x * p.x + p.z * p.z);
+    if (rho > limit) {
+        p.x *= limit / rho;
+        p.z *= limit / rho;
+    }
+    return p;
+}
+
+Point3D lavaColourFor(float temperature) {
+    const float h = heatFraction(temperature);
+    return lavaParameters.lavaColour * (1.0f - h) + lavaParameters.hotColour * h;
 }
 
 float heatFraction(float temperature) {

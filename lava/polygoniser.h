@@ -10,6 +10,8 @@
 
 #include <cstdint>
 
+#include "scene/geometry.h"
+
 class Blob;
 class StripEmitter;
 
@@ -22,9 +24,14 @@ void polygonise(Blob* const* blobs, int n, float R, StripEmitter& out);
 
 // Inner radius of the glass at height y in the lava's coordinates.
 float wallRadius(float y);
+// p moved towards the lamp's axis, at the same height and angle, so that it lies at most
+// `limit` from the axis.
+Point3D pulledInside(Point3D p, float limit);
 // How far from the cold towards the hot colour temperature T is: (T + 4) / 14 in 0..1,
 // 0 for a temperature that is not a number.
 float heatFraction(float temperature);
+// The lava colour at a temperature: from the cold colour to the hot one by heatFraction.
+Point3D lavaColourFor(float temperature);
 
 // Cubes processed since the counter was last reset (tests and benchmarks).
 uint64_t& cubesProcessed();
