@@ -17,6 +17,7 @@
 #include "scene/quadric_shapes.h"
 #include "scene/texture.h"
 #include "platform/offscreen_context.h"
+#include "tests/gl/matrix_probe.h"
 
 namespace {
 
@@ -295,15 +296,6 @@ TEST_F(GlStateTest, CameraLooksAlongItsDirection) {
 }
 
 namespace {
-// Records the modelview matrix current when it is drawn.
-struct MatrixProbe : Shape {
-    const char* name() const override { return "probe"; }
-    void write(int, std::FILE*) const override {}
-    BoundingBox3D boundingBox() override { return {}; }
-    void draw(int) override { glGetFloatv(GL_MODELVIEW_MATRIX, seen); }
-    bool isTransparent() const override { return false; }
-    GLfloat seen[16] = {};
-};
 
 Matrix4D axisRotation(int axis, float degrees) {
     const float a = degrees * 3.14159265f / 180.0f, c = std::cos(a), s = std::sin(a);

@@ -9,6 +9,7 @@
 #include "lava/lava_parameters.h"
 #include "platform/gl.h"
 #include "platform/offscreen_context.h"
+#include "tests/gl/matrix_probe.h"
 #include "scene/frame_pipeline.h"
 #include "scene/image.h"
 #include "scene/lamp_scene.h"
@@ -42,17 +43,6 @@ protected:
     std::unique_ptr<OffscreenContext> context;
 };
 
-// Records the modelview matrix current when it is drawn.
-struct MatrixProbe : Shape {
-    const char* name() const override { return "probe"; }
-    void write(int, std::FILE*) const override {}
-    BoundingBox3D boundingBox() override { return {}; }
-    void draw(int) override { glGetFloatv(GL_MODELVIEW_MATRIX, seen); }
-    bool isTransparent() const override { return false; }
-    GLfloat seen[16] = {};
-    // The turn about y of the recorded matrix, in degrees (identity view).
-    float yTurn() const { return std::atan2(seen[8], seen[0]) * 180.0f / 3.14159265f; }
-};
 
 struct Colour {
     int r, g, b;

@@ -1,0 +1,21 @@
+// A shape that draws nothing and records the modelview matrix current when it is drawn,
+// for tests of the transforms groups and the lamp apply.
+#pragma once
+
+#include <cmath>
+#include <cstdio>
+
+#include "platform/gl.h"
+#include "scene/shape.h"
+
+struct MatrixProbe : Shape {
+    const char* name() const override { return "probe"; }
+    void write(int, std::FILE*) const override {}
+    BoundingBox3D boundingBox() override { return {}; }
+    void draw(int) override { glGetFloatv(GL_MODELVIEW_MATRIX, seen); }
+    bool isTransparent() const override { return false; }
+    // The turn about y of the recorded matrix, in degrees (identity view).
+    float yTurn() const { return std::atan2(seen[8], seen[0]) * 180.0f / 3.14159265f; }
+
+    GLfloat seen[16] = {};
+};
