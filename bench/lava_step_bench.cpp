@@ -4,11 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include "lava/blob.h"
-#include "lava/blob_population.h"
-#include "lava/lava_step.h"
-#include "lava/lava_vessel.h"
+#include "lava/lava_glass.h"
+#include "lava/lava_parameters.h"
 #include "lava/spatial_hash.h"
-#include "scene/group.h"
 
 namespace {
 
@@ -30,23 +28,21 @@ double neighbourPairs(Group& lava) {
 
 // The lamp's lava of n blobs from a fixed seed, after 500 warm-up steps.
 struct WarmLava {
-    Group lava;
-    LavaVessel vessel;
+    LavaGlass glass{12345};
     explicit WarmLava(int n) {
-        vessel.addCollidersTo(lava);
-        BlobRandom random(12345);
-        setParticleCount(lava, n, nullptr, random);
-        for (int i = 0; i < 500; ++i) lavaStep(lava, 0.02f);
+        lavaParameters.reset();
+        glass.setParticleCount(n);
+        for (int i = 0; i < 500; ++i) glass.step(0.02f);
     }
 };
 
 void BM_LavaStep(benchmark::State& state) {
     WarmLava warm(static_cast<int>(state.range(0)));
-    Group& lava = warm.lava;
+    Group& lava = warm.glass.group;
     double pairs = 0;
     int64_t steps = 0;
     for (auto _ : state) {
-        lavaStep(lava, 0.02f);
+        warm.glass.step(0.02f);
         state.PauseTiming();
         pairs += neighbourPairs(lava);
         ++steps;
@@ -66,7 +62,7 @@ namespace {
 // does first.
 void BM_StepHashBuild(benchmark::State& state) {
     WarmLava warm(static_cast<int>(state.range(0)));
-    Group& lava = warm.lava;
+    Group& lava = warm.glass.group;
     SpatialHash hash(2.0f);
     for (auto _ : state) {
         hash.clear();

@@ -1,57 +1,28 @@
-// Lattice, coordinate tables and field evaluation.
+// The lattice, its coordinate tables, and the field's value at a lattice point.
 #include "lava/lava_field.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "lava/blob.h"
-#include "lava/polygoniser_tables.h"
-#include "lava/spatial_hash.h"
-#include "platform/diagnostics.h"
+#include "lava/lava_renderer.h"
 
-namespace {
+LavaLattice::LavaLattice() : records(static_cast<size_t>(latticePoints) * latticePoints * latticePoints) {
+    layOut(defaultCellSize);
+}
 
-float spacing = 0.8f;
-float passRadiusSquared = 1.0f;
-uint64_t evaluations = 0;
-
-void layOutTables(LavaLattice& lattice) {
+void LavaLattice::layOut(float spacing) {
     const float half = spacing * latticePoints * 0.5f;
-    lattice.offset = Point3D(half - lattice.shift.x - 0.05f, half - lattice.shift.y - 0.05f,
-                             half - lattice.shift.z - 0.05f);
+    offset = Point3D(half - shift.x - 0.05f, half - shift.y - 0.05f, half - shift.z - 0.05f);
     for (int n = 0; n < latticePoints; ++n) {
         const float at = static_cast<float>(n) * spacing;
-        lattice.X[n] = at - lattice.offset.x;
-        lattice.Y[n] = at - lattice.offset.y;
-        lattice.Z[n] = at - lattice.offset.z;
+        X[n] = at - offset.x;
+        Y[n] = at - offset.y;
+        Z[n] = at - offset.z;
     }
 }
 
-}  // namespace
-
-LavaLattice::LavaLattice() : records(static_cast<size_t>(latticePoints) * latticePoints * latticePoints) {
-    layOutTables(*this);
-}
-
-LavaLattice& lavaLattice() {
-    static LavaLattice lattice;
-    return lattice;
-}
-
-SpatialHash& fieldHash() {
-    static SpatialHash hash(1.9f);
-    return hash;
-}
-
-float cellSize() { return spacing; }
-
-void initPolygoniser() {
-    diag("size of edgeinfo = %d\n", static_cast<int>(sizeof(EdgeInfo)));
-    diag("size of cornerinfo = %d\n", static_cast<int>(sizeof(cornerinfo)));
-    LavaLattice& lattice = lavaLattice();
-    lattice.shift = Point3D();
-    layOutTables(lattice);
-    for (cornerinfo& r : lattice.records) {
+void LavaLattice::clearMarks() {
+    for (cornerinfo& r : records) {
         r.cubeMark = 0;
         r.valueMark = 0;
         r.value = 0;
@@ -59,22 +30,12 @@ void initPolygoniser() {
     }
 }
 
-void setCellSize(float size) {
-    spacing = size;
-    layOutTables(lavaLattice());
-}
-
 float cellSizeForAccuracy(int percentage) {
-    return 0.8f / (static_cast<float>(std::clamp(percentage, 10, 200)) * 0.01f);
+    return defaultCellSize / (static_cast<float>(std::clamp(percentage, 10, 200)) * 0.01f);
 }
 
-void setPassRadius(float radius) { passRadiusSquared = radius * radius; }
-
-uint64_t& fieldEvaluations() { return evaluations; }
-
-float evaluateField(cornerinfo& record, const Point3D& p) {
-    ++evaluations;
-    const SpatialHash& hash = fieldHash();
+float LavaRenderer::evaluateField(cornerinfo& record, const Point3D& p) {
+    ++fieldEvaluations;
     float sum = 0, tsum = 0, nx = 0, ny = 0, nz = 0;
     for (int32_t n = hash.bucketAt(p); n != SpatialHash::none; n = hash.nextNode(n)) {
         const int32_t slot = hash.slotOf(n);

@@ -2,7 +2,6 @@
 #include "lava/lava_parameters.h"
 
 LavaParameters lavaParameters;
-int32_t numClusters = 0;
 
 void setViscosity(float v) { lavaParameters.viscosity = v; }
 void setSurfaceTension(float v) { lavaParameters.surfaceTension = v; }

@@ -1,8 +1,8 @@
-// The current simulation values, each its setting's percentage x 0.01 (1.0 until a setter
-// runs), and the number of lumps the last step found.
+// The current simulation values, each its setting's percentage x 0.01, and the lava's
+// colours. The values here are those before the settings are applied (every simulation
+// value 1.0); the settings table holds the defaults, and every start of the lamp applies
+// them at once.
 #pragma once
-
-#include <cstdint>
 
 #include "scene/geometry.h"
 
@@ -17,16 +17,16 @@ struct LavaParameters {
     Point3D lavaColour{0, 0, 0};
     Point3D hotColour{1, 0, 0};
     bool differentHotColor = true;
+
+    // Back to the values before the settings are applied.
+    void reset() { *this = LavaParameters(); }
 };
 
 extern LavaParameters lavaParameters;
-// Clusters found by the last lava step; read when the lava is drawn.
-extern int32_t numClusters;
 
 void setViscosity(float v);
 void setSurfaceTension(float v);
 void setBuoyancy(float v);
 void setCoolingRate(float v);
 void setHeatDiffusion(float v);
-// Also dims or brightens the lamp's lights when a lamp scene exists.
 void setLampHeat(float v);

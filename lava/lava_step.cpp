@@ -3,7 +3,6 @@
 #include "lava/lava_step.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "lava/blob.h"
 #include "lava/lava_parameters.h"
@@ -14,10 +13,8 @@
 
 namespace {
 
-SpatialHash& stepHash() {
-    static SpatialHash hash(2.0f);
-    return hash;
-}
+// Edge length of the step hash's cells.
+constexpr float stepBucketSize = 2.0f;
 
 // True when |d| is certainly greater than `limit`, decided on the squared length so the
 // square root is only taken for pairs near enough to matter. The margin keeps the answer
@@ -175,12 +172,21 @@ void assignCluster(std::vector<Blob*>& work, Blob& seed) {
     }
 }
 
-void lavaStep(Group& group, float dt) {
-    if (group.blobs.empty()) return;  // numClusters keeps its last value
-    SpatialHash& hash = stepHash();
+LavaStepper::LavaStepper() : stepHash(stepBucketSize) {}
+
+int LavaStepper::step(Group& group, float dt) {
+    SpatialHash& hash = stepHash;
     hash.clear();
-    std::vector<Blob*> work;
-    work.reserve(group.blobs.size());
+    work.clear();
+    // The glass shapes by kind, found once per step; a shape that is neither a tube nor a
+    // disk does not collide.
+    colliders.clear();
+    for (Shape* s : group.colliders) {
+        if (const Tube* tube = dynamic_cast<const Tube*>(s))
+            colliders.push_back({tube, nullptr});
+        else if (const Disk* disk = dynamic_cast<const Disk*>(s))
+            colliders.push_back({nullptr, disk});
+    }
     for (Blob* b : group.blobs) {
         b->cluster = -1;
         b->neighbourCount = 0;
@@ -190,11 +196,11 @@ void lavaStep(Group& group, float dt) {
         heatBlob(*b);
         addBuoyancy(*b);
         addDrag(*b);
-        for (Shape* s : group.colliders) {
-            if (std::strcmp(s->name(), "tube") == 0)
-                collideTube(*b, *static_cast<Tube*>(s));
+        for (const Collider& c : colliders) {
+            if (c.tube)
+                collideTube(*b, *c.tube);
             else
-                collideDisk(*b, *static_cast<Disk*>(s));
+                collideDisk(*b, *c.disk);
         }
         work.push_back(b);
     }
@@ -207,18 +213,12 @@ void lavaStep(Group& group, float dt) {
         assignCluster(work, *seed);
         ++clusters;
     }
-    numClusters = clusters;
 
     // The blobs of b's bucket near enough for a pair force, gathered during the heat pass
     // so the force pass need not walk the bucket again. Positions do not change between
-    // the two passes, so d stays valid.
-    struct Near {
-        Blob* o;
-        Point3D d;
-        float squared;
-    };
-    // A bucket lists each blob at most once, so one blob never has more than maxBlobs.
-    Near near[maxBlobs];
+    // the two passes, so d stays valid. A bucket lists each blob at most once, so there
+    // are never more than the group's blobs.
+    nearby.resize(group.blobs.size());
     const float exchange = lavaParameters.heatDiffusion * 0.00003f;
     // Blobs are handled in list order, which is their slot order in the hash, so "o is not
     // processed yet" is "o's slot comes later", and such an o has not moved since it was
@@ -237,7 +237,7 @@ void lavaStep(Group& group, float dt) {
             const float squared = d.dot(d);
             if (certainlyBeyond(squared, forceReach)) continue;
             Blob* o = hash.blobOf(n);
-            near[nearCount++] = {o, d, squared};
+            nearby[nearCount++] = {o, d, squared};
             if (!certainlyBeyond(squared, heatReach) && std::sqrt(squared) < heatReach) {
                 ++b->neighbourCount;
                 ++o->neighbourCount;
@@ -248,9 +248,10 @@ void lavaStep(Group& group, float dt) {
         }
         const float tension = tensionOf(*b);
         for (int i = 0; i < nearCount; ++i)
-            applyPairForce(*b, *near[i].o, near[i].d, near[i].squared, tension);
+            applyPairForce(*b, *nearby[i].o, nearby[i].d, nearby[i].squared, tension);
         ++current;
         b->previousCluster = b->cluster;
         b->step(dt);
     }
+    return clusters;
 }

@@ -1,40 +1,20 @@
 // The surface-following marching-cubes walk and the vertices it emits.
-#include "lava/polygoniser.h"
-
-#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "lava/blob.h"
-#include "lava/lava_field.h"
+#include "lava/glass_wall.h"
+#include "lava/lava_colours.h"
 #include "lava/lava_parameters.h"
+#include "lava/lava_renderer.h"
 #include "lava/polygoniser_tables.h"
-#include "lava/spatial_hash.h"
 #include "lava/strip_emitter.h"
 
 namespace {
 
 constexpr int lastCube = latticePoints - 2;  // cubes 0..98 per axis
-
-// One cube of the surface walk still to finish: its neighbours are visited in the order
-// z-1, z+1, y-1, y+1, x-1, and last x+1 continues in the same frame, as the tail of a
-// recursive walk would. An explicit stack, since a large lump has thousands of cubes.
-struct WalkFrame {
-    int i, j, k;
-    uint8_t mask;
-    uint8_t next;
-};
-
-struct PolygoniserState {
-    uint16_t passStamp = 1;
-    uint64_t cubes = 0;
-    std::vector<WalkFrame> stack;
-};
-
-PolygoniserState& state() {
-    static PolygoniserState s;
-    return s;
-}
+// Vertices stay this far inside the glass, so the lava never pokes through it.
+constexpr float glassMargin = 0.05f;
 
 struct Neighbour {
     uint8_t bit;
@@ -43,21 +23,37 @@ struct Neighbour {
 constexpr Neighbour neighbours[5] = {
     {16, 0, 0, -1}, {32, 0, 0, 1}, {4, 0, -1, 0}, {8, 0, 1, 0}, {1, -1, 0, 0}};
 
-class CubeWalker {
+bool inside(int i, int j, int k) {
+    return i >= 0 && j >= 0 && k >= 0 && i <= lastCube && j <= lastCube && k <= lastCube;
+}
+
+int seedIndex(float coordinate, float offset, float size) {
+    const float g = std::floor((coordinate + offset) / size);
+    if (!(g >= 0.0f)) return 0;
+    return g > lastCube ? lastCube : static_cast<int>(g);
+}
+
+}  // namespace
+
+// One pass's walk. A cube's neighbours are visited in the order z-1, z+1, y-1, y+1, x-1,
+// and last x+1 continues in the same frame, as the tail of a recursive walk would. The
+// stack is explicit, since a large lump has thousands of cubes.
+class LavaRenderer::CubeWalker {
 public:
-    CubeWalker(StripEmitter& out, uint16_t stamp)
-        : out(out), stamp(stamp), lattice(lavaLattice()), size(cellSize()) {}
+    CubeWalker(LavaRenderer& renderer, StripEmitter& out)
+        : renderer(renderer), out(out), stamp(renderer.passStamp), lattice(renderer.lattice()),
+          size(renderer.cellSize()) {}
 
     // Evaluates the cube's corners, emits its strips, marks it; returns its face mask.
     uint8_t process(int i, int j, int k) {
-        ++state().cubes;
+        ++renderer.cubesProcessed;
         int index = 0;
         for (int n = 0; n < 8; ++n) {
             const int ci = i + (n >> 2 & 1), cj = j + (n >> 1 & 1), ck = k + (n & 1);
             cornerinfo& c = lattice.at(ci, cj, ck);
             if (c.valueMark != stamp) {
                 c.valueMark = stamp;
-                c.value = evaluateField(c, Point3D(lattice.X[ci], lattice.Y[cj], lattice.Z[ck]));
+                c.value = renderer.evaluateField(c, Point3D(lattice.X[ci], lattice.Y[cj], lattice.Z[ck]));
             }
             corner[n] = &c;
             if (std::signbit(c.value)) index |= 1 << n;
@@ -74,7 +70,7 @@ public:
     }
 
     void follow(int i, int j, int k) {
-        std::vector<WalkFrame>& stack = state().stack;
+        std::vector<WalkFrame>& stack = renderer.stack;
         stack.clear();
         stack.push_back({i, j, k, process(i, j, k), 0});
         while (!stack.empty()) {
@@ -103,21 +99,17 @@ public:
     }
 
 private:
-    static bool inside(int i, int j, int k) {
-        return i >= 0 && j >= 0 && k >= 0 && i <= lastCube && j <= lastCube && k <= lastCube;
-    }
-
     void emitCube(int index) {
         const int8_t* row = stripTable()[index];
-        const LavaParameters& p = lavaParameters;
+        const bool heatColours = lavaParameters.differentHotColor;
         for (int at = 0; row[at] != -1; ++at) {
             out.beginStrip();
-            for (; row[at] != -1; ++at) emitVertex(edgeinfo[row[at]], p);
+            for (; row[at] != -1; ++at) emitVertex(edgeinfo[row[at]], heatColours);
             out.endStrip();
         }
     }
 
-    void emitVertex(const EdgeInfo& e, const LavaParameters& p) {
+    void emitVertex(const EdgeInfo& e, bool heatColours) {
         const cornerinfo& a = *corner[e.cornerA];
         const cornerinfo& b = *corner[e.cornerB];
         const float difference = a.value - b.value;
@@ -128,13 +120,13 @@ private:
         const Point3D normal(s * a.normal[0] + t * b.normal[0], s * a.normal[1] + t * b.normal[1],
                              s * a.normal[2] + t * b.normal[2]);
         Point3D colour;
-        if (p.differentHotColor) colour = lavaColourFor(s * a.temperature + t * b.temperature);
+        if (heatColours) colour = lavaColourFor(s * a.temperature + t * b.temperature);
         Point3D position(x[e.xSel], y[e.ySel], z[e.zSel]);
         position[e.axis] += size * t;
-        out.vertex(pulledInside(position, wallRadius(position.y) - 0.05f), normal, p.differentHotColor,
-                   colour);
+        out.vertex(pulledInside(position, wallRadius(position.y) - glassMargin), normal, heatColours, colour);
     }
 
+    LavaRenderer& renderer;
     StripEmitter& out;
     const uint16_t stamp;
     LavaLattice& lattice;
@@ -143,76 +135,34 @@ private:
     float x[2] = {}, y[2] = {}, z[2] = {};
 };
 
-int seedIndex(float coordinate, float offset, float size) {
-    const float g = std::floor((coordinate + offset) / size);
-    if (!(g >= 0.0f)) return 0;
-    return g > lastCube ? lastCube : static_cast<int>(g);
-}
-
-}  // namespace
-
-uint16_t& passStamp() { return state().passStamp; }
-
-uint64_t& cubesProcessed() { return state().cubes; }
-
-float wallRadius(float y) {
-    if (y < -8.0f) return (y + 12.0f) * 0.5f + 8.8f;
-    if (y <= -7.0f) return 10.8f;
-    return (y + 7.0f) * -0.28636363f + 10.8f;
-}
-
-Point3D pulledInside(Point3D p, float limit) {
-    const float rho = std::sqrt(p.x * p.x + p.z * p.z);
-    if (rho > limit) {
-        p.x *= limit / rho;
-        p.z *= limit / rho;
-    }
-    return p;
-}
-
-Point3D lavaColourFor(float temperature) {
-    const float h = heatFraction(temperature);
-    return lavaParameters.lavaColour * (1.0f - h) + lavaParameters.hotColour * h;
-}
-
-float heatFraction(float temperature) {
-    const float h = (temperature + 4.0f) * 0.071428575f;
-    if (!(h > 0.0f)) return 0.0f;  // also for a temperature that is not a number
-    return h < 1.0f ? h : 1.0f;
-}
-
-void polygonise(Blob* const* blobs, int n, float R) { polygonise(blobs, n, R, glStripEmitter()); }
-
-void polygonise(Blob* const* blobs, int n, float R, StripEmitter& out) {
-    SpatialHash& hash = fieldHash();
+void LavaRenderer::polygonise(Blob* const* blobs, int n, float R, StripEmitter& out) {
     hash.clear();
     out.beginSurface(lavaParameters.lavaColour);
     for (int b = 0; b < n; ++b) hash.insert(blobs[b], 3.0f);
     setPassRadius(R);
 
-    LavaLattice& lattice = lavaLattice();
-    const uint16_t stamp = passStamp();
-    const float size = cellSize();
-    CubeWalker walker(out, stamp);
+    LavaLattice& l = lattice();
+    const uint16_t stamp = passStamp;
+    CubeWalker walker(*this, out);
     for (int b = 0; b < n; ++b) {
         const Point3D& centre = blobs[b]->position;
-        const int i = seedIndex(centre.x, lattice.offset.x, size);
-        const int j = seedIndex(centre.y, lattice.offset.y, size);
-        int k = seedIndex(centre.z, lattice.offset.z, size);
-        float zk = lattice.Z[k];
+        const int i = seedIndex(centre.x, l.offset.x, spacing);
+        const int j = seedIndex(centre.y, l.offset.y, spacing);
+        int k = seedIndex(centre.z, l.offset.z, spacing);
+        float zk = l.Z[k];
         while (k >= 0) {
-            cornerinfo& point = lattice.at(i, j, k);
+            cornerinfo& point = l.at(i, j, k);
             if (point.valueMark == stamp) break;
             point.valueMark = stamp;
-            point.value = evaluateField(point, Point3D(lattice.X[i], lattice.Y[j], zk));
+            point.value = evaluateField(point, Point3D(l.X[i], l.Y[j], zk));
             if (point.value < 0) {
                 walker.follow(i, j, k);
                 break;
             }
             --k;
-            zk -= size;
+            zk -= spacing;
         }
     }
-    ++passStamp();
+    endPass();
     out.endSurface();
 }

@@ -1,9 +1,6 @@
 // Groups: transforms, children, and the lava they may hold.
 #include "scene/group.h"
 
-#include "lava/blob.h"
-#include "lava/lava_draw.h"
-#include "lava/lava_step.h"
 #include "platform/gl.h"
 
 Group::Group() = default;
@@ -11,7 +8,10 @@ Group::Group() = default;
 Group::Group(const float elements[16]) : matrix(elements), useMatrix(true) {}
 
 Group::~Group() {
-    for (Blob* blob : blobs) delete blob;
+    // Blobs pushed onto the public list by hand, with no behaviour to free them, are lost
+    // rather than freed the wrong way.
+    if (blobBehaviour)
+        for (Blob* blob : blobs) blobBehaviour->deleteBlob(blob);
 }
 
 void Group::write(int depth, std::FILE* file) const {
@@ -54,7 +54,7 @@ void Group::applyTransform() const {
 void Group::draw(int complexity) {
     glPushMatrix();
     applyTransform();
-    if (!blobs.empty()) drawLava(*this, complexity);
+    if (!blobs.empty() && blobBehaviour) blobBehaviour->drawBlobs(*this, complexity);
     for (Shape* child : children) child->draw(complexity);
     glPopMatrix();
 }
@@ -63,7 +63,7 @@ void Group::step(float dt) {
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     applyTransform();
-    if (!blobs.empty()) lavaStep(*this, dt);
+    if (!blobs.empty() && blobBehaviour) blobBehaviour->stepBlobs(*this, dt);
     for (Shape* child : children) child->step(dt);
     glPopMatrix();
 }
@@ -71,14 +71,14 @@ void Group::step(float dt) {
 void Group::addCollider(Shape* shape) { colliders.insert(colliders.begin(), shape); }
 
 bool Group::addBlob(Blob* blob) {
-    if (blobCount() >= maxBlobs) return false;
+    if (blobCount() >= maxBlobs || !blobBehaviour) return false;
     blobs.insert(blobs.begin(), blob);
     return true;
 }
 
 int Group::removeBlob() {
-    if (blobs.empty()) return 0;
-    delete blobs.front();
+    if (blobs.empty() || !blobBehaviour) return blobCount();
+    blobBehaviour->deleteBlob(blobs.front());
     blobs.erase(blobs.begin());
     return blobCount();
 }

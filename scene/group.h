@@ -1,10 +1,12 @@
 // Group: a shape holding a transform and an ordered list of children, drawn recursively.
-// A group may also hold lava: its blobs (owned, at most 400) and the colliders that keep
-// them inside the glass (shared with the drawn shapes, not owned).
+// A group may also hold lava: its blobs (owned, at most 400), the colliders that keep
+// them inside the glass (shared with the drawn shapes, not owned), and the behaviour that
+// steps, draws and deletes the blobs (supplied by the lava, not owned).
 #pragma once
 
 #include <vector>
 
+#include "scene/blob_behaviour.h"
 #include "scene/shape.h"
 
 class Blob;
@@ -26,16 +28,16 @@ public:
     // The box of the children's boxes, transformed by the matrix (only the matrix, whatever
     // the flags say), stored in `box`.
     BoundingBox3D boundingBox() override;
-    // Transform, then the lava (if any), then the children in order.
+    // Transform, then the blobs (if any, through the blob behaviour), then the children.
     void draw(int complexity) override;
-    // The lava (if any), then the children, inside the same transform.
+    // The blobs (if any), then the children, inside the same transform.
     void step(float dt) override;
     bool isTransparent() const override { return false; }
 
     void addChild(Shape* shape) { children.push_back(shape); }
     void addCollider(Shape* shape);
     // Pushes the blob at the front and takes ownership; false (nothing kept) when the group
-    // already holds maxBlobs.
+    // already holds maxBlobs or has no blob behaviour to delete it with.
     bool addBlob(Blob* blob);
     // Deletes the front (newest) blob; returns the new count.
     int removeBlob();
@@ -50,7 +52,8 @@ public:
     Point3D translation;
     Point3D scaleFactor{1, 1, 1};
     std::vector<Shape*> children;  // in drawing order
-    std::vector<Blob*> blobs;      // front (index 0) is the newest
+    std::vector<Blob*> blobs;      // front (index 0) is the newest; at most maxBlobs
+    BlobBehaviour* blobBehaviour = nullptr;
     std::vector<Shape*> colliders; // front (index 0) is the last added
     BoundingBox3D box;
 };

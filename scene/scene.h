@@ -25,7 +25,7 @@ public:
 
     // Deletes every light and every texture's image; the lists keep their entries. After
     // this the scene is not drawn again.
-    void release();
+    virtual void release();
     // The global ambient light, then every light in order, in the current modelview frame.
     void applyLights();
 

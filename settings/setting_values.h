@@ -2,7 +2,7 @@
 // exist these are their defaults; nothing else in the program holds its own copy.
 #pragma once
 
-#include "shell/run_mode.h"
+#include "settings/run_mode.h"
 
 struct SettingValues {
     // View (degrees and scene units).

@@ -7,3 +7,8 @@ bool shouldBlockClose(RunMode mode, bool closeRequested,
     if (!closeRequested) return true;
     return verifyPassword() == 0;
 }
+
+PreviewTick previewTick(bool parentExists, bool ownWindowExists) {
+    if (!ownWindowExists) return PreviewTick::EndLoop;
+    return parentExists ? PreviewTick::Draw : PreviewTick::DestroyWindow;
+}

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/run_mode.h"
+#include "settings/run_mode.h"
 
 enum class StartAction {
     RunWindow,       // create the main window in `mode`

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "platform/diagnostics.h"
+
 ActiveTimers activeTimers;
 FrameTimer* frameTimer = nullptr;
 
@@ -21,14 +23,20 @@ void FrameTimer::setInterval(uint32_t intervalMs) {
     }
 }
 
-void FrameTimer::start() {
-    if (running) return;
+bool FrameTimer::start() {
+    if (running) return true;
     // Past the table's capacity the timer would be unreachable from timerProc; refusing to
     // start is safer than writing beyond it.
-    if (activeTimers.count >= maxActiveTimers) return;
-    timerId = createThreadTimer(interval);
+    if (activeTimers.count >= maxActiveTimers) return false;
+    const uint32_t id = createThreadTimer(interval, timerProc);
+    if (id == noThreadTimer) {
+        diagError("Could not create a timer of %u ms\n", static_cast<unsigned>(interval));
+        return false;
+    }
+    timerId = id;
     running = true;
     activeTimers.timers[activeTimers.count++] = this;
+    return true;
 }
 
 void FrameTimer::stop() {

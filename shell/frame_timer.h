@@ -35,7 +35,9 @@ public:
 
     // A running timer restarts at once with the new interval.
     void setInterval(uint32_t intervalMs);
-    void start();
+    // False (and the timer stays stopped) when the system gives no timer or the table of
+    // running timers is full.
+    bool start();
     void stop();
     // A listener already in the list is not added twice.
     void addListener(TimerListener* listener);

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "shell/main_window.h"
-#include "shell/run_mode.h"
+#include "settings/run_mode.h"
 #include "shell/shell_win32.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // rendering context, viewport, buffer swap, tear-down.
 #include "platform/gl.h"
 #include "platform/gl_context.h"
-#include "scene/frame_pipeline.h"
-#include "scene/lamp_scene.h"
+#include "lamp/frame_pipeline.h"
+#include "lamp/lamp_scene.h"
 #include "scene/quadric.h"
 #include "shell/shell_win32.h"
 

@@ -19,10 +19,13 @@ constexpr bool debugConsole = GLIMMERJAR_DEBUG_CONSOLE != 0;
 
 namespace {
 
+// Only developers see this box (a build with the debug console whose console failed), so it
+// keeps the placeholder caption the debug builds have always shown.
+constexpr const char* consoleFailureCaption = "** PROGRAM NAME ***";
+
 bool attachDebugConsole() {
     if (!AllocConsole()) {
-        MessageBoxA(nullptr, "Can't allocate console!\n", "** PROGRAM NAME ***",
-                    MB_OK | MB_ICONSTOP);
+        MessageBoxA(nullptr, "Can't allocate console!\n", consoleFailureCaption, MB_OK | MB_ICONSTOP);
         return false;
     }
     if (!std::freopen("CON", "w", stdout) || !std::freopen("CON", "w", stderr)) return true;

@@ -5,15 +5,15 @@
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "resources/resource_ids.h"
-#include "scene/frame_pipeline.h"
-#include "scene/lamp_startup.h"
+#include "lamp/frame_pipeline.h"
+#include "lamp/lamp_startup.h"
 #include "settings/registry_values.h"
-#include "settings/setting_effects.h"
+#include "lamp/setting_effects.h"
 #include "settings/setting_values.h"
 #include "shell/close_policy.h"
 #include "shell/frame_timer.h"
 #include "shell/main_window.h"
-#include "shell/run_mode.h"
+#include "settings/run_mode.h"
 #include "shell/shell_state.h"
 #include "shell/tick_reporter.h"
 #include "shell/window_geometry.h"
@@ -66,9 +66,17 @@ HCURSOR programCursor(int id) { return LoadCursorA(appInstance, MAKEINTRESOURCEA
 void onFrameTimer(FrameTimer&) {
     // A preview whose box went away without telling us (its process was killed) ends too:
     // no preview is ever left running.
-    if (runMode == Preview && !IsWindow(GetParent(mainWindow))) {
-        DestroyWindow(mainWindow);
-        return;
+    if (runMode == Preview) {
+        switch (previewTick(IsWindow(GetParent(mainWindow)) != FALSE, IsWindow(mainWindow) != FALSE)) {
+            case PreviewTick::Draw:
+                break;
+            case PreviewTick::DestroyWindow:
+                if (!DestroyWindow(mainWindow)) PostQuitMessage(0);
+                return;
+            case PreviewTick::EndLoop:
+                PostQuitMessage(0);
+                return;
+        }
     }
     if (glReady) renderFrame(animate, true, true);
 }
@@ -112,14 +120,25 @@ int runMainWindow(HWND parent, int width, int height) {
     BOOL previous = FALSE;
     if (runMode == ScreenSaver) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, TRUE, &previous, 0);
 
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    MSG message{};
+    int exitCode = 0;
+    for (;;) {
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0) {
+            exitCode = static_cast<int>(message.wParam);
+            break;
+        }
+        if (got == -1) {  // the loop itself failed: end with an error, not a stale code
+            diagError("GetMessage failed (error %lu)\n", static_cast<unsigned long>(GetLastError()));
+            exitCode = -1;
+            break;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
 
     if (runMode == ScreenSaver) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, FALSE, &previous, 0);
-    return static_cast<int>(message.wParam);
+    return exitCode;
 }
 
 void runCreationSequence(HWND window) {
@@ -147,7 +166,13 @@ void runCreationSequence(HWND window) {
     frameTimer->addFunction(onFrameTimer);
     // Lives as long as the timer; reached only through its listener list.
     frameTimer->addListener(new TickReporter(tickReportPeriod, clockMs));
-    frameTimer->start();
+    if (!frameTimer->start()) {
+        // Without a timer no frame is ever drawn: say so where someone can see it, and end.
+        if (runMode != Preview && runMode != ScreenSaver)
+            MessageBoxA(window, "Glimmerjar could not start its frame timer, so the lamp cannot move.",
+                        "Glimmerjar", MB_OK | MB_ICONSTOP);
+        requestClose();
+    }
 }
 
 void runDestructionSequence() {

@@ -2,7 +2,7 @@
 // turns `WindowFrame` into window styles; everything numeric is decided here.
 #pragma once
 
-#include "shell/run_mode.h"
+#include "settings/run_mode.h"
 
 enum class WindowFrame {
     Child,       // child of the preview box, clip children

@@ -1,11 +1,11 @@
 // The main window's procedure: life-cycle messages in every mode, keys and characters in
 // the modes where the user may play with the lamp.
 #include "shell/main_window.h"
-#include "shell/run_mode.h"
+#include "settings/run_mode.h"
 #include "shell/shell_win32.h"
 
 #include "platform/diagnostics.h"
-#include "scene/frame_pipeline.h"
+#include "lamp/frame_pipeline.h"
 #include "shell/shell_state.h"
 
 namespace {

@@ -7,13 +7,8 @@
 #include <cstring>
 #include <string>
 
-#include "lava/blob.h"
-#include "lava/blob_population.h"
 #include "lava/lava_census.h"
-#include "lava/lava_parameters.h"
-#include "lava/lava_step.h"
-#include "lava/lava_vessel.h"
-#include "scene/group.h"
+#include "lava/lava_glass.h"
 
 int main(int argc, char** argv) {
     int blobs = 175, steps = 20000, every = 1000;
@@ -31,18 +26,15 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    Group lava;
-    LavaVessel vessel;
-    vessel.addCollidersTo(lava);
-    BlobRandom random(seed);
-    setParticleCount(lava, blobs, nullptr, random);
+    LavaGlass lava(seed);
+    lava.setParticleCount(blobs);
 
     std::printf("%8s %8s %7s %7s %7s %9s %8s\n", "step", "clusters", "lower", "middle", "upper",
                 "meanTemp", "escape");
     float worst = 0;
     for (int step = 1; step <= steps; ++step) {
-        lavaStep(lava, dt);
-        const LavaCensus census = takeCensus(lava.blobs, vessel, numClusters);
+        lava.step(dt);
+        const LavaCensus census = takeCensus(lava.group.blobs, lava.vessel, lava.numClusters());
         worst = std::max(worst, census.worstEscape);
         if (!census.allFinite) {
             std::printf("step %d: a value is no longer finite\n", step);

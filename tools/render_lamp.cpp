@@ -9,12 +9,12 @@
 #include <memory>
 #include <string>
 
-#include "platform/offscreen_context.h"
+#include "lamp/frame_pipeline.h"
+#include "lamp/lamp_scene.h"
+#include "lamp/lamp_startup.h"
+#include "lamp/offscreen_lamp.h"
 #include "scene/bmp.h"
-#include "scene/frame_pipeline.h"
 #include "scene/image.h"
-#include "scene/lamp_scene.h"
-#include "scene/lamp_startup.h"
 #include "settings/setting_values.h"
 
 int main(int argc, char** argv) {
@@ -42,22 +42,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "render_lamp: size must be 1..8192, frames at least 1, steps not negative\n");
         return 2;
     }
-    OffscreenContext context(width, height);
-    if (!context.ok()) {
+    SettingValues settings = SettingValues::defaultsFor(Windowed);
+    settings.showParticles = particles;
+    settings.showPolygons = polygons;
+    OffscreenLamp lamp(width, height, seed == 0 ? 1 : seed, settings);
+    if (!lamp.ok()) {
         std::fprintf(stderr, "render_lamp: no offscreen OpenGL context\n");
         return 1;
     }
-    settingValues = SettingValues::defaultsFor(Windowed);
-    settingValues.showParticles = particles;
-    settingValues.showPolygons = polygons;
-    createLampWithSettings(seed == 0 ? 1 : seed);
-    initGLState();
-    resizeViewport(width, height);
     warmUpLava();
-    for (int n = 0; n < steps; ++n) theLampScene->step(0.02f);
+    for (int n = 0; n < steps; ++n) lamp.lamp().step(0.02f);
     for (int n = 0; n < frames; ++n) renderFrame(true, false, true);
 
-    std::unique_ptr<Image> frame(readFrameBuffer(width, height));
+    std::unique_ptr<Image> frame = lamp.readFrame();
     std::FILE* file = std::fopen(out.c_str(), "wb");
     if (!file) {
         std::fprintf(stderr, "Couldn't open %s for writing\n", out.c_str());

@@ -8,14 +8,13 @@
 #include "lava/blob.h"
 #include "lava/lava_parameters.h"
 #include "platform/gl.h"
-#include "platform/offscreen_context.h"
 #include "tests/gl/matrix_probe.h"
-#include "scene/frame_pipeline.h"
+#include "lamp/frame_pipeline.h"
 #include "scene/image.h"
-#include "scene/lamp_scene.h"
-#include "scene/lamp_startup.h"
+#include "lamp/lamp_scene.h"
+#include "lamp/lamp_startup.h"
+#include "lamp/offscreen_lamp.h"
 #include "scene/light.h"
-#include "scene/quadric.h"
 #include "settings/setting_values.h"
 
 namespace {
@@ -23,26 +22,12 @@ namespace {
 class LampTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        context = std::make_unique<OffscreenContext>(533, 600);
-        ASSERT_TRUE(context->ok());
-        resetFrameState();
-        lavaParameters = LavaParameters();
-        settingValues = SettingValues::defaultsFor(Windowed);
-        createLampWithSettings(4242);
+        offscreen = std::make_unique<OffscreenLamp>(533, 600, 4242);
+        ASSERT_TRUE(offscreen->ok());
     }
-    void TearDown() override {
-        delete theLampScene;
-        theLampScene = nullptr;
-        deleteSharedQuadric();
-        context.reset();
-    }
-    void startGl() {
-        initGLState();
-        resizeViewport(533, 600);
-    }
-    std::unique_ptr<OffscreenContext> context;
+    void TearDown() override { offscreen.reset(); }
+    std::unique_ptr<OffscreenLamp> offscreen;
 };
-
 
 struct Colour {
     int r, g, b;
@@ -75,16 +60,45 @@ TEST_F(LampTest, AssembledAsDesigned) {
     ASSERT_EQ(lamp.lava->colliders.size(), 5u);
     EXPECT_STREQ(lamp.lava->colliders[0]->name(), "disk");  // the bulb floor, added last
     EXPECT_STREQ(lamp.lava->colliders[4]->name(), "disk");  // the ceiling, added first
-    EXPECT_TRUE(lamp.material[1].transparency > 0 && !lamp.material[1].alphaBlend);
-    for (Blob* b : lamp.lava->blobs) EXPECT_EQ(b->material, &lamp.material[0]);
+    EXPECT_TRUE(lamp.material[LampScene::outerGlassMaterial].transparency > 0 &&
+                !lamp.material[LampScene::outerGlassMaterial].alphaBlend);
+    for (Blob* b : lamp.lava->blobs) EXPECT_EQ(b->material, &lamp.material[LampScene::lavaMaterial]);
     EXPECT_FLOAT_EQ(lamp.camera.position.z, 60.0f);
 }
 
-TEST_F(LampTest, AfterOneDrawTheFillLightsHoldTheLowestFreeNumbers) {
-    startGl();
+// The fills under the lamp light the lava and the liquid but not the metal: they are given
+// back before the metal and the inner glass are drawn, and taken again, the lowest free
+// numbers once more, before the lava.
+TEST_F(LampTest, TheFillLightsAreOffForTheMetalAndBackForTheLava) {
+    MatrixProbe metal, lava, outer;
+    theLampScene->metal->addChild(&metal);
+    theLampScene->lava->addChild(&lava);
+    theLampScene->outerGlass->addChild(&outer);
     renderFrame(false, false, false);
+    for (int n = 0; n < 4; ++n) {
+        EXPECT_FALSE(metal.lightOn[n]) << n;
+        EXPECT_TRUE(lava.lightOn[n]) << n;
+        EXPECT_TRUE(outer.lightOn[n]) << n;
+    }
+    for (MatrixProbe* probe : {&metal, &lava, &outer}) {
+        EXPECT_TRUE(probe->lightOn[4]);
+        EXPECT_TRUE(probe->lightOn[5]);
+    }
     for (int n = 0; n < 6; ++n)
         EXPECT_EQ(theLampScene->light[n]->glIndex, static_cast<uint32_t>(GL_LIGHT0 + n)) << n;
+    theLampScene->metal->children.pop_back();
+    theLampScene->lava->children.pop_back();
+    theLampScene->outerGlass->children.pop_back();
+}
+
+TEST_F(LampTest, AReleasedLampForgetsItsLightsAndDrawsNothing) {
+    renderFrame(false, false, false);
+    theLampScene->release();
+    for (int n = 0; n < 6; ++n) EXPECT_EQ(theLampScene->light[n], nullptr) << n;
+    // What the settings may still do after the tear-down touches no freed light.
+    theLampScene->setLampHeat(0.5f);
+    renderFrame(false, false, false);
+    SUCCEED();
 }
 
 TEST_F(LampTest, SpinTurnsTheLavaEightTimesAsFastAsTheVessel) {
@@ -108,7 +122,6 @@ TEST_F(LampTest, LampHeatDimsTheFillsAndTheBulb) {
 }
 
 TEST_F(LampTest, WireFrameIsSwitchedBackAfterTheDraw) {
-    startGl();
     settingValues.showPolygons = true;
     renderFrame(false, false, false);
     GLint modes[2] = {0, 0};
@@ -164,12 +177,10 @@ TEST_F(LampTest, HueCyclesAndRecoloursTheLava) {
     settingValues.lavaRotateColor = 0.01f;
     advanceViewMotions();
     EXPECT_NEAR(settingValues.lavaHue, 0.005f, 1e-6f);
-    EXPECT_GT(theLampScene->material[0].diffuse.x, 0.7f);
-    EXPECT_FLOAT_EQ(theLampScene->material[0].diffuse.x, lavaParameters.lavaColour.x);
+    EXPECT_GT(lavaParameters.lavaColour.x, 0.7f);
 }
 
 TEST_F(LampTest, FirstFrameMeasuresFromTenMillisecondsBefore) {
-    startGl();
     EXPECT_EQ(lastFrameClock, -10);
     renderFrame(false, false, false);
     const float dt = 1000.0f / (smoothedFrameRate / 0.1f);
@@ -178,10 +189,9 @@ TEST_F(LampTest, FirstFrameMeasuresFromTenMillisecondsBefore) {
 }
 
 TEST_F(LampTest, ThePictureIsALavaLamp) {
-    startGl();
     for (int n = 0; n < 2500; ++n) theLampScene->step(0.02f);
     renderFrame(false, false, true);
-    std::unique_ptr<Image> frame(readFrameBuffer(533, 600));
+    std::unique_ptr<Image> frame = offscreen->readFrame();
 
     // Black background in the corners and beside the lamp.
     for (auto [x, y] : {std::pair{5, 5}, {527, 5}, {5, 594}, {527, 594}, {60, 300}, {470, 300}})
@@ -216,7 +226,7 @@ TEST_F(LampTest, ThePictureIsALavaLamp) {
     // The lava moves: 50 steps later the picture is another.
     for (int n = 0; n < 50; ++n) theLampScene->step(0.02f);
     renderFrame(false, false, true);
-    std::unique_ptr<Image> later(readFrameBuffer(533, 600));
+    std::unique_ptr<Image> later = offscreen->readFrame();
     int changed = 0;
     for (size_t n = 0; n < static_cast<size_t>(533 * 600); ++n)
         changed += std::abs(frame->pixels[n].r - later->pixels[n].r) + std::abs(frame->pixels[n].g - later->pixels[n].g) > 30;

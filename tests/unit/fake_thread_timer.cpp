@@ -8,11 +8,12 @@ FakeThreadTimers& fakeThreadTimers() {
     return timers;
 }
 
-uint32_t createThreadTimer(uint32_t intervalMs) {
+uint32_t createThreadTimer(uint32_t intervalMs, ThreadTimerTick tick) {
     FakeThreadTimers& timers = fakeThreadTimers();
     if (timers.refuse) return noThreadTimer;
     const uint32_t id = timers.nextId++;
     timers.live[id] = intervalMs;
+    timers.tick = tick;
     ++timers.created;
     return id;
 }

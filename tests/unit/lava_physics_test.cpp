@@ -8,8 +8,9 @@
 #include "lava/blob.h"
 #include "lava/blob_population.h"
 #include "lava/lava_parameters.h"
+#include "lava/lava_engine.h"
+#include "lava/lava_glass.h"
 #include "lava/lava_physics.h"
-#include "lava/lava_step.h"
 #include "lava/lava_vessel.h"
 #include "lava/spatial_hash.h"
 #include "scene/group.h"
@@ -19,30 +20,30 @@ namespace {
 
 class LavaTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        lavaParameters = LavaParameters();
-        numClusters = 0;
-    }
-    void TearDown() override { lavaParameters = LavaParameters(); }
+    void SetUp() override { lavaParameters.reset(); }
+    void TearDown() override { lavaParameters.reset(); }
 
     Blob* add(Group& group, float x, float y, float z) {
         Blob* b = new Blob(Point3D(x, y, z), 1.1f);
         EXPECT_TRUE(group.addBlob(b));
         return b;
     }
+    // Steps and deletes the blobs of the tests' groups.
+    LavaEngine engine;
 };
 
 }  // namespace
 
 TEST_F(LavaTest, LoneBlobHeatsCoolsAndSinks) {
     Group lava;
+    lava.blobBehaviour = &engine;
     Blob* b = add(lava, 0, -13, 0);
-    lavaStep(lava, 0.02f);
+    engine.stepBlobs(lava, 0.02f);
     EXPECT_NEAR(b->temperature, -1.9233453f, 2e-7f);
     // Resting on the bottom: y - 2r < -14.5, so it needs 20 more degrees to rise.
     EXPECT_NEAR(b->force.y, -1.9233453f - 20.0f, 2e-6f);
     EXPECT_EQ(b->cluster, 0);
-    EXPECT_EQ(numClusters, 1);
+    EXPECT_EQ(engine.numClusters, 1);
     EXPECT_NEAR(b->velocity.y, 0.02f * b->force.y, 1e-6f);
     EXPECT_NEAR(b->position.y, -13.0f + 0.02f * b->velocity.y, 1e-6f);
 }
@@ -156,12 +157,13 @@ TEST_F(LavaTest, PairForcesOfOneLumpAndOfTwo) {
 
 TEST_F(LavaTest, IdenticalCentresStayFinite) {
     Group lava;
+    lava.blobBehaviour = &engine;
     LavaVessel vessel;
     vessel.addCollidersTo(lava);
     Blob* a = add(lava, 1, -10, 1);
     Blob* b = add(lava, 1, -10, 1);
     Blob* c = add(lava, 1, -10, 1);
-    for (int i = 0; i < 50; ++i) lavaStep(lava, 0.02f);
+    for (int i = 0; i < 50; ++i) engine.stepBlobs(lava, 0.02f);
     for (Blob* blob : {a, b, c}) {
         EXPECT_TRUE(std::isfinite(blob->position.x) && std::isfinite(blob->position.y));
         EXPECT_TRUE(std::isfinite(blob->velocity.y) && std::isfinite(blob->temperature));
@@ -185,18 +187,19 @@ TEST_F(LavaTest, SpeedIsLimitedToTen) {
 
 TEST_F(LavaTest, ZeroTimeStepMovesNothingButHeatAndLumpsGoOn) {
     Group lava;
+    lava.blobBehaviour = &engine;
     LavaVessel vessel;
     vessel.addCollidersTo(lava);
     BlobRandom random(5);
     setParticleCount(lava, 30, nullptr, random);
-    for (int i = 0; i < 20; ++i) lavaStep(lava, 0.02f);
+    for (int i = 0; i < 20; ++i) engine.stepBlobs(lava, 0.02f);
     std::vector<Point3D> before;
     std::vector<float> temperatures;
     for (Blob* b : lava.blobs) {
         before.push_back(b->position);
         temperatures.push_back(b->temperature);
     }
-    for (int i = 0; i < 10; ++i) lavaStep(lava, 0.0f);
+    for (int i = 0; i < 10; ++i) engine.stepBlobs(lava, 0.0f);
     int warmer = 0;
     for (size_t i = 0; i < lava.blobs.size(); ++i) {
         EXPECT_EQ(lava.blobs[i]->position.y, before[i].y);
@@ -205,15 +208,16 @@ TEST_F(LavaTest, ZeroTimeStepMovesNothingButHeatAndLumpsGoOn) {
         EXPECT_GE(lava.blobs[i]->cluster, 0);
     }
     EXPECT_EQ(warmer, 30);
-    EXPECT_GE(numClusters, 1);
+    EXPECT_GE(engine.numClusters, 1);
 }
 
 TEST_F(LavaTest, FixedBlobsHeatAndPushButNeverMove) {
     Group lava;
+    lava.blobBehaviour = &engine;
     Blob* anchor = add(lava, 0, -13, 0);
     anchor->fixed = 1;
     Blob* other = add(lava, 1.5f, -13, 0);  // too close: pushed away
-    for (int i = 0; i < 5; ++i) lavaStep(lava, 0.02f);
+    for (int i = 0; i < 5; ++i) engine.stepBlobs(lava, 0.02f);
     EXPECT_FLOAT_EQ(anchor->position.x, 0.0f);
     EXPECT_FLOAT_EQ(anchor->position.y, -13.0f);
     EXPECT_NE(anchor->temperature, -2.0f);
@@ -224,12 +228,13 @@ TEST_F(LavaTest, FixedBlobsHeatAndPushButNeverMove) {
 TEST_F(LavaTest, HeatExchangeConservesTheSum) {
     lavaParameters.coolingRate = 0;  // only the exchange changes temperatures
     Group lava;
+    lava.blobBehaviour = &engine;
     Blob* a = add(lava, 0, 0, 0);
     Blob* b = add(lava, 2, 0, 0);
     a->temperature = 10;
     b->temperature = -6;
     for (int i = 0; i < 200; ++i) {
-        lavaStep(lava, 0.0f);
+        engine.stepBlobs(lava, 0.0f);
         EXPECT_NEAR(a->temperature + b->temperature, 4.0f, 1e-4f);
     }
     EXPECT_LT(a->temperature, 10.0f);
@@ -239,13 +244,14 @@ TEST_F(LavaTest, HeatExchangeConservesTheSum) {
 
 TEST_F(LavaTest, LumpsFollowTheClusterRules) {
     Group lava;
+    lava.blobBehaviour = &engine;
     // Two pooled on the bottom, 3r apart: one lump. One far away in the open: its own.
     Blob* p1 = add(lava, 0, -14.5f, 0);
     Blob* p2 = add(lava, 3.2f, -14.5f, 0);
     Blob* loner = add(lava, 0, 5, 0);
     for (Blob* b : {p1, p2, loner}) b->previousCluster = -1;
-    lavaStep(lava, 0.0f);
-    EXPECT_EQ(numClusters, 2);
+    engine.stepBlobs(lava, 0.0f);
+    EXPECT_EQ(engine.numClusters, 2);
     EXPECT_EQ(p1->cluster, p2->cluster);
     EXPECT_NE(loner->cluster, p1->cluster);
     // In the open, blobs of different lumps do not merge by meeting...
@@ -279,6 +285,7 @@ TEST_F(LavaTest, ClusterWalkGathersChainsWithoutDeepRecursion) {
 
 TEST_F(LavaTest, BlobCountFollowsSetParticleCount) {
     Group lava;
+    lava.blobBehaviour = &engine;
     BlobRandom random(9);
     setParticleCount(lava, 175, nullptr, random);
     EXPECT_EQ(lava.blobCount(), 175);
@@ -296,9 +303,9 @@ TEST_F(LavaTest, BlobCountFollowsSetParticleCount) {
     EXPECT_EQ(lava.blobCount(), 400);
     setParticleCount(lava, -3, nullptr, random);
     EXPECT_EQ(lava.blobCount(), 0);
-    numClusters = 4;
-    lavaStep(lava, 0.02f);  // empty: nothing at all happens
-    EXPECT_EQ(numClusters, 4);
+    engine.numClusters = 4;
+    engine.stepBlobs(lava, 0.02f);  // empty: nothing at all happens
+    EXPECT_EQ(engine.numClusters, 4);
 }
 
 TEST_F(LavaTest, SpatialHashFindsNeighboursAndClampsToTheBorder) {

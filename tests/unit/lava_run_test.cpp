@@ -8,9 +8,8 @@
 #include "lava/blob.h"
 #include "lava/blob_population.h"
 #include "lava/lava_census.h"
+#include "lava/lava_glass.h"
 #include "lava/lava_parameters.h"
-#include "lava/lava_step.h"
-#include "lava/lava_vessel.h"
 #include "scene/group.h"
 
 namespace {
@@ -22,16 +21,14 @@ namespace {
 constexpr float escapeTolerance = 0.55f;
 
 void runLamp(int blobs, int steps, unsigned seed) {
-    lavaParameters = LavaParameters();
-    Group lava;
-    LavaVessel vessel;
-    vessel.addCollidersTo(lava);
-    BlobRandom random(seed);
-    setParticleCount(lava, blobs, nullptr, random);
+    lavaParameters.reset();
+    LavaGlass glass(seed);
+    glass.setParticleCount(blobs);
+    const Group& lava = glass.group;
     float worst = 0, lowest = 1, highest = 0;
     for (int step = 1; step <= steps; ++step) {
-        lavaStep(lava, 0.02f);
-        const LavaCensus census = takeCensus(lava.blobs, vessel, numClusters);
+        glass.step(0.02f);
+        const LavaCensus census = takeCensus(lava.blobs, glass.vessel, glass.numClusters());
         ASSERT_TRUE(census.allFinite) << "step " << step;
         worst = std::max(worst, census.worstEscape);
         lowest = std::min(lowest, census.upper);

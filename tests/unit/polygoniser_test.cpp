@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "lava/blob.h"
-#include "lava/lava_draw.h"
+#include "lava/glass_wall.h"
+#include "lava/lava_colours.h"
 #include "lava/lava_field.h"
 #include "lava/lava_parameters.h"
-#include "lava/polygoniser.h"
+#include "lava/lava_renderer.h"
 #include "lava/spatial_hash.h"
 #include "tests/unit/recording_emitter.h"
 
@@ -21,15 +22,15 @@ namespace {
 class PolygoniserTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        lavaParameters = LavaParameters();
-        setCellSize(0.8f);
-        initPolygoniser();
+        lavaParameters.reset();
+        renderer.initPolygoniser();
     }
     RecordingEmitter surfaceOf(std::vector<Blob*> blobs) {
         RecordingEmitter out;
-        polygonise(blobs.data(), static_cast<int>(blobs.size()), 1.32f, out);
+        renderer.polygonise(blobs.data(), static_cast<int>(blobs.size()), 1.32f, out);
         return out;
     }
+    LavaRenderer renderer;
 };
 
 using Key = std::tuple<float, float, float>;
@@ -55,12 +56,12 @@ bool isClosed(const RecordingEmitter& out, std::string* why) {
 }  // namespace
 
 TEST_F(PolygoniserTest, LatticeCoordinates) {
-    EXPECT_NEAR(lavaLattice().X[50], 0.05f, 1e-5f);
-    EXPECT_FLOAT_EQ(lavaLattice().X[0], -39.95f);
-    setCellSize(cellSizeForAccuracy(200));
-    EXPECT_FLOAT_EQ(cellSize(), 0.4f);
-    EXPECT_FLOAT_EQ(lavaLattice().X[0], -19.95f);
-    EXPECT_FLOAT_EQ(lavaLattice().Z[99], 19.65f);
+    EXPECT_NEAR(renderer.lattice().X[50], 0.05f, 1e-5f);
+    EXPECT_FLOAT_EQ(renderer.lattice().X[0], -39.95f);
+    renderer.setCellSize(cellSizeForAccuracy(200));
+    EXPECT_FLOAT_EQ(renderer.cellSize(), 0.4f);
+    EXPECT_FLOAT_EQ(renderer.lattice().X[0], -19.95f);
+    EXPECT_FLOAT_EQ(renderer.lattice().Z[99], 19.65f);
     EXPECT_FLOAT_EQ(cellSizeForAccuracy(10), 8.0f);
     EXPECT_FLOAT_EQ(cellSizeForAccuracy(5000), 0.4f);  // a hand-edited percentage
     EXPECT_FLOAT_EQ(cellSizeForAccuracy(-3), 8.0f);
@@ -69,27 +70,27 @@ TEST_F(PolygoniserTest, LatticeCoordinates) {
 TEST_F(PolygoniserTest, FieldOfOneBlobAndTheBlendOfTwo) {
     Blob blob(Point3D(0, 0, 0), 1.1f);
     blob.temperature = 3;
-    fieldHash().clear();
-    fieldHash().insert(&blob, 3.0f);
-    setPassRadius(1.32f);
+    renderer.fieldHash().clear();
+    renderer.fieldHash().insert(&blob, 3.0f);
+    renderer.setPassRadius(1.32f);
     cornerinfo record{};
-    EXPECT_NEAR(evaluateField(record, Point3D(1, 0, 0)), 1.2848f, 1e-4f);
-    EXPECT_NEAR(evaluateField(record, Point3D(0, 2, 0)), -1.3288f, 1e-4f);
-    EXPECT_NEAR(evaluateField(record, Point3D(0, 0, 1.2586f)), 0.0f, 1e-3f);
+    EXPECT_NEAR(renderer.evaluateField(record, Point3D(1, 0, 0)), 1.2848f, 1e-4f);
+    EXPECT_NEAR(renderer.evaluateField(record, Point3D(0, 2, 0)), -1.3288f, 1e-4f);
+    EXPECT_NEAR(renderer.evaluateField(record, Point3D(0, 0, 1.2586f)), 0.0f, 1e-3f);
     EXPECT_FLOAT_EQ(record.temperature, 3.0f);
     EXPECT_GT(record.normal[2], 0.0f);  // away from the blob
     // Exactly at the centre: finite and inside.
-    const float centre = evaluateField(record, Point3D(0, 0, 0));
+    const float centre = renderer.evaluateField(record, Point3D(0, 0, 0));
     EXPECT_TRUE(std::isfinite(centre));
     EXPECT_GT(centre, 0.0f);
 
     Blob cold(Point3D(-1, 0, 0), 1.1f), hot(Point3D(1, 0, 0), 1.1f);
     cold.temperature = 0;
     hot.temperature = 10;
-    fieldHash().clear();
-    fieldHash().insert(&cold, 3.0f);
-    fieldHash().insert(&hot, 3.0f);
-    evaluateField(record, Point3D(0, 0.5f, 0));
+    renderer.fieldHash().clear();
+    renderer.fieldHash().insert(&cold, 3.0f);
+    renderer.fieldHash().insert(&hot, 3.0f);
+    renderer.evaluateField(record, Point3D(0, 0.5f, 0));
     EXPECT_FLOAT_EQ(record.temperature, 5.0f);
 }
 
@@ -104,7 +105,7 @@ TEST_F(PolygoniserTest, LoneBlobIsAClosedSphereWhereverItSits) {
         float spacing, nearest, farthest;
     };
     for (const Lattice& lattice : {Lattice{0.8f, 1.18f, 1.46f}, Lattice{0.4f, 1.235f, 1.315f}}) {
-        setCellSize(lattice.spacing);
+        renderer.setCellSize(lattice.spacing);
         for (const Point3D& centre : places) {
             Blob blob(centre, 1.1f);
             const RecordingEmitter out = surfaceOf({&blob});
@@ -132,22 +133,22 @@ TEST_F(PolygoniserTest, EveryValueAndCubeOnlyOncePerPass) {
         blobs.push_back(std::make_unique<Blob>(Point3D(0.9f * static_cast<float>(n % 4), -10.0f + 0.8f * static_cast<float>(n / 4), 0.3f * n), 1.1f));
         pointers.push_back(blobs.back().get());
     }
-    fieldEvaluations() = 0;
-    cubesProcessed() = 0;
-    const uint16_t stamp = passStamp();
+    renderer.fieldEvaluations = 0;
+    renderer.cubesProcessed = 0;
+    const uint16_t stamp = renderer.passStamp;
     const RecordingEmitter out = surfaceOf(pointers);
     std::string why;
     EXPECT_TRUE(isClosed(out, &why)) << why;
     uint64_t valuesMarked = 0, cubesMarked = 0;
-    for (const cornerinfo& r : lavaLattice().records) {
+    for (const cornerinfo& r : renderer.lattice().records) {
         valuesMarked += r.valueMark == stamp;
         cubesMarked += r.cubeMark == stamp;
     }
-    EXPECT_EQ(fieldEvaluations(), valuesMarked);
-    EXPECT_EQ(cubesProcessed(), cubesMarked);
-    EXPECT_EQ(passStamp(), static_cast<uint16_t>(stamp + 1));
+    EXPECT_EQ(renderer.fieldEvaluations, valuesMarked);
+    EXPECT_EQ(renderer.cubesProcessed, cubesMarked);
+    EXPECT_EQ(renderer.passStamp, static_cast<uint16_t>(stamp + 1));
     // Packed blobs: the later seeds stop at their first point.
-    EXPECT_LT(fieldEvaluations(), 8 * cubesProcessed());
+    EXPECT_LT(renderer.fieldEvaluations, 8 * renderer.cubesProcessed);
 }
 
 TEST_F(PolygoniserTest, OverlappingLumpsStaySeparateSurfaces) {
@@ -220,9 +221,9 @@ TEST_F(PolygoniserTest, ParticlesAreDrawnInsideTheGlass) {
 }
 
 TEST_F(PolygoniserTest, EmptyLumpOnlyAdvancesThePass) {
-    const uint16_t stamp = passStamp();
+    const uint16_t stamp = renderer.passStamp;
     RecordingEmitter out;
-    polygonise(nullptr, 0, 1.32f, out);
+    renderer.polygonise(nullptr, 0, 1.32f, out);
     EXPECT_TRUE(out.triangles.empty());
-    EXPECT_EQ(passStamp(), static_cast<uint16_t>(stamp + 1));
+    EXPECT_EQ(renderer.passStamp, static_cast<uint16_t>(stamp + 1));
 }

@@ -91,8 +91,45 @@ TEST(Shapes, TransparencyFollowsTheMaterial) {
     EXPECT_FALSE(group.isTransparent());
 }
 
+namespace {
+// Counts what a group asks of its blob behaviour, and frees the blobs it is given.
+struct CountingBehaviour : BlobBehaviour {
+    void stepBlobs(Group&, float) override { ++steps; }
+    void drawBlobs(Group&, int) override { ++draws; }
+    void deleteBlob(Blob* blob) override {
+        ++deleted;
+        delete blob;
+    }
+    int steps = 0, draws = 0, deleted = 0;
+};
+}  // namespace
+
+TEST(Shapes, GroupStepsDrawsAndDeletesItsBlobsThroughItsBehaviour) {
+    CountingBehaviour behaviour;
+    {
+        Group group;
+        Blob orphan(Point3D(), 1.1f);
+        EXPECT_FALSE(group.addBlob(&orphan)) << "no behaviour to free it with";
+        group.blobBehaviour = &behaviour;
+        group.step(0.02f);  // no blobs: the behaviour is not asked
+        group.draw(17);
+        EXPECT_EQ(behaviour.steps + behaviour.draws, 0);
+        group.addBlob(new Blob(Point3D(), 1.1f));
+        group.addBlob(new Blob(Point3D(), 1.1f));
+        group.step(0.02f);
+        group.draw(17);
+        EXPECT_EQ(behaviour.steps, 1);
+        EXPECT_EQ(behaviour.draws, 1);
+        EXPECT_EQ(group.removeBlob(), 1);
+        EXPECT_EQ(behaviour.deleted, 1);
+    }
+    EXPECT_EQ(behaviour.deleted, 2) << "the group frees the blobs it still holds";
+}
+
 TEST(Shapes, GroupBlobListStopsAt400) {
+    CountingBehaviour behaviour;
     Group group;
+    group.blobBehaviour = &behaviour;
     for (int i = 0; i < maxBlobs; ++i) ASSERT_TRUE(group.addBlob(new Blob(Point3D(), 1.1f)));
     Blob* extra = new Blob(Point3D(), 1.1f);
     EXPECT_FALSE(group.addBlob(extra));
@@ -107,7 +144,9 @@ TEST(Shapes, GroupBlobListStopsAt400) {
 }
 
 TEST(Shapes, NewestBlobAndColliderComeFirst) {
+    CountingBehaviour behaviour;
     Group group;
+    group.blobBehaviour = &behaviour;
     Blob* a = new Blob(Point3D(), 1.1f);
     Blob* b = new Blob(Point3D(), 1.1f);
     group.addBlob(a);

@@ -1,23 +1,27 @@
 // Lamp start-up and frame reading.
-#include "scene/lamp_startup.h"
+#include "lamp/lamp_startup.h"
 
+#include "lamp/lamp_scene.h"
 #include "platform/gl.h"
 #include "scene/image.h"
-#include "scene/lamp_scene.h"
-#include "settings/setting_effects.h"
+
+namespace {
+constexpr int warmUpSteps = 100;
+constexpr float warmUpDt = 0.02f;
+}  // namespace
 
 void createLampScene(uint32_t seed) {
     delete theLampScene;
     theLampScene = new LampScene(seed);
 }
 
-void createLampWithSettings(uint32_t seed) {
-    createLampScene(seed);
-    applyAllSettings();
+void destroyLampScene() {
+    delete theLampScene;
+    theLampScene = nullptr;
 }
 
 void warmUpLava() {
-    for (int n = 0; n < 100; ++n) theLampScene->step(0.02f);
+    for (int n = 0; n < warmUpSteps; ++n) theLampScene->step(warmUpDt);
 }
 
 Image* readFrameBuffer(int width, int height) {

@@ -1,9 +1,8 @@
 // Building and drawing the lamp.
-#include "scene/lamp_scene.h"
+#include "lamp/lamp_scene.h"
 
 #include <cmath>
 
-#include "lava/blob.h"
 #include "platform/gl.h"
 #include "scene/light.h"
 #include "settings/setting_values.h"
@@ -17,8 +16,11 @@ constexpr int slices = 30;
 }  // namespace
 
 LampScene::LampScene(uint32_t seed)
-    : metal(&metalGroup), innerGlass(&innerGlassGroup), lava(&lavaGroup), outerGlass(&outerGlassGroup) {
-    if (seed != 0) random.reseed(seed);
+    : glass(seed, &material[lavaMaterial]),
+      metal(&metalGroup),
+      innerGlass(&innerGlassGroup),
+      lava(&glass.group),
+      outerGlass(&outerGlassGroup) {
     root = &rootGroup;
     camera = Camera(Point3D(0, 5, 60), Point3D(0, -0.8f, -5), Point3D(0, 1, 0), 0.523f);
 
@@ -26,27 +28,28 @@ LampScene::LampScene(uint32_t seed)
         Point3D position;
         float ka, kd, ks, constant, linear, quadratic;
     };
-    const LightRow lightRows[6] = {
+    const LightRow lightRows[lightCount] = {
         {{8, -20, -8}, 0, 0.05f, 0, 1, 0, 0},  {{-8, -20, -8}, 0, 0.05f, 0, 1, 0, 0},
         {{-8, -20, 8}, 0, 0.05f, 0, 1, 0, 0},  {{8, -20, 8}, 0, 0.05f, 0, 1, 0, 0},
         {{0, -15, 0}, 1, 0, 0, 0.3f, 0.08f, 0}, {{20, 10, 20}, 0, 0.5f, 1, 0.8f, 0, 0},
     };
-    for (int n = 0; n < 6; ++n) {
+    for (int n = 0; n < lightCount; ++n) {
         const LightRow& r = lightRows[n];
         light[n] = new PointLight(r.position, Point3D(1, 1, 1), r.ka, r.kd, r.ks, r.constant, r.linear,
                                   r.quadratic);
         lights.push_back(light[n]);
     }
 
-    material[0] = Material(1, 0, 0, 1, 0, 0, 0.02f, 0.02f, 0.02f, 0, 0, 0, 0.1f, 0, 1.4f);
-    material[1] = Material(0, 0, 0, 0.05f, 0.05f, 0.05f, 0.2f, 0.2f, 0.2f, 0, 0, 0, 0.5f, 0.3f, 1.4f);
-    material[2] = Material(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.5f, 0.1f, 1.4f);
-    material[3] = Material(0.1f, 0.1f, 0.1f, 0.3f, 0.3f, 0.3f, 0.5f, 0.5f, 0.5f, 0, 0, 0, 0.9f, 0, 1.4f);
-    material[4] = Material(1, 1, 0.5f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.6f, 0, 1.4f);
-    Material* outer = &material[1];
-    Material* inner = &material[2];
-    Material* metalMaterial = &material[3];
-    Material* bulb = &material[4];
+    material[lavaMaterial] = Material(1, 0, 0, 1, 0, 0, 0.02f, 0.02f, 0.02f, 0, 0, 0, 0.1f, 0, 1.4f);
+    material[outerGlassMaterial] =
+        Material(0, 0, 0, 0.05f, 0.05f, 0.05f, 0.2f, 0.2f, 0.2f, 0, 0, 0, 0.5f, 0.3f, 1.4f);
+    material[innerGlassMaterial] = Material(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.5f, 0.1f, 1.4f);
+    material[metalMaterial] = Material(0.1f, 0.1f, 0.1f, 0.3f, 0.3f, 0.3f, 0.5f, 0.5f, 0.5f, 0, 0, 0, 0.9f, 0, 1.4f);
+    material[bulbMaterial] = Material(1, 1, 0.5f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.6f, 0, 1.4f);
+    Material* outer = &material[outerGlassMaterial];
+    Material* inner = &material[innerGlassMaterial];
+    Material* metallic = &material[metalMaterial];
+    Material* bulb = &material[bulbMaterial];
 
     for (int n = 0; n < 175; ++n) addRandomBlob();
 
@@ -74,7 +77,7 @@ LampScene::LampScene(uint32_t seed)
         a->twoSided = twoSided;
         return own(a);
     };
-    auto glass = [&](SurfaceShape& shape, Material* m, bool twoSided) {
+    auto pane = [&](SurfaceShape& shape, Material* m, bool twoSided) {
         shape.material = m;
         shape.twoSided = twoSided;
         return &shape;
@@ -82,25 +85,26 @@ LampScene::LampScene(uint32_t seed)
     const std::initializer_list<ATube::ProfilePoint> bulge = {
         {10.8f, 0, -std::atan(3.5f / 7)}, {10.9f, 0.5f, 0}, {10.8f, 1, std::atan(6.59f / 23)}};
 
-    metal->addChild(disk({0, 21.1f, 0}, 2.9f, 1, metalMaterial, false));                          // 1
-    metal->addChild(atube({0, 21, 0}, {{3, 0, std::atan(1.7f / 6)}, {2.9f, 0.1f, halfPi}}, metalMaterial, false));
-    metal->addChild(tube({0, 15, 0}, 3, 4.7f, 6, metalMaterial, false));                            // 3
+    metal->addChild(disk({0, 21.1f, 0}, 2.9f, 1, metallic, false));                          // 1
+    metal->addChild(atube({0, 21, 0}, {{3, 0, std::atan(1.7f / 6)}, {2.9f, 0.1f, halfPi}}, metallic, false));
+    metal->addChild(tube({0, 15, 0}, 3, 4.7f, 6, metallic, false));                            // 3
     metal->addChild(atube({0, 15, 0}, {{4.7f, 0, std::atan(1.7f / 6)}, {4.6f, -0.1f, -halfPi}, {4.5f, 0, pi}},
-                          metalMaterial, false));                                                  // 4
-    outerGlass->addChild(glass(vessel.ceiling, outer, true));                                       // 5
-    outerGlass->addChild(glass(vessel.cone, outer, true));                                          // 6
-    glass(vessel.ring, outer, true);                                                                // 7
+                          metallic, false));                                                  // 4
+    // The outer glass and the bulb are the vessel the lava collides with.
+    LavaVessel& vessel = glass.vessel;
+    outerGlass->addChild(pane(vessel.ceiling, outer, true));                                        // 5
+    outerGlass->addChild(pane(vessel.cone, outer, true));                                           // 6
+    pane(vessel.ring, outer, true);                                                                 // 7
     outerGlass->addChild(atube({0, -8, 0}, bulge, outer, true));                                    // 8
-    outerGlass->addChild(glass(vessel.bowl, outer, true));                                          // 9
-    outerGlass->addChild(glass(vessel.floor, bulb, false));                                         // 10
-    vessel.addCollidersTo(*lava);
+    outerGlass->addChild(pane(vessel.bowl, outer, true));                                           // 9
+    outerGlass->addChild(pane(vessel.floor, bulb, false));                                          // 10
     metal->addChild(atube({0, -12, 0}, {{9, 0, -std::atan(4.0f / 8)}, {8.9f, 0.1f, halfPi}, {8.8f, 0, pi}},
-                          metalMaterial, false));                                                  // 11
-    metal->addChild(tube({0, -20, 0}, 9, 5, 8, metalMaterial, false));                              // 12
-    metal->addChild(tube({0, -32, 0}, 5, 11, 12, metalMaterial, false));                            // 13
+                          metallic, false));                                                  // 11
+    metal->addChild(tube({0, -20, 0}, 9, 5, 8, metallic, false));                              // 12
+    metal->addChild(tube({0, -32, 0}, 5, 11, 12, metallic, false));                            // 13
     metal->addChild(atube({0, -32, 0},
                           {{11, 0, std::atan(6.0f / 12)}, {11.1f, -0.1f, -halfPi}, {10.8f, -0.1f, -halfPi}, {0, 1, -halfPi}},
-                          metalMaterial, false));                                                  // 14
+                          metallic, false));                                                  // 14
     innerGlass->addChild(disk({0, 16, 0}, 4.21f, 1, inner, true));                                  // 15
     innerGlass->addChild(tube({0, -7, 0}, 4.21f, 10.8f, 23, inner, true));                          // 16
     innerGlass->addChild(atube({0, -8, 0}, bulge, inner, true));                                    // 17
@@ -111,14 +115,21 @@ LampScene::~LampScene() {
     for (Light* l : lights) delete l;
 }
 
-void LampScene::addRandomBlob() { ::addRandomBlob(*lava, &material[0], random); }
+void LampScene::addRandomBlob() { glass.addRandomBlob(); }
 
-void LampScene::setParticleCount(int n) { ::setParticleCount(*lava, n, &material[0], random); }
+void LampScene::setParticleCount(int n) { glass.setParticleCount(n); }
 
 void LampScene::step(float dt) { lava->step(dt); }
 
+void LampScene::release() {
+    Scene::release();
+    for (PointLight*& l : light) l = nullptr;
+}
+
 void LampScene::draw(int complexity) {
+    if (!light[0]) return;  // released
     const bool wireFrame = settingValues.showPolygons;
+    glass.engine.showParticles = settingValues.showParticles;
     if (wireFrame) {
         glPolygonMode(GL_FRONT, GL_LINE);
         glPolygonMode(GL_BACK, GL_LINE);
@@ -127,22 +138,23 @@ void LampScene::draw(int complexity) {
 
     glPushMatrix();
     glRotatef(spinAngle * 0.125f, 0, 1, 0);
-    for (int n = 0; n < 4; ++n) light[n]->release();
+    for (int n = 0; n < fillLights; ++n) light[n]->release();
     metal->draw(complexity);
     innerGlass->draw(complexity);
     // The under-lamp fills come back in the vessel's turned frame.
-    for (int n = 0; n < 4; ++n) light[n]->apply();
+    for (int n = 0; n < fillLights; ++n) light[n]->apply();
     glPopMatrix();
 
-    light[5]->setDiffuseScale(0.05f);
-    light[5]->apply();
+    // The key light dimmed for the lava, whose glow comes from below.
+    light[keyLight]->setDiffuseScale(0.05f);
+    light[keyLight]->apply();
     glPushMatrix();
     glRotatef(spinAngle, 0, 1, 0);
     lava->draw(complexity);
     glPopMatrix();
 
-    light[5]->setDiffuseScale(0.5f);
-    light[5]->apply();
+    light[keyLight]->setDiffuseScale(0.5f);
+    light[keyLight]->apply();
     glPushMatrix();
     glRotatef(spinAngle * 0.125f, 0, 1, 0);
     outerGlass->draw(complexity);
@@ -154,17 +166,12 @@ void LampScene::draw(int complexity) {
     }
 }
 
-void LampScene::setLavaColour(const Point3D& rgb) {
-    material[0].ambient = rgb;
-    material[0].diffuse = rgb;
-}
-
 void LampScene::setLiquidColour(const Point3D& rgb) {
-    material[2].ambient = rgb;
-    material[2].diffuse = rgb;
+    material[innerGlassMaterial].ambient = rgb;
+    material[innerGlassMaterial].diffuse = rgb;
 }
 
-void LampScene::setLampColour(const Point3D& rgb) { material[3].diffuse = rgb; }
+void LampScene::setLampColour(const Point3D& rgb) { material[metalMaterial].diffuse = rgb; }
 
 void LampScene::setBackground(const Point3D& rgb) {
     background = rgb;
@@ -172,7 +179,7 @@ void LampScene::setBackground(const Point3D& rgb) {
 }
 
 void LampScene::setLampHeat(float heat) {
-    for (int n = 0; n < 4; ++n)
+    for (int n = 0; n < fillLights; ++n)
         if (light[n]) light[n]->setDiffuseScale(0.1f * heat);
-    if (light[4]) light[4]->setAmbientScale(heat);
+    if (light[bulbLight]) light[bulbLight]->setAmbientScale(heat);
 }

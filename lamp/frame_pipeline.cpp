@@ -1,19 +1,18 @@
 // The frame pipeline.
-#include "scene/frame_pipeline.h"
+#include "lamp/frame_pipeline.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "lava/lava_field.h"
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "platform/gl.h"
 #include "platform/gl_context.h"
-#include "scene/lamp_scene.h"
+#include "lamp/lamp_scene.h"
 #include "settings/colour_model.h"
-#include "settings/setting_effects.h"
+#include "lamp/setting_effects.h"
 #include "settings/setting_values.h"
-#include "shell/view_operations.h"
+#include "lamp/view_operations.h"
 
 int viewportWidth = 0, viewportHeight = 0;
 int complexity = 0;
@@ -25,6 +24,12 @@ int32_t lastFrameClock = -10;
 int32_t startClock = 0;
 int32_t frameCount = 0;
 float smoothedFrameRate = 0;
+
+namespace {
+// gluPerspective takes the whole height angle in degrees; the camera keeps half of it in
+// radians: 2 x 180 / pi.
+constexpr double halfAngleRadiansToFullDegrees = 114.59155583736408;
+}  // namespace
 
 void resetFrameState() {
     viewportWidth = viewportHeight = 0;
@@ -50,7 +55,7 @@ void initGLState() {
     glEnable(GL_LIGHTING);
     glEnable(GL_TEXTURE_2D);
     glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
-    initPolygoniser();
+    if (theLampScene) theLampScene->glass.engine.renderer.initPolygoniser();
     startClock = static_cast<int32_t>(clockMs());
 }
 
@@ -106,7 +111,7 @@ void renderFrame(bool step, bool /*drawMenu*/, bool swap) {
     camera.aspect = static_cast<float>(aspect);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(camera.heightAngle * 114.59155583736408, aspect, 1.0, 400.0);
+    gluPerspective(camera.heightAngle * halfAngleRadiansToFullDegrees, aspect, 1.0, 400.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 

@@ -1,18 +1,31 @@
-// Drawing the lava: one polygonised surface per lump, or, in the particle view, one small
-// sphere per blob; coloured through colour material, by heat when the hot colour is on.
-#include "lava/lava_draw.h"
+// Stepping and drawing a lava group's blobs.
+#include "lava/lava_engine.h"
 
 #include "lava/blob.h"
+#include "lava/glass_wall.h"
+#include "lava/lava_colours.h"
 #include "lava/lava_parameters.h"
-#include "lava/polygoniser.h"
+#include "lava/strip_emitter.h"
 #include "platform/gl.h"
 #include "scene/group.h"
 #include "scene/material.h"
 #include "scene/quadric.h"
-#include "settings/setting_values.h"
 
-Point3D particlePosition(const Blob& blob) {
-    return pulledInside(blob.position, wallRadius(blob.position.y) - 0.005f - blob.radius);
+LavaEngine::LavaEngine() : surfaceOut(&glStripEmitter()) {}
+
+LavaEngine::LavaEngine(StripEmitter& surfaceOut) : surfaceOut(&surfaceOut) {}
+
+void LavaEngine::stepBlobs(Group& group, float dt) {
+    if (group.blobs.empty()) return;  // numClusters keeps its last value
+    numClusters = stepper.step(group, dt);
+}
+
+void LavaEngine::deleteBlob(Blob* blob) { delete blob; }
+
+void LavaEngine::reset() {
+    showParticles = false;
+    numClusters = 0;
+    renderer.reset();
 }
 
 namespace {
@@ -37,26 +50,13 @@ void drawParticles(const Group& group) {
     glDisable(GL_COLOR_MATERIAL);
 }
 
-void drawSurfaces(const Group& group) {
-    Blob* lump[maxBlobs];
-    for (int q = 0; q < numClusters; ++q) {
-        int count = 0;
-        for (Blob* blob : group.blobs)
-            if (blob->cluster == q && count < maxBlobs) lump[count++] = blob;
-        if (count == 0) continue;
-        glPushMatrix();
-        polygonise(lump, count, 1.2f * lump[0]->radius);
-        glPopMatrix();
-    }
-}
-
 }  // namespace
 
-void drawLava(Group& group, int) {
+void LavaEngine::drawBlobs(Group& group, int) {
     glMatrixMode(GL_MODELVIEW);
     applyMaterial(group.blobs.front()->material);
-    if (settingValues.showParticles)
+    if (showParticles)
         drawParticles(group);
     else
-        drawSurfaces(group);
+        renderer.polygoniseLumps(group.blobs, numClusters, *surfaceOut);
 }

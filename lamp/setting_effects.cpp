@@ -1,12 +1,12 @@
 // Setting effects.
-#include "settings/setting_effects.h"
+#include "lamp/setting_effects.h"
 
 #include <algorithm>
 
 #include "lava/lava_colours.h"
 #include "lava/lava_field.h"
 #include "lava/lava_parameters.h"
-#include "scene/lamp_scene.h"
+#include "lamp/lamp_scene.h"
 #include "settings/colour_model.h"
 #include "settings/setting_values.h"
 
@@ -18,7 +18,6 @@ void applyLavaColour() {
     const SettingValues& v = settingValues;
     const Point3D rgb = hueSatLumToRgb(v.lavaHue, v.lavaSaturation, v.lavaLuminance);
     setLavaColour(rgb.x, rgb.y, rgb.z);
-    if (theLampScene) theLampScene->setLavaColour(rgb);
 }
 
 void applyHotColour() {
@@ -62,7 +61,9 @@ void applySimulationValues() {
     setHeatDiffusion(percent(v.heatDiffusion));
 }
 
-void applyRenderAccuracy() { setCellSize(cellSizeForAccuracy(settingValues.renderAccuracy)); }
+void applyRenderAccuracy() {
+    if (theLampScene) theLampScene->glass.engine.renderer.setCellSize(cellSizeForAccuracy(settingValues.renderAccuracy));
+}
 
 void applyParticleCount() {
     if (theLampScene) theLampScene->setParticleCount(settingValues.numParticles);

@@ -16,7 +16,7 @@ extern int32_t startClock;     // ms, at the end of GL set-up
 extern int32_t frameCount;
 extern float smoothedFrameRate;
 
-// Back to the state before the first frame (tests, tools).
+// The frame's state above has this one owner: back to its state before the first frame.
 void resetFrameState();
 
 // With a current context: detail level, clear colour from the scene, depth test, normal
@@ -27,5 +27,6 @@ void resizeViewport(int width, int height);
 // One frame; see the steps in frame_pipeline.cpp. Skipped while the client area is empty.
 void renderFrame(bool step, bool drawMenu, bool swap);
 
-// Steps 2 to 4 and 6 of a frame: drift, brake, spin and colour cycling.
+// The automatic view motions at the start of every frame: the sideways drift against
+// burn-in, the spin and its brake, and the cycling of the lava's hues.
 void advanceViewMotions();

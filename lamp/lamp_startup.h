@@ -6,11 +6,11 @@
 
 class Image;
 
-// Builds the one LampScene (seed 0: from the clock).
+// Builds the one LampScene (seed 0: from the clock), replacing any earlier one. The
+// settings are not applied: the caller applies them (applyAllSettings) when it is ready.
 void createLampScene(uint32_t seed);
-// The same, then applies every setting to it, as the window's creation ends up doing:
-// the offscreen renderer, tests and benchmarks start the lamp this way.
-void createLampWithSettings(uint32_t seed);
+// Deletes the lamp, if any, and clears theLampScene.
+void destroyLampScene();
 // Advances the lava so that it does not start as a cold heap: 100 steps of 0.02.
 void warmUpLava();
 // The colour buffer of the current context, bottom row first (as a BMP stores it).

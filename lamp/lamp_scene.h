@@ -8,8 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "lava/blob_population.h"
-#include "lava/lava_vessel.h"
+#include "lava/lava_glass.h"
 #include "scene/atube.h"
 #include "scene/group.h"
 #include "scene/quadric_shapes.h"
@@ -23,9 +22,12 @@ public:
     explicit LampScene(uint32_t seed = 0);
     ~LampScene() override;
 
+    // Draws nothing once released.
     void draw(int complexity) override;
     // Steps the lava group only.
     void step(float dt) override;
+    // Also forgets the lamp's own pointers to its lights.
+    void release() override;
 
     void setSpinAngle(float degrees) { spinAngle = degrees; }
     float spinAngleDegrees() const { return spinAngle; }
@@ -35,25 +37,31 @@ public:
     // Adds or removes blobs until the lava holds n (0..400).
     void setParticleCount(int n);
 
-    // Colour and heat hooks of the settings (RGB already from the colour model).
-    void setLavaColour(const Point3D& rgb);
+    // Colour and heat hooks of the settings (RGB already from the colour model). The lava's
+    // own colours are the lava's (lavaParameters): colour material gives the lava material
+    // its ambient and diffuse colour whenever the lava is drawn.
     void setLiquidColour(const Point3D& rgb);
     void setLampColour(const Point3D& rgb);
     void setBackground(const Point3D& rgb);
+    // The fill lights under the lamp follow the heat (dimmed to a tenth), the bulb's glow
+    // follows it fully.
     void setLampHeat(float heat);
 
-    PointLight* light[6] = {};
-    Material material[5];  // lava, outer glass, inner glass, metal, bulb
+    // The lights: four fills under the lamp, the bulb, the key light.
+    enum LightIndex { fillLights = 4, bulbLight = 4, keyLight = 5, lightCount = 6 };
+    enum MaterialIndex { lavaMaterial, outerGlassMaterial, innerGlassMaterial, metalMaterial, bulbMaterial,
+                         materialCount };
+    PointLight* light[lightCount] = {};
+    Material material[materialCount];
+    LavaGlass glass;  // the lava group, its engine, and the vessel: shapes 5, 6, 7, 9, 10
     Group* metal;
     Group* innerGlass;
     Group* lava;
     Group* outerGlass;
 
 private:
-    Group rootGroup, metalGroup, innerGlassGroup, lavaGroup, outerGlassGroup;
-    LavaVessel vessel;  // shapes 5, 6, 7, 9, 10 of the lamp: the outer glass and the bulb
+    Group rootGroup, metalGroup, innerGlassGroup, outerGlassGroup;
     std::vector<std::unique_ptr<Shape>> ownShapes;
-    BlobRandom random;
     float spinAngle = 0;
 };
 

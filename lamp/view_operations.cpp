@@ -1,5 +1,5 @@
 // View operations on the view settings (clamped to their ranges as the settings do).
-#include "shell/view_operations.h"
+#include "lamp/view_operations.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // The run-mode global and the questions every subsystem asks of it.
-#include "shell/run_mode.h"
+#include "settings/run_mode.h"
 
 RunMode runMode = Windowed;
 

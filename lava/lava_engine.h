@@ -1,0 +1,38 @@
+// LavaEngine: what a lava group steps and draws its blobs with — the step, the surface
+// renderer, the number of lumps the last step found, and how the lava is shown. The lamp
+// owns one and hands it to its lava group as the group's blob behaviour.
+#pragma once
+
+#include <cstdint>
+
+#include "lava/lava_renderer.h"
+#include "lava/lava_step.h"
+#include "scene/blob_behaviour.h"
+
+class StripEmitter;
+
+class LavaEngine : public BlobBehaviour {
+public:
+    // Surfaces go to OpenGL in immediate mode unless another emitter is given.
+    LavaEngine();
+    explicit LavaEngine(StripEmitter& surfaceOut);
+
+    void stepBlobs(Group& group, float dt) override;
+    // One polygonised surface per lump, or one small sphere per blob in the particle view;
+    // coloured through colour material, by heat when the hot colour is on.
+    void drawBlobs(Group& group, int complexity) override;
+    void deleteBlob(Blob* blob) override;
+
+    // Back to a new engine's state (the renderer's lattice is kept, its marks cleared).
+    void reset();
+
+    // Draw one small sphere per blob instead of the surfaces.
+    bool showParticles = false;
+    // Clusters found by the last step; blobs added since carry cluster 0.
+    int32_t numClusters = 0;
+    LavaStepper stepper;
+    LavaRenderer renderer;
+
+private:
+    StripEmitter* surfaceOut;
+};

@@ -1,0 +1,69 @@
+// The renderer's state: the lattice, its spacing, the pass counter, and the lumps.
+#include "lava/lava_renderer.h"
+
+#include "lava/blob.h"
+#include "lava/polygoniser_tables.h"
+#include "platform/diagnostics.h"
+
+namespace {
+// Edge length of the field hash's cells.
+constexpr float fieldBucketSize = 1.9f;
+}  // namespace
+
+LavaRenderer::LavaRenderer() : hash(fieldBucketSize) {}
+
+LavaRenderer::~LavaRenderer() = default;
+
+void LavaRenderer::reset() {
+    spacing = defaultCellSize;
+    passRadiusSquared = 1.0f;
+    passStamp = 1;
+    fieldEvaluations = 0;
+    cubesProcessed = 0;
+    hash.clear();
+    if (grid) {
+        grid->shift = Point3D();
+        grid->layOut(spacing);
+        grid->clearMarks();
+    }
+}
+
+LavaLattice& LavaRenderer::lattice() {
+    if (!grid) {
+        grid = std::make_unique<LavaLattice>();
+        grid->layOut(spacing);
+    }
+    return *grid;
+}
+
+void LavaRenderer::initPolygoniser() {
+    diag("size of edgeinfo = %d\n", static_cast<int>(sizeof(EdgeInfo)));
+    diag("size of cornerinfo = %d\n", static_cast<int>(sizeof(cornerinfo)));
+    LavaLattice& l = lattice();
+    l.shift = Point3D();
+    l.layOut(spacing);
+    l.clearMarks();
+}
+
+void LavaRenderer::setCellSize(float size) {
+    spacing = size;
+    if (grid) grid->layOut(spacing);
+}
+
+void LavaRenderer::endPass() {
+    if (++passStamp != 0) return;
+    // 65 536 passes on, the marks repeat: records stamped then would pass for current.
+    lattice().clearMarks();
+    passStamp = 1;
+}
+
+void LavaRenderer::polygoniseLumps(const std::vector<Blob*>& blobs, int clusters, StripEmitter& out) {
+    for (int q = 0; q < clusters; ++q) {
+        lump.clear();
+        for (Blob* blob : blobs)
+            if (blob->cluster == q) lump.push_back(blob);
+        // Blobs removed since the last step can leave a cluster number empty.
+        if (lump.empty()) continue;
+        polygonise(lump.data(), static_cast<int>(lump.size()), 1.2f * lump[0]->radius, out);
+    }
+}
