@@ -101,18 +101,24 @@ inline void applyPairForce(Blob& b, Blob& o, const Point3D& d, float squared, fl
     if (certainlyBeyond(squared, (sameCluster ? 4 : 3) * r)) return;
     const float dist = std::sqrt(squared);
     if (dist == 0) return;  // identical centres: no direction to push along
+    // Nearer than a hundredth of a radius the force is taken as it is at that distance:
+    // it is already far beyond what the speed limit lets through, and closer still it
+    // would overflow, and inf - inf would leave the blobs NaN for good.
+    const float floorDistance = 0.01f * r;
+    const float at = dist < floorDistance ? floorDistance : dist;
     float f;
     if (sameCluster) {
         if (dist > 4 * r) return;
-        const float a = 2 * r / dist;
+        const float a = 2 * r / at;
         const float a2 = a * a, a8 = a2 * a2 * a2 * a2;
         f = tension * (a2 - a8);
     } else {
         if (dist > 3 * r) return;
-        const float q = 4 * r / dist;
+        const float q = 4 * r / at;
         f = -2.0f * q * q;
     }
-    const Point3D push = d * (f / dist);
+    // Along the unit direction; below the floor f / dist itself could overflow.
+    const Point3D push = dist < floorDistance ? d * (1.0f / dist) * f : d * (f / dist);
     b.force = b.force + push;
     o.force = o.force - push;
 }

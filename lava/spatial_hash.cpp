@@ -46,6 +46,11 @@ int32_t SpatialHash::insert(Blob* blob, float radius) {
     int lo[3], hi[3];
     for (int a = 0; a < 3; ++a) {
         g[a] = blob->position[a] / bucketSize + centre;
+        // A centre beyond the grid is taken to the middle of the border cell it lies
+        // beyond, so the blob is registered there and finds itself through bucketAt, which
+        // takes points outside to the border too. (NaN goes to the low border.)
+        if (!(g[a] >= 0.0f)) g[a] = 0.5f;
+        else if (g[a] >= cellsPerAxis) g[a] = cellsPerAxis - 0.5f;
         lo[a] = clampCell(g[a] - rr);
         hi[a] = clampCell(g[a] + rr);
     }

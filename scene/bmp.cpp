@@ -35,14 +35,15 @@ bool check(bool condition, const char* text) {
 
 }  // namespace
 
-uint32_t bmpLineLength(int32_t width) {
-    const uint32_t bytes = static_cast<uint32_t>(width) * 3u;
+uint64_t bmpLineLength(int32_t width) {
+    // In 64 bits: three bytes a pixel wrap 32 bits for widths above 0x55555555.
+    const uint64_t bytes = static_cast<uint64_t>(static_cast<uint32_t>(width)) * 3u;
     return bytes % 4 == 0 ? bytes : (bytes / 4) * 4 + 4;
 }
 
 void writeBmp(const Image* img, std::FILE* fp, bool flipRows) {
     GJ_ASSERT(img->isValid(), "Bmp");
-    const uint32_t lineLength = bmpLineLength(img->width);
+    const uint32_t lineLength = static_cast<uint32_t>(bmpLineLength(img->width));
     const uint32_t imageSize = lineLength * static_cast<uint32_t>(img->height);
     put(fp, BMP_BF_TYPE, 2);
     put(fp, BMP_BF_OFF_BITS + imageSize, 4);
@@ -100,14 +101,24 @@ Image* readBmp(std::FILE* fp, bool flipRows) {
     if (!check(biPlanes == 1, "bmih.biPlanes == 1")) return nullptr;
     if (!check(biBitCount == 24, "bmih.biBitCount == 24")) return nullptr;
     if (!check(biCompression == 0, "bmih.biCompression == BI_RGB")) return nullptr;
-    const uint32_t lineLength = bmpLineLength(width);
-    if (!check(static_cast<uint64_t>(lineLength) * static_cast<uint64_t>(height) == biSizeImage,
+    const uint64_t lineLength = bmpLineLength(width);
+    if (!check(lineLength * static_cast<uint64_t>(height) == biSizeImage,
                "bmih.biSizeImage == (DWORD) lineLength * (DWORD) bmih.biHeight"))
         return nullptr;
     if (!check(static_cast<uint64_t>(width) * static_cast<uint64_t>(height) <= maxBmpPixels,
                "bmih.biWidth * bmih.biHeight <= 64 Mi pixels"))
         return nullptr;
 
+    // A header may promise far more than the file holds: measure the file before making
+    // room for the picture.
+    const long headerEnd = std::ftell(fp);
+    if (!check(headerEnd >= 0 && std::fseek(fp, 0, SEEK_END) == 0, "the file's length can be measured"))
+        return nullptr;
+    const long fileLength = std::ftell(fp);
+    if (!check(fileLength >= static_cast<long>(bfOffBits) &&
+                   static_cast<uint64_t>(fileLength - static_cast<long>(bfOffBits)) >= lineLength * static_cast<uint64_t>(height),
+               "the file holds every row"))
+        return nullptr;
     if (!check(std::fseek(fp, static_cast<long>(bfOffBits), SEEK_SET) == 0,
                "fseek(fp, bmfh.bfOffBits, SEEK_SET) == 0"))
         return nullptr;

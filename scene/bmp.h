@@ -12,7 +12,7 @@ constexpr uint32_t BMP_BF_OFF_BITS = 54;
 constexpr uint32_t BMP_BI_SIZE = 40;
 
 // Bytes of one pixel row: width x 3 rounded up to a multiple of 4.
-uint32_t bmpLineLength(int32_t width);
+uint64_t bmpLineLength(int32_t width);
 
 // Writes the whole file at the stream's position; file row 0 (the bottom row) is image
 // row 0, or image row height - 1 when flipRows. Alpha is dropped. Asserts a valid image.

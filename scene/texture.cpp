@@ -25,7 +25,12 @@ void Texture::bind() {
         glBindTexture(GL_TEXTURE_2D, glName);
         return;
     }
-    if (!loaded()) return;  // nothing to make a texture of
+    if (!loaded()) {
+        // Nothing to make a texture of: draw untextured rather than with whatever texture
+        // happened to be bound before.
+        glBindTexture(GL_TEXTURE_2D, 0);
+        return;
+    }
     glGenTextures(1, &glName);
     glBindTexture(GL_TEXTURE_2D, glName);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);

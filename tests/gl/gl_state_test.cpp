@@ -219,6 +219,17 @@ TEST_F(GlStateTest, TextureIsCreatedOnceOnFirstBind) {
     EXPECT_EQ(integer(GL_TEXTURE_BINDING_2D), static_cast<GLint>(name));
 }
 
+TEST_F(GlStateTest, ATextureThatFailedToLoadBindsNoTexture) {
+    Texture good(130);
+    good.bind();
+    ASSERT_NE(integer(GL_TEXTURE_BINDING_2D), 0);
+    Texture missing("no-such-picture.bmp");
+    ASSERT_FALSE(missing.loaded());
+    missing.bind();
+    EXPECT_EQ(integer(GL_TEXTURE_BINDING_2D), 0) << "the previous texture was left bound";
+    EXPECT_EQ(missing.glName, 0u);
+}
+
 TEST_F(GlStateTest, LightsTakeTheLowestFreeNumbers) {
     std::vector<std::unique_ptr<PointLight>> lights;
     for (int i = 0; i < 6; ++i) {

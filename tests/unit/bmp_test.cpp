@@ -161,15 +161,38 @@ TEST(Bmp, HugeDeclaredSizesAreRefused) {
     // 0x7fffffff x 0x7fffffff, with a biSizeImage that matches in 32-bit arithmetic.
     setField(bytes, 18, 4, 0x7FFFFFFF);
     setField(bytes, 22, 4, 0x7FFFFFFF);
-    setField(bytes, 34, 4, bmpLineLength(0x7FFFFFFF) * 0x7FFFFFFFu);
+    setField(bytes, 34, 4, static_cast<uint32_t>(bmpLineLength(0x7FFFFFFF) * 0x7FFFFFFFu));
     EXPECT_EQ(readBytes(bytes, false), nullptr);
-    // Consistent header of a big picture whose pixels are missing.
-    setField(bytes, 18, 4, 4000);
-    setField(bytes, 22, 4, 4000);
-    setField(bytes, 34, 4, bmpLineLength(4000) * 4000);
+    // Consistent header of a big picture whose pixels are missing: refused on the file's
+    // length, before room for 8192 x 8192 pixels (256 MiB) is made.
+    setField(bytes, 18, 4, 8192);
+    setField(bytes, 22, 4, 8192);
+    setField(bytes, 34, 4, static_cast<uint32_t>(bmpLineLength(8192) * 8192));
+    std::string printed;
+    EXPECT_EQ(readBytes(bytes.substr(0, 54), false, &printed), nullptr);
+    EXPECT_NE(printed.find("the file holds every row"), std::string::npos) << printed;
+    // One byte short of the last row.
+    std::unique_ptr<Image> small(patterned(5, 3));
+    const std::string whole = bmpBytes(*small, false);
+    EXPECT_EQ(readBytes(whole.substr(0, whole.size() - 1), false, &printed), nullptr);
+    EXPECT_NE(printed.find("the file holds every row"), std::string::npos) << printed;
+    std::unique_ptr<Image> read(readBytes(whole, false));
+    EXPECT_NE(read, nullptr);
+}
+
+// Three bytes a pixel overflow 32 bits for widths above 0x55555555; such a width must not
+// pass for a 4-byte row.
+TEST(Bmp, RowLengthsAreComputedInSixtyFourBits) {
+    EXPECT_EQ(bmpLineLength(0x55555556), 0x100000004ull);
+    EXPECT_EQ(bmpLineLength(0x7FFFFFFF), 0x180000000ull);
+    std::unique_ptr<Image> image(patterned(2, 2));
+    std::string bytes = bmpBytes(*image, false);
+    setField(bytes, 18, 4, 0x55555556);
+    setField(bytes, 22, 4, 1);
+    setField(bytes, 34, 4, 4);  // what the wrapped length times 1 would give
     std::string printed;
     EXPECT_EQ(readBytes(bytes, false, &printed), nullptr);
-    EXPECT_NE(printed.find("lineLength"), std::string::npos);
+    EXPECT_NE(printed.find("biSizeImage"), std::string::npos) << printed;
 }
 
 TEST(Bmp, RandomDamageNeverCrashes) {

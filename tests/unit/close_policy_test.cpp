@@ -20,3 +20,11 @@ TEST(ClosePolicy, RefusedPasswordKeepsTheSaver) {
     EXPECT_TRUE(shouldBlockClose(ScreenSaver, true, [] { return 0; }));
     EXPECT_FALSE(shouldBlockClose(ScreenSaver, true, [] { return -1; }));
 }
+
+TEST(PreviewTick, APreviewIsNeverLeftRunning) {
+    EXPECT_EQ(previewTick(true, true), PreviewTick::Draw);
+    EXPECT_EQ(previewTick(false, true), PreviewTick::DestroyWindow);
+    // Its own window already gone: no destroy message will end the loop.
+    EXPECT_EQ(previewTick(false, false), PreviewTick::EndLoop);
+    EXPECT_EQ(previewTick(true, false), PreviewTick::EndLoop);
+}

@@ -87,6 +87,24 @@ TEST_F(FrameTimerTest, StoppingMovesLaterTimersDown) {
     c.stop();
 }
 
+// A system that gives no timer leaves the frame timer stopped, out of the table, and
+// says so; it never pretends to run with an id nobody will tick.
+TEST_F(FrameTimerTest, ARefusedSystemTimerLeavesTheFrameTimerStopped) {
+    fakeThreadTimers().refuse = true;
+    FrameTimer timer(40);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(timer.start());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(timer.isRunning());
+    EXPECT_EQ(timer.id(), noThreadTimer);
+    EXPECT_EQ(activeTimers.count, 0);
+    EXPECT_NE(said.find("timer"), std::string::npos);
+    fakeThreadTimers().refuse = false;
+    EXPECT_TRUE(timer.start());
+    EXPECT_TRUE(timer.isRunning());
+    timer.stop();
+}
+
 TEST_F(FrameTimerTest, TimerProcRunsOnlyTheFiringTimersListenersInOrder) {
     std::vector<std::string> log;
     Recorder first("first", log), second("second", log), other("other", log);
@@ -98,7 +116,8 @@ TEST_F(FrameTimerTest, TimerProcRunsOnlyTheFiringTimersListenersInOrder) {
     timer.start();
     otherTimer.start();
 
-    timerProc(timer.id());
+    // Ticks reach the timer procedure through the seam's callback.
+    fakeThreadTimers().fire(timer.id());
     EXPECT_EQ(log, (std::vector<std::string>{"first", "second"}));
     timerProc(9999);  // an id nobody owns
     EXPECT_EQ(log.size(), 2u);

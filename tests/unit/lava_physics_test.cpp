@@ -321,10 +321,16 @@ TEST_F(LavaTest, SpatialHashFindsNeighboursAndClampsToTheBorder) {
     EXPECT_EQ(hash.nextNode(hash.nextNode(n)), SpatialHash::none);
     EXPECT_LE(hash.nodesUsed(), 2 * 125);
     EXPECT_EQ(hash.bucketAt(Point3D(30, 30, 30)), SpatialHash::none);
-    // Far outside the grid: the border cell, both ways.
+    // Far outside the grid: registered in the border cell, which every point beyond it
+    // looks up.
     Blob far(Point3D(1e6f, -1e6f, 0), 1.1f);
     hash.insert(&far, 0.1f);
-    EXPECT_EQ(hash.bucketAt(Point3D(500, -500, 0)), hash.bucketAt(Point3D(1e6f, -1e6f, 0)));
+    for (const Point3D& beyond : {Point3D(500, -500, 0), Point3D(1e6f, -1e6f, 0), Point3D(3e9f, -101, 0.5f)}) {
+        const int32_t n = hash.bucketAt(beyond);
+        ASSERT_NE(n, SpatialHash::none);
+        EXPECT_EQ(hash.blobOf(n), &far);
+    }
+    EXPECT_NE(hash.bucketAt(Point3D(500, 500, 0)), hash.bucketAt(Point3D(500, -500, 0)));
     hash.clear();
     EXPECT_EQ(hash.bucketAt(a.position), SpatialHash::none);
     EXPECT_EQ(hash.nodesUsed(), 0);
@@ -341,4 +347,56 @@ TEST_F(LavaTest, SpatialHashSkipsRegistrationsPastItsPool) {
     EXPECT_EQ(hash.nodesUsed(), SpatialHash::poolSize);
     EXPECT_GT(hash.skippedRegistrations(), 0);
     EXPECT_NE(hash.bucketAt(Point3D()), SpatialHash::none);
+}
+
+// Blobs of one lump almost on top of each other: the pair force grows as (2r/d)^8, so
+// without a floor on the distance it overflows (0 x inf gives NaN for good) and the speed
+// limit, squaring huge velocities, stopped blobs dead.
+TEST_F(LavaTest, NearlyCoincidentBlobsStayFiniteAndMoving) {
+    for (float apart : {0.0f, 1e-6f, 1e-5f, 1e-4f, 2e-4f, 5e-4f, 1e-3f, 4e-3f, 9e-3f}) {
+        Group lava;
+        lava.blobBehaviour = &engine;
+        LavaVessel vessel;
+        vessel.addCollidersTo(lava);
+        Blob* a = add(lava, 1, -5, 1);
+        Blob* b = add(lava, 1 + apart, -5, 1);
+        Blob* c = add(lava, 1, -5 + apart, 1 + apart);
+        for (Blob* blob : {a, b, c}) blob->temperature = 8;  // warm: they rise
+        for (int i = 0; i < 30; ++i) engine.stepBlobs(lava, 0.02f);
+        for (Blob* blob : {a, b, c}) {
+            const float values[] = {blob->position.x, blob->position.y, blob->position.z, blob->velocity.x,
+                                    blob->velocity.y, blob->velocity.z, blob->force.y, blob->temperature};
+            for (float v : values) ASSERT_TRUE(std::isfinite(v)) << "apart " << apart;
+            EXPECT_GT(blob->velocity.length(), 0.0f) << "apart " << apart;
+            EXPECT_GT(blob->position.y, -5.0f) << "apart " << apart;
+        }
+    }
+}
+
+TEST_F(LavaTest, SpeedLimitHoldsForHugeVelocities) {
+    Blob b(Point3D(), 1.1f);
+    b.velocity = Point3D(3e30f, -4e30f, 0);  // its square overflows a float
+    b.step(0.0f);
+    EXPECT_NEAR(b.velocity.length(), 10.0f, 1e-4f);
+    EXPECT_NEAR(b.velocity.x, 6.0f, 1e-5f);
+    b.velocity = Point3D(0, 0, 0);
+    b.force = Point3D(0, 1e38f, 0);
+    b.step(0.02f);
+    EXPECT_NEAR(b.velocity.y, 10.0f, 1e-4f);
+    EXPECT_TRUE(std::isfinite(b.position.y));
+}
+
+// A blob far outside the hash's grid is registered in the border cells it lies beyond,
+// so it still finds itself (and its neighbours out there).
+TEST_F(LavaTest, SpatialHashRegistersBlobsFarOutsideItsGrid) {
+    for (float x : {205.0f, -205.0f, 1e6f, -3e7f}) {
+        SpatialHash hash(2.0f);
+        Blob far(Point3D(x, 3, -x), 1.1f);
+        const int32_t slot = hash.insert(&far, 4.4f);
+        EXPECT_GT(hash.nodesUsed(), 0) << x;
+        bool found = false;
+        for (int32_t n = hash.bucketAt(far.position); n != SpatialHash::none; n = hash.nextNode(n))
+            found = found || hash.slotOf(n) == slot;
+        EXPECT_TRUE(found) << x;
+    }
 }

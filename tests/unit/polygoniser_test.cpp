@@ -227,3 +227,23 @@ TEST_F(PolygoniserTest, EmptyLumpOnlyAdvancesThePass) {
     EXPECT_TRUE(out.triangles.empty());
     EXPECT_EQ(renderer.passStamp, static_cast<uint16_t>(stamp + 1));
 }
+
+// The marks are 16 bits: 65 536 passes on they repeat. A record stamped that long ago (or
+// never stamped, mark 0) must not pass for one of the current pass: the wrap clears the
+// marks and starts again at 1, so the surface after the wrap is the one a fresh lattice
+// gives.
+TEST_F(PolygoniserTest, PassCounterWrapClearsTheMarks) {
+    Blob blob(Point3D(0.3f, -0.2f, 0.1f), 1.1f);
+    const RecordingEmitter fresh = surfaceOf({&blob});
+    renderer.initPolygoniser();
+    renderer.passStamp = 65535;
+    Blob elsewhere(Point3D(-20, 10, 5), 1.1f);
+    surfaceOf({&elsewhere});  // the last pass before the wrap
+    EXPECT_EQ(renderer.passStamp, 1);
+    const RecordingEmitter after = surfaceOf({&blob});
+    ASSERT_EQ(after.triangles.size(), fresh.triangles.size());
+    for (size_t n = 0; n < after.vertices.size(); ++n) {
+        EXPECT_EQ(after.vertices[n].position.x, fresh.vertices[n].position.x) << n;
+        EXPECT_EQ(after.vertices[n].position.y, fresh.vertices[n].position.y) << n;
+    }
+}
