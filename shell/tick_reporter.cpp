@@ -5,6 +5,11 @@
 
 void TickReporter::onTimer(FrameTimer& timer) {
     const uint32_t now = clock();
+    // The first ticks one by one, so that the spacing can be read from the very first tick
+    // on (a period set late would show there, not in a mean).
+    if (tickCount < firstTicksShown)
+        diag("Frame timer tick %d at %u ms (interval %u ms)\n", tickCount + 1, static_cast<unsigned>(now),
+             timer.intervalMs());
     if (tickCount == 0) {
         periodStartMs = now;
     } else if (tickCount % period == 0) {

@@ -1,5 +1,6 @@
-// A diagnostic listener on the frame timer: every `period` ticks it prints how many ticks
-// came and their mean spacing, so the real tick rate can be read from the program's output.
+// A diagnostic listener on the frame timer: it prints the first ticks with their times,
+// then every `period` ticks how many ticks came and their mean spacing, so the real tick
+// rate can be read from the program's output.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,8 @@
 
 class TickReporter : public TimerListener {
 public:
+    // Ticks printed one by one, with their time, before the periodic lines take over.
+    static constexpr int firstTicksShown = 12;
     using Clock = uint32_t (*)();
     TickReporter(int period, Clock clock) : period(period), clock(clock) {}
     void onTimer(FrameTimer& timer) override;
