@@ -29,7 +29,7 @@ struct BenchLamp {
     LampScene& lamp() { return offscreen.lamp(); }
     void polygoniseAll(StripEmitter& out) {
         LavaGlass& glass = lamp().glass;
-        glass.engine.renderer.polygoniseLumps(glass.group.blobs, glass.numClusters(), out);
+        glass.engine.renderer.polygoniseClusters(glass.group.blobs, glass.numClusters(), out);
     }
 };
 

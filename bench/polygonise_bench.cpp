@@ -1,5 +1,5 @@
-// BM_Polygonise/N/A: the surfaces of every lump of N blobs (after 500 steps from a fixed
-// seed) at render accuracy A, through the lava renderer's own per-lump loop, strips counted
+// BM_Polygonise/N/A: the surfaces of every cluster of N blobs (after 500 steps from a fixed
+// seed) at render accuracy A, through the lava renderer's own per-cluster loop, strips counted
 // but not drawn. BM_EvaluateField: one field value alone, the floor of the walk's cost.
 #include <benchmark/benchmark.h>
 
@@ -20,7 +20,7 @@ struct SteppedLava {
         glass.setParticleCount(blobs);
         for (int i = 0; i < 500; ++i) glass.step(0.02f);
     }
-    void polygoniseAll(StripEmitter& out) { renderer.polygoniseLumps(glass.group.blobs, glass.numClusters(), out); }
+    void polygoniseAll(StripEmitter& out) { renderer.polygoniseClusters(glass.group.blobs, glass.numClusters(), out); }
 };
 
 void BM_Polygonise(benchmark::State& state) {
@@ -48,22 +48,22 @@ void BM_Polygonise(benchmark::State& state) {
     state.counters["clusters"] = lava.glass.numClusters();
 }
 
-// One value of the field at points spread over a lump's surface region, with the field
-// hash of that lump.
+// One value of the field at points spread over a cluster's surface region, with the field
+// hash of that cluster.
 void BM_EvaluateField(benchmark::State& state) {
     SteppedLava lava(175);
     LavaRenderer& renderer = lava.renderer;
     renderer.setCellSize(defaultCellSize);
     renderer.initPolygoniser();
     const std::vector<Blob*>& blobs = lava.glass.group.blobs;
-    const int lump = blobs.front()->cluster;
+    const int cluster = blobs.front()->cluster;
     renderer.fieldHash().clear();
     for (Blob* b : blobs)
-        if (b->cluster == lump) renderer.fieldHash().insert(b, 3.0f);
+        if (b->cluster == cluster) renderer.fieldHash().insert(b, 3.0f);
     renderer.setPassRadius(1.32f);
     std::vector<Point3D> points;
     for (Blob* b : blobs)
-        if (b->cluster == lump)
+        if (b->cluster == cluster)
             for (int n = 0; n < 8; ++n)
                 points.push_back(b->position + Point3D(n & 1 ? 1.3f : -1.3f, n & 2 ? 0.4f : -0.4f, n & 4 ? 0.9f : -0.9f));
     cornerinfo record{};

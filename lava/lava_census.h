@@ -1,4 +1,4 @@
-// A census of the lava: how many lumps, where the wax is in the vessel, how warm it is and
+// A census of the lava: how many clusters, where the wax is in the vessel, how warm it is and
 // how far any blob has strayed outside the glass. Used by the simulation tool, the tests
 // and the benchmarks.
 #pragma once

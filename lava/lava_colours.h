@@ -2,14 +2,27 @@
 // from the cold to the hot colour by temperature.
 #pragma once
 
+#include "lava/lava_parameters.h"
 #include "scene/geometry.h"
 
 void setLavaColour(float r, float g, float b);
 void setHotColour(float r, float g, float b);
 void setDifferentHotColor(bool on);
 
+// Temperatures from -4 (all cold colour) to 10 (all hot colour) blend linearly.
+constexpr float coldTemperature = -4.0f;
+constexpr float heatPerDegree = 0.071428575f;  // 1 / 14, the float the blend was tuned with
+
 // How far from the cold towards the hot colour temperature T is: (T + 4) / 14 in 0..1,
-// 0 for a temperature that is not a number.
-float heatFraction(float temperature);
+// 0 for a temperature that is not a number. Inline: the surface walk blends every vertex.
+inline float heatFraction(float temperature) {
+    const float h = (temperature - coldTemperature) * heatPerDegree;
+    if (!(h > 0.0f)) return 0.0f;  // also for a temperature that is not a number
+    return h < 1.0f ? h : 1.0f;
+}
+
 // The lava colour at a temperature: from the cold colour to the hot one by heatFraction.
-Point3D lavaColourFor(float temperature);
+inline Point3D lavaColourFor(float temperature) {
+    const float h = heatFraction(temperature);
+    return lavaParameters.lavaColour * (1.0f - h) + lavaParameters.hotColour * h;
+}

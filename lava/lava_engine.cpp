@@ -58,5 +58,5 @@ void LavaEngine::drawBlobs(Group& group, int) {
     if (showParticles)
         drawParticles(group);
     else
-        renderer.polygoniseLumps(group.blobs, numClusters, *surfaceOut);
+        renderer.polygoniseClusters(group.blobs, numClusters, *surfaceOut);
 }

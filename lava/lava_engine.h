@@ -1,5 +1,5 @@
 // LavaEngine: what a lava group steps and draws its blobs with — the step, the surface
-// renderer, the number of lumps the last step found, and how the lava is shown. The lamp
+// renderer, the number of clusters the last step found, and how the lava is shown. The lamp
 // owns one and hands it to its lava group as the group's blob behaviour.
 #pragma once
 
@@ -18,7 +18,7 @@ public:
     explicit LavaEngine(StripEmitter& surfaceOut);
 
     void stepBlobs(Group& group, float dt) override;
-    // One polygonised surface per lump, or one small sphere per blob in the particle view;
+    // One polygonised surface per cluster, or one small sphere per blob in the particle view;
     // coloured through colour material, by heat when the hot colour is on.
     void drawBlobs(Group& group, int complexity) override;
     void deleteBlob(Blob* blob) override;

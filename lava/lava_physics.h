@@ -22,7 +22,7 @@ void collideTube(Blob& b, const Tube& tube);
 void collideDisk(Blob& b, const Disk& disk);
 // Surface tension within a cluster, repulsion between clusters; skips identical centres.
 void pairForce(Blob& b, Blob& o);
-// Whether m belongs to seed's lump (pooled at the bottom or top, or together last step).
+// Whether m belongs to seed's cluster (pooled at the bottom or top, or together last step).
 bool linkedTo(const Blob& m, const Blob& seed);
 // Moves every blob of `work` linked to `seed`, directly or through others, into seed's
 // cluster, removing it from `work`; visits in the order a recursive walk would, without

@@ -1,4 +1,4 @@
-// The renderer's state: the lattice, its spacing, the pass counter, and the lumps.
+// The renderer's state: the lattice, its spacing, the pass counter, and the clusters.
 #include "lava/lava_renderer.h"
 
 #include "lava/blob.h"
@@ -57,13 +57,13 @@ void LavaRenderer::endPass() {
     passStamp = 1;
 }
 
-void LavaRenderer::polygoniseLumps(const std::vector<Blob*>& blobs, int clusters, StripEmitter& out) {
+void LavaRenderer::polygoniseClusters(const std::vector<Blob*>& blobs, int clusters, StripEmitter& out) {
     for (int q = 0; q < clusters; ++q) {
-        lump.clear();
+        clusterBlobs.clear();
         for (Blob* blob : blobs)
-            if (blob->cluster == q) lump.push_back(blob);
+            if (blob->cluster == q) clusterBlobs.push_back(blob);
         // Blobs removed since the last step can leave a cluster number empty.
-        if (lump.empty()) continue;
-        polygonise(lump.data(), static_cast<int>(lump.size()), 1.2f * lump[0]->radius, out);
+        if (clusterBlobs.empty()) continue;
+        polygonise(clusterBlobs.data(), static_cast<int>(clusterBlobs.size()), 1.2f * clusterBlobs[0]->radius, out);
     }
 }

@@ -1,5 +1,5 @@
 // LavaRenderer: everything the lava's surface is made with, in one owner — the lattice and
-// its spacing, the field hash of the current lump, the pass counter the lattice marks are
+// its spacing, the field hash of the current cluster, the pass counter the lattice marks are
 // compared with, the walk's stack — and the surface walk itself.
 //
 // The polygoniser does not sweep the lattice. From every blob it walks down in -z until it
@@ -50,9 +50,9 @@ public:
 
     // The surface of the n blobs with pass radius R (1.2 x the blob radius for the lamp).
     void polygonise(Blob* const* blobs, int n, float R, StripEmitter& out);
-    // One surface per lump: for each cluster number below `clusters`, the blobs of that
+    // One surface per cluster: for each cluster number below `clusters`, the blobs of that
     // cluster in list order, with pass radius 1.2 x the radius of the first of them.
-    void polygoniseLumps(const std::vector<Blob*>& blobs, int clusters, StripEmitter& out);
+    void polygoniseClusters(const std::vector<Blob*>& blobs, int clusters, StripEmitter& out);
 
     // Pass counter; 1 at start. When it wraps, every mark is cleared and it starts at 1
     // again, so a record stamped 65 536 passes ago is never taken for a current one.
@@ -76,5 +76,5 @@ private:
     std::unique_ptr<LavaLattice> grid;
     SpatialHash hash;
     std::vector<WalkFrame> stack;
-    std::vector<Blob*> lump;
+    std::vector<Blob*> clusterBlobs;
 };

@@ -1,4 +1,4 @@
-// The lava step: heat, buoyancy, drag and walls per blob; lumps by the cluster rules; heat
+// The lava step: heat, buoyancy, drag and walls per blob; clusters by the cluster rules; heat
 // exchange and surface tension between neighbours found through the spatial hash; motion.
 #include "lava/lava_step.h"
 

@@ -14,7 +14,7 @@ class LavaStepper {
 public:
     LavaStepper();
     // One step of a group whose blob list is not empty; uses no OpenGL state. Returns the
-    // number of clusters (lumps) it found.
+    // number of clusters it found.
     int step(Group& group, float dt);
     // The step hash of the last step: every blob registered with 4 radii.
     const SpatialHash& hash() const { return stepHash; }

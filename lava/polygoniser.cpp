@@ -37,7 +37,7 @@ int seedIndex(float coordinate, float offset, float size) {
 
 // One pass's walk. A cube's neighbours are visited in the order z-1, z+1, y-1, y+1, x-1,
 // and last x+1 continues in the same frame, as the tail of a recursive walk would. The
-// stack is explicit, since a large lump has thousands of cubes.
+// stack is explicit, since a large cluster has thousands of cubes.
 class LavaRenderer::CubeWalker {
 public:
     CubeWalker(LavaRenderer& renderer, StripEmitter& out)

@@ -1,4 +1,4 @@
-// Runs the lava without drawing and prints, every K steps, the number of lumps, the share
+// Runs the lava without drawing and prints, every K steps, the number of clusters, the share
 // of wax in the lower, middle and upper third of the vessel, the mean temperature and how
 // far any blob has strayed outside the glass.
 //   lava_run [--blobs N] [--steps S] [--every K] [--seed X] [--dt D]

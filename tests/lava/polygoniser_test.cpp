@@ -15,7 +15,7 @@
 #include "lava/lava_parameters.h"
 #include "lava/lava_renderer.h"
 #include "lava/spatial_hash.h"
-#include "tests/unit/recording_emitter.h"
+#include "tests/lava/recording_emitter.h"
 
 namespace {
 
@@ -151,7 +151,7 @@ TEST_F(PolygoniserTest, EveryValueAndCubeOnlyOncePerPass) {
     EXPECT_LT(renderer.fieldEvaluations, 8 * renderer.cubesProcessed);
 }
 
-TEST_F(PolygoniserTest, OverlappingLumpsStaySeparateSurfaces) {
+TEST_F(PolygoniserTest, OverlappingClustersStaySeparateSurfaces) {
     Blob a(Point3D(0, 0, 0), 1.1f), b(Point3D(1.5f, 0, 0), 1.1f);
     const RecordingEmitter first = surfaceOf({&a});
     const RecordingEmitter second = surfaceOf({&b});
@@ -220,7 +220,7 @@ TEST_F(PolygoniserTest, ParticlesAreDrawnInsideTheGlass) {
     EXPECT_FLOAT_EQ(particlePosition(central).z, -2.0f);
 }
 
-TEST_F(PolygoniserTest, EmptyLumpOnlyAdvancesThePass) {
+TEST_F(PolygoniserTest, EmptyClusterOnlyAdvancesThePass) {
     const uint16_t stamp = renderer.passStamp;
     RecordingEmitter out;
     renderer.polygonise(nullptr, 0, 1.32f, out);

@@ -137,7 +137,7 @@ TEST_P(LavaStepReference, EveryPairWithinFourRadiiIsInTheBucket) {
 INSTANTIATE_TEST_SUITE_P(Blobs, LavaStepReference, ::testing::Values(175, 400));
 
 // More blobs than the lamp allows, pushed straight onto the public list and crowded into
-// one lump: the step's scratch space grows with the list instead of running off its end.
+// one cluster: the step's scratch space grows with the list instead of running off its end.
 TEST(LavaStepCrowd, MoreBlobsThanTheCapStepLikeThePlainStep) {
     lavaParameters.reset();
     LavaGlass product(5), reference(5);

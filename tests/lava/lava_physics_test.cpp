@@ -129,7 +129,7 @@ TEST_F(LavaTest, GlassPushesBackWithTwoHundredOutside) {
     EXPECT_FLOAT_EQ(beyond.force.x, 0.0f);
 }
 
-TEST_F(LavaTest, PairForcesOfOneLumpAndOfTwo) {
+TEST_F(LavaTest, PairForcesOfOneClusterAndOfTwo) {
     const float r = 1.1f;
     auto pair = [&](float distance, int clusterA, int clusterB, int neighbours) {
         auto a = std::make_unique<Blob>(Point3D(0, 0, 0), r);
@@ -185,7 +185,7 @@ TEST_F(LavaTest, SpeedIsLimitedToTen) {
     EXPECT_FLOAT_EQ(fixed.velocity.y, 0.0f);
 }
 
-TEST_F(LavaTest, ZeroTimeStepMovesNothingButHeatAndLumpsGoOn) {
+TEST_F(LavaTest, ZeroTimeStepMovesNothingButHeatAndClustersGoOn) {
     Group lava;
     lava.blobBehaviour = &engine;
     LavaVessel vessel;
@@ -242,10 +242,10 @@ TEST_F(LavaTest, HeatExchangeConservesTheSum) {
     EXPECT_EQ(a->neighbourCount, 1);
 }
 
-TEST_F(LavaTest, LumpsFollowTheClusterRules) {
+TEST_F(LavaTest, ClustersFollowTheClusterRules) {
     Group lava;
     lava.blobBehaviour = &engine;
-    // Two pooled on the bottom, 3r apart: one lump. One far away in the open: its own.
+    // Two pooled on the bottom, 3r apart: one cluster. One far away in the open: its own.
     Blob* p1 = add(lava, 0, -14.5f, 0);
     Blob* p2 = add(lava, 3.2f, -14.5f, 0);
     Blob* loner = add(lava, 0, 5, 0);
@@ -254,12 +254,12 @@ TEST_F(LavaTest, LumpsFollowTheClusterRules) {
     EXPECT_EQ(engine.numClusters, 2);
     EXPECT_EQ(p1->cluster, p2->cluster);
     EXPECT_NE(loner->cluster, p1->cluster);
-    // In the open, blobs of different lumps do not merge by meeting...
+    // In the open, blobs of different clusters do not merge by meeting...
     Blob a(Point3D(0, 0, 0), 1.1f), b(Point3D(2, 0, 0), 1.1f);
     a.previousCluster = 1;
     b.previousCluster = 2;
     EXPECT_FALSE(linkedTo(a, b));
-    // ...but stay together while close when they were one lump.
+    // ...but stay together while close when they were one cluster.
     b.previousCluster = 1;
     EXPECT_TRUE(linkedTo(a, b));
     b.position = Point3D(3.96f + 0.01f, 0, 0);
@@ -349,7 +349,7 @@ TEST_F(LavaTest, SpatialHashSkipsRegistrationsPastItsPool) {
     EXPECT_NE(hash.bucketAt(Point3D()), SpatialHash::none);
 }
 
-// Blobs of one lump almost on top of each other: the pair force grows as (2r/d)^8, so
+// Blobs of one cluster almost on top of each other: the pair force grows as (2r/d)^8, so
 // without a floor on the distance it overflows (0 x inf gives NaN for good) and the speed
 // limit, squaring huge velocities, stopped blobs dead.
 TEST_F(LavaTest, NearlyCoincidentBlobsStayFiniteAndMoving) {

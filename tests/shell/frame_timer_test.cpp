@@ -6,7 +6,7 @@
 
 #include "shell/frame_timer.h"
 #include "shell/tick_reporter.h"
-#include "tests/unit/fake_thread_timer.h"
+#include "tests/shell/fake_thread_timer.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "lava/blob.h"
 #include "lava/lava_parameters.h"
 #include "platform/gl.h"
-#include "tests/gl/matrix_probe.h"
+#include "tests/scene/matrix_probe.h"
 #include "lamp/frame_pipeline.h"
 #include "scene/image.h"
 #include "lamp/lamp_scene.h"

@@ -17,7 +17,7 @@
 #include "scene/quadric_shapes.h"
 #include "scene/texture.h"
 #include "platform/offscreen_context.h"
-#include "tests/gl/matrix_probe.h"
+#include "tests/scene/matrix_probe.h"
 
 namespace {
 
