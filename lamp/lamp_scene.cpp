@@ -85,11 +85,11 @@ LampScene::LampScene(uint32_t seed)
     const std::initializer_list<ATube::ProfilePoint> bulge = {
         {10.8f, 0, -std::atan(3.5f / 7)}, {10.9f, 0.5f, 0}, {10.8f, 1, std::atan(6.59f / 23)}};
 
-    metal->addChild(disk({0, 21.1f, 0}, 2.9f, 1, metallic, false));                          // 1
+    metal->addChild(disk({0, 21.1f, 0}, 2.9f, 1, metallic, false));                                 // 1
     metal->addChild(atube({0, 21, 0}, {{3, 0, std::atan(1.7f / 6)}, {2.9f, 0.1f, halfPi}}, metallic, false));
-    metal->addChild(tube({0, 15, 0}, 3, 4.7f, 6, metallic, false));                            // 3
+    metal->addChild(tube({0, 15, 0}, 3, 4.7f, 6, metallic, false));                                 // 3
     metal->addChild(atube({0, 15, 0}, {{4.7f, 0, std::atan(1.7f / 6)}, {4.6f, -0.1f, -halfPi}, {4.5f, 0, pi}},
-                          metallic, false));                                                  // 4
+                          metallic, false));                                                        // 4
     // The outer glass and the bulb are the vessel the lava collides with.
     LavaVessel& vessel = glass.vessel;
     outerGlass->addChild(pane(vessel.ceiling, outer, true));                                        // 5
@@ -99,12 +99,12 @@ LampScene::LampScene(uint32_t seed)
     outerGlass->addChild(pane(vessel.bowl, outer, true));                                           // 9
     outerGlass->addChild(pane(vessel.floor, bulb, false));                                          // 10
     metal->addChild(atube({0, -12, 0}, {{9, 0, -std::atan(4.0f / 8)}, {8.9f, 0.1f, halfPi}, {8.8f, 0, pi}},
-                          metallic, false));                                                  // 11
-    metal->addChild(tube({0, -20, 0}, 9, 5, 8, metallic, false));                              // 12
-    metal->addChild(tube({0, -32, 0}, 5, 11, 12, metallic, false));                            // 13
+                          metallic, false));                                                        // 11
+    metal->addChild(tube({0, -20, 0}, 9, 5, 8, metallic, false));                                   // 12
+    metal->addChild(tube({0, -32, 0}, 5, 11, 12, metallic, false));                                 // 13
     metal->addChild(atube({0, -32, 0},
                           {{11, 0, std::atan(6.0f / 12)}, {11.1f, -0.1f, -halfPi}, {10.8f, -0.1f, -halfPi}, {0, 1, -halfPi}},
-                          metallic, false));                                                  // 14
+                          metallic, false));                                                        // 14
     innerGlass->addChild(disk({0, 16, 0}, 4.21f, 1, inner, true));                                  // 15
     innerGlass->addChild(tube({0, -7, 0}, 4.21f, 10.8f, 23, inner, true));                          // 16
     innerGlass->addChild(atube({0, -8, 0}, bulge, inner, true));                                    // 17

@@ -11,22 +11,12 @@
 #include "scene/material.h"
 #include "scene/quadric.h"
 
-LavaEngine::LavaEngine() : surfaceOut(&glStripEmitter()) {}
-
-LavaEngine::LavaEngine(StripEmitter& surfaceOut) : surfaceOut(&surfaceOut) {}
-
 void LavaEngine::stepBlobs(Group& group, float dt) {
     if (group.blobs.empty()) return;  // numClusters keeps its last value
     numClusters = stepper.step(group, dt);
 }
 
 void LavaEngine::deleteBlob(Blob* blob) { delete blob; }
-
-void LavaEngine::reset() {
-    showParticles = false;
-    numClusters = 0;
-    renderer.reset();
-}
 
 namespace {
 
@@ -58,5 +48,5 @@ void LavaEngine::drawBlobs(Group& group, int) {
     if (showParticles)
         drawParticles(group);
     else
-        renderer.polygoniseClusters(group.blobs, numClusters, *surfaceOut);
+        renderer.polygoniseClusters(group.blobs, numClusters, glStripEmitter());
 }

@@ -9,22 +9,14 @@
 #include "lava/lava_step.h"
 #include "scene/blob_behaviour.h"
 
-class StripEmitter;
-
 class LavaEngine : public BlobBehaviour {
 public:
-    // Surfaces go to OpenGL in immediate mode unless another emitter is given.
-    LavaEngine();
-    explicit LavaEngine(StripEmitter& surfaceOut);
-
     void stepBlobs(Group& group, float dt) override;
-    // One polygonised surface per cluster, or one small sphere per blob in the particle view;
-    // coloured through colour material, by heat when the hot colour is on.
+    // One polygonised surface per cluster (to OpenGL in immediate mode), or one small sphere
+    // per blob in the particle view; coloured through colour material, by heat when the hot
+    // colour is on.
     void drawBlobs(Group& group, int complexity) override;
     void deleteBlob(Blob* blob) override;
-
-    // Back to a new engine's state (the renderer's lattice is kept, its marks cleared).
-    void reset();
 
     // Draw one small sphere per blob instead of the surfaces.
     bool showParticles = false;
@@ -32,7 +24,4 @@ public:
     int32_t numClusters = 0;
     LavaStepper stepper;
     LavaRenderer renderer;
-
-private:
-    StripEmitter* surfaceOut;
 };

@@ -6,8 +6,9 @@
 
 #include "lava/lava_renderer.h"
 
-LavaLattice::LavaLattice() : records(static_cast<size_t>(latticePoints) * latticePoints * latticePoints) {
-    layOut(defaultCellSize);
+LavaLattice::LavaLattice(float spacing)
+    : records(static_cast<size_t>(latticePoints) * latticePoints * latticePoints) {
+    layOut(spacing);
 }
 
 void LavaLattice::layOut(float spacing) {

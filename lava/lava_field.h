@@ -23,7 +23,8 @@ constexpr int latticePoints = 100;
 constexpr float defaultCellSize = 0.8f;
 
 struct LavaLattice {
-    LavaLattice();
+    // Laid out for this spacing, every mark 0.
+    explicit LavaLattice(float spacing);
     cornerinfo& at(int i, int j, int k) {
         return records[static_cast<size_t>((i * latticePoints + j) * latticePoints + k)];
     }

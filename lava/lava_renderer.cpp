@@ -14,25 +14,8 @@ LavaRenderer::LavaRenderer() : hash(fieldBucketSize) {}
 
 LavaRenderer::~LavaRenderer() = default;
 
-void LavaRenderer::reset() {
-    spacing = defaultCellSize;
-    passRadiusSquared = 1.0f;
-    passStamp = 1;
-    fieldEvaluations = 0;
-    cubesProcessed = 0;
-    hash.clear();
-    if (grid) {
-        grid->shift = Point3D();
-        grid->layOut(spacing);
-        grid->clearMarks();
-    }
-}
-
 LavaLattice& LavaRenderer::lattice() {
-    if (!grid) {
-        grid = std::make_unique<LavaLattice>();
-        grid->layOut(spacing);
-    }
+    if (!grid) grid = std::make_unique<LavaLattice>(spacing);
     return *grid;
 }
 

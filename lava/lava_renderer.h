@@ -28,9 +28,6 @@ public:
     LavaRenderer(const LavaRenderer&) = delete;
     LavaRenderer& operator=(const LavaRenderer&) = delete;
 
-    // Back to a new renderer's state: spacing 0.8, pass 1, counters 0, marks cleared.
-    void reset();
-
     // Clears the marks, values and normals and lays the coordinate tables out from the
     // spacing. Prints the sizes of the edge and lattice records.
     void initPolygoniser();
