@@ -95,10 +95,15 @@ TEST_F(LampTest, AReleasedLampForgetsItsLightsAndDrawsNothing) {
     renderFrame(false, false, false);
     theLampScene->release();
     for (int n = 0; n < 6; ++n) EXPECT_EQ(theLampScene->light[n], nullptr) << n;
-    // What the settings may still do after the tear-down touches no freed light.
+    // What the settings may still do after the tear-down touches no freed light, and a
+    // frame drawn then is only the cleared background.
     theLampScene->setLampHeat(0.5f);
     renderFrame(false, false, false);
-    SUCCEED();
+    std::unique_ptr<Image> frame = offscreen->readFrame();
+    int lit = 0;
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 533; ++x) lit += !isBlack(pixelAt(*frame, x, y));
+    EXPECT_EQ(lit, 0);
 }
 
 TEST_F(LampTest, SpinTurnsTheLavaEightTimesAsFastAsTheVessel) {
