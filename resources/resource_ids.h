@@ -18,4 +18,10 @@
 #define RES_BUTTON_FULL_SCREEN 158
 #define RES_BUTTON_RESTORE 159
 
+/* The help viewer: its dialog, the manual (an "RTF" resource) and the dialog's controls. */
+#define RES_DIALOG_HELP 103
+#define RES_HELP_DOCUMENT 153
+#define IDC_HELP_TEXT 1070
+#define IDC_HELP_LINK 1072
+
 #endif

@@ -2,6 +2,8 @@
 // exist these are their defaults; nothing else in the program holds its own copy.
 #pragma once
 
+#include <string>
+
 #include "settings/run_mode.h"
 
 struct SettingValues {
@@ -31,6 +33,10 @@ struct SettingValues {
 
     // The defaults of a run in this mode.
     static SettingValues defaultsFor(RunMode mode);
+
+    // Sets the value stored under name (view, display, lava and colour values); false for
+    // a name it does not know.
+    bool set(const std::string& name, float value);
 };
 
 extern SettingValues settingValues;

@@ -16,6 +16,8 @@ void swapFrameBuffers() {
     if (deviceContext) SwapBuffers(deviceContext);
 }
 
+bool hasGLContext() { return glContext != nullptr; }
+
 void resizeViewport(HWND window) {
     RECT client{};
     GetClientRect(window, &client);

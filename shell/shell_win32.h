@@ -28,6 +28,9 @@ bool shouldBlockClose(HWND window);
 void setupGL(HWND window);
 void teardownGL(HWND window);
 void resizeViewport(HWND window);
+// Whether the window has its context: from GL set-up to tear-down. Paint messages draw
+// whenever it has, also while frames are paused (behind the help viewer).
+bool hasGLContext();
 
 // Windows 9x only; on the NT family the system asks for the password itself.
 int verifyScreenSaverPassword(HWND window);

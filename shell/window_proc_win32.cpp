@@ -4,21 +4,34 @@
 #include "settings/run_mode.h"
 #include "shell/shell_win32.h"
 
+#include "help/help_viewer_win32.h"
 #include "platform/diagnostics.h"
 #include "lamp/frame_pipeline.h"
 #include "shell/shell_state.h"
 
 namespace {
 
-void handleKeyDown(WPARAM key) {
+void handleKeyDown(HWND window, WPARAM key) {
     diag("Got a keydown\n");
     userActive = true;
     if (key == VK_ESCAPE || key == VK_SPACE) requestClose();
+    if (key == VK_F1) openHelpDialog(window);
 }
 
-void handleCharacter(WPARAM character) {
+void handleCharacter(HWND window, WPARAM character) {
     userActive = true;
-    if (character == 'f' || character == 'F') toggleFullScreen();
+    switch (character) {
+        case 'f':
+        case 'F':
+            toggleFullScreen();
+            break;
+        case 'h':
+        case 'H':
+            openHelpDialog(window);
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace
@@ -35,11 +48,11 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             if (shouldBlockClose(window)) return 0;
             break;
         case WM_SIZE:
-            if (glReady) resizeViewport(window);
+            if (hasGLContext()) resizeViewport(window);
             break;
         case WM_PAINT:
         case WM_TIMER:
-            if (glReady) renderFrame(false, true, true);
+            if (hasGLContext()) renderFrame(false, true, true);
             break;
         default:
             break;
@@ -50,10 +63,10 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            handleKeyDown(wParam);
+            handleKeyDown(window, wParam);
             break;
         case WM_CHAR:
-            handleCharacter(wParam);
+            handleCharacter(window, wParam);
             break;
         case WM_SYSCOMMAND: {
             diag("Got a syscommand\n");

@@ -1,9 +1,10 @@
 // Renders the lamp offscreen exactly as the program draws it and writes the frame as a
 // 24-bit BMP.
 //   render_lamp [--width W] [--height H] [--seed S] [--steps N] [--frames F]
-//               [--particles] [--polygons] [--out FILE]
+//               [--particles] [--polygons] [--set NAME=VALUE]... [--out FILE]
 // The lava is warmed up as at start-up, advanced N more steps, then F frames are drawn
-// (each advancing the lava once); the last one is written.
+// (each advancing the lava once); the last one is written. --set gives a setting (a colour,
+// the lamp heat, the view) its value, by the name it is stored under.
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     unsigned seed = 1;
     bool particles = false, polygons = false;
     std::string out = "lamp.bmp";
+    SettingValues settings = SettingValues::defaultsFor(Windowed);
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -33,6 +35,19 @@ int main(int argc, char** argv) {
         else if (option == "--steps" && hasValue) steps = std::atoi(argv[++i]);
         else if (option == "--frames" && hasValue) frames = std::atoi(argv[++i]);
         else if (option == "--out" && hasValue) out = argv[++i];
+        else if (option == "--set" && hasValue) {
+            const std::string assignment = argv[++i];
+            const size_t equals = assignment.find('=');
+            char* end = nullptr;
+            const float value = equals == std::string::npos
+                                    ? 0.0f
+                                    : std::strtof(assignment.c_str() + equals + 1, &end);
+            if (equals == std::string::npos || !end || *end != 0 ||
+                !settings.set(assignment.substr(0, equals), value)) {
+                std::fprintf(stderr, "render_lamp: cannot set %s\n", assignment.c_str());
+                return 2;
+            }
+        }
         else {
             std::fprintf(stderr, "render_lamp: unknown option %s\n", option.c_str());
             return 2;
@@ -42,9 +57,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "render_lamp: size must be 1..8192, frames at least 1, steps not negative\n");
         return 2;
     }
-    SettingValues settings = SettingValues::defaultsFor(Windowed);
-    settings.showParticles = particles;
-    settings.showPolygons = polygons;
+    if (particles) settings.showParticles = true;
+    if (polygons) settings.showPolygons = true;
     OffscreenLamp lamp(width, height, seed == 0 ? 1 : seed, settings);
     if (!lamp.ok()) {
         std::fprintf(stderr, "render_lamp: no offscreen OpenGL context\n");

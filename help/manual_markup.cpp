@@ -1,0 +1,338 @@
+#include "help/manual_markup.h"
+
+#include <cstdio>
+
+namespace {
+
+// Paragraph formats. Sizes are in half points, distances in twips (1/20 point).
+const char* const documentHeader =
+    "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n"
+    "{\\fonttbl{\\f0\\fswiss\\fcharset0 Segoe UI;}{\\f1\\fswiss\\fcharset0 Arial;}}\n"
+    "{\\colortbl;\\red0\\green0\\blue0;\\red158\\green42\\blue18;\\red96\\green96\\blue96;}\n"
+    "\\viewkind4\\f0\\fs20\\cf1\n";
+const char* const titleFormat = "\\pard\\qc\\sb120\\sa240\\f1\\fs44\\b\\cf2 ";
+const char* const headingFormat = "\\pard\\keepn\\sb300\\sa100\\f1\\fs30\\b\\cf2 ";
+const char* const subheadingFormat = "\\pard\\keepn\\sb200\\sa60\\f1\\fs24\\b\\cf1 ";
+const char* const paragraphFormat = "\\pard\\sa120\\f0\\fs20\\cf1 ";
+const char* const bulletFormat = "\\pard\\fi-240\\li480\\tx480\\sa60\\f0\\fs20\\cf1 \\u8226?\\tab ";
+const char* const definitionFormat = "\\pard\\fi-2160\\li2400\\tx2400\\sa60\\f0\\fs20\\cf1 ";
+const char* const pictureFormat = "\\pard\\qc\\sb120\\sa40\\f0\\fs20\\cf1 ";
+const char* const captionFormat = "\\pard\\qc\\sa240\\f0\\fs18\\i\\cf3 ";
+const char* const paragraphEnd = "\\plain\\par\n";
+
+// Twips per pixel at the usual 96 pixels per inch: pictures show at their own size there.
+constexpr int twipsPerPixel = 15;
+
+uint32_t readLe(const std::vector<uint8_t>& bytes, size_t at, int count) {
+    uint32_t value = 0;
+    for (int i = count - 1; i >= 0; --i) value = (value << 8) | bytes[at + static_cast<size_t>(i)];
+    return value;
+}
+
+// Decodes one UTF-8 sequence at text[i]; advances i. Malformed bytes come back as U+FFFD.
+uint32_t nextCodePoint(const std::string& text, size_t& i) {
+    const auto byte = [&](size_t k) { return static_cast<uint8_t>(text[k]); };
+    const uint8_t first = byte(i++);
+    if (first < 0x80) return first;
+    int extra = first >= 0xF0 ? 3 : first >= 0xE0 ? 2 : first >= 0xC0 ? 1 : -1;
+    if (extra < 0 || i + static_cast<size_t>(extra) > text.size()) return 0xFFFD;
+    uint32_t code = first & (0x3F >> extra);
+    for (int k = 0; k < extra; ++k) {
+        if ((byte(i) & 0xC0) != 0x80) return 0xFFFD;
+        code = (code << 6) | (byte(i++) & 0x3F);
+    }
+    return code;
+}
+
+void appendUtf8(std::string& out, uint32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+std::string trim(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return "";
+    const size_t last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
+bool startsWith(const std::string& text, const std::string& prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+class ManualWriter {
+public:
+    ManualWriter(ManualDocument& document, const PictureLoader& loadPicture)
+        : document_(document), loadPicture_(loadPicture) {
+        document_.rtf = documentHeader;
+    }
+
+    void convert(const std::string& source) {
+        size_t start = 0;
+        while (start <= source.size()) {
+            size_t end = source.find('\n', start);
+            if (end == std::string::npos) end = source.size();
+            ++lineNumber_;
+            handleLine(source.substr(start, end - start));
+            start = end + 1;
+        }
+        flush();
+        document_.rtf += "}\n";
+    }
+
+private:
+    enum class Block { None, Paragraph, Bullet };
+
+    void handleLine(std::string line) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::string text = trim(line);
+        if (text.empty()) {
+            flush();
+            return;
+        }
+        if (block_ == Block::Bullet && startsWith(line, "  ") && !startsWith(text, "- ")) {
+            pending_ += ' ' + text;
+            return;
+        }
+        if (startsWith(line, "#")) return;
+        if (startsWith(line, "===")) return single(subheadingFormat, trim(line.substr(3)));
+        if (startsWith(line, "==")) return single(headingFormat, trim(line.substr(2)));
+        if (startsWith(line, "=")) return single(titleFormat, trim(line.substr(1)));
+        if (startsWith(line, "@picture")) return picture(trim(line.substr(8)));
+        if (startsWith(line, "@")) {
+            flush();
+            pendingLine_ = lineNumber_;
+            return error("unknown directive " + text);
+        }
+        if (startsWith(line, "- ")) {
+            flush();
+            block_ = Block::Bullet;
+            pendingLine_ = lineNumber_;
+            pending_ = trim(line.substr(2));
+            return;
+        }
+        const size_t separator = line.find(" :: ");
+        if (separator != std::string::npos) {
+            flush();
+            return definition(line, separator);
+        }
+        if (block_ == Block::None) {
+            block_ = Block::Paragraph;
+            pendingLine_ = lineNumber_;
+            pending_ = text;
+        } else {
+            pending_ += ' ' + text;
+        }
+    }
+
+    void flush() {
+        if (block_ == Block::Paragraph) {
+            emitParagraph(paragraphFormat, "", pending_);
+        } else if (block_ == Block::Bullet) {
+            emitParagraph(bulletFormat, "\xE2\x80\xA2\t", pending_);
+        }
+        block_ = Block::None;
+        pending_.clear();
+    }
+
+    void single(const char* format, const std::string& text) {
+        flush();
+        pendingLine_ = lineNumber_;
+        if (text.empty()) return error("a heading needs text");
+        emitParagraph(format, "", text);
+    }
+
+    void definition(const std::string& line, size_t separator) {
+        pendingLine_ = lineNumber_;
+        const std::string term = trim(line.substr(0, separator));
+        const std::string text = trim(line.substr(separator + 4));
+        document_.rtf += definitionFormat;
+        document_.rtf += "\\b ";
+        writeText(term);
+        document_.rtf += "\\b0\\tab ";
+        document_.plainText += '\t';
+        writeText(text);
+        document_.rtf += paragraphEnd;
+        document_.plainText += '\n';
+    }
+
+    void picture(const std::string& arguments) {
+        flush();
+        pendingLine_ = lineNumber_;
+        const size_t space = arguments.find(' ');
+        const std::string name = arguments.substr(0, space);
+        const std::string caption = space == std::string::npos ? "" : trim(arguments.substr(space + 1));
+        if (name.empty()) return error("@picture needs a file name");
+        ManualPicture picture;
+        std::string why;
+        if (!loadPicture_ || !loadPicture_(name, picture, why)) return error("picture " + name + ": " + why);
+
+        char size[160];
+        std::snprintf(size, sizeof size, "{\\pict\\dibitmap0\\picw%d\\pich%d\\picwgoal%d\\pichgoal%d\n",
+                      picture.width, picture.height, picture.width * twipsPerPixel,
+                      picture.height * twipsPerPixel);
+        document_.rtf += pictureFormat;
+        document_.rtf += size;
+        static const char hex[] = "0123456789abcdef";
+        for (size_t i = 0; i < picture.dib.size(); ++i) {
+            document_.rtf += hex[picture.dib[i] >> 4];
+            document_.rtf += hex[picture.dib[i] & 15];
+            if (i % 64 == 63) document_.rtf += '\n';
+        }
+        document_.rtf += "}";
+        document_.rtf += paragraphEnd;
+        appendUtf8(document_.plainText, 0xFFFC);
+        document_.plainText += '\n';
+        ++document_.pictureCount;
+        if (!caption.empty()) emitParagraph(captionFormat, "", caption);
+    }
+
+    void emitParagraph(const char* format, const std::string& plainPrefix, const std::string& text) {
+        document_.rtf += format;
+        document_.plainText += plainPrefix;
+        writeText(text);
+        document_.rtf += paragraphEnd;
+        document_.plainText += '\n';
+    }
+
+    // Text with its *bold* and _italic_ spans, escaped for RTF.
+    void writeText(const std::string& text) {
+        bool bold = false, italic = false;
+        for (size_t i = 0; i < text.size();) {
+            const char c = text[i];
+            if (c == '\\' && i + 1 < text.size()) {
+                ++i;
+                appendCharacter(nextCodePoint(text, i));
+                continue;
+            }
+            if (c == '*' || c == '_') {
+                // A marker opens a span only before a word and closes one only after a word,
+                // so snake_case names and lone asterisks ("Frame Rate*") stay as they are.
+                const bool before = i + 1 < text.size() && text[i + 1] != ' ';
+                const bool after = i > 0 && text[i - 1] != ' ';
+                bool& on = c == '*' ? bold : italic;
+                const bool opens = !on && before && (i == 0 || !isWordCharacter(text[i - 1]));
+                const bool closes = on && after && (i + 1 == text.size() || !isWordCharacter(text[i + 1]));
+                if (opens || closes) {
+                    on = !on;
+                    document_.rtf += c == '*' ? (on ? "\\b " : "\\b0 ") : (on ? "\\i " : "\\i0 ");
+                    ++i;
+                    continue;
+                }
+            }
+            appendCharacter(nextCodePoint(text, i));
+        }
+        if (bold) error("a *bold* span is not closed");
+        if (italic) error("an _italic_ span is not closed");
+    }
+
+    static bool isWordCharacter(char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+    }
+
+    void appendCharacter(uint32_t code) {
+        appendUtf8(document_.plainText, code);
+        if (code == '\\' || code == '{' || code == '}') {
+            document_.rtf += '\\';
+            document_.rtf += static_cast<char>(code);
+        } else if (code < 0x80) {
+            document_.rtf += static_cast<char>(code);
+        } else if (code <= 0xFFFF) {
+            appendUnicodeEscape(code);
+        } else {
+            // Beyond 16 bits RTF wants the UTF-16 surrogate pair.
+            appendUnicodeEscape(0xD800 + ((code - 0x10000) >> 10));
+            appendUnicodeEscape(0xDC00 + ((code - 0x10000) & 0x3FF));
+        }
+    }
+
+    // RTF's \u takes a signed 16-bit number; the '?' is what older readers show instead.
+    void appendUnicodeEscape(uint32_t unit) {
+        char escaped[24];
+        const int value = static_cast<int>(unit);
+        std::snprintf(escaped, sizeof escaped, "\\u%d?", value > 32767 ? value - 65536 : value);
+        document_.rtf += escaped;
+    }
+
+    void error(const std::string& message) {
+        document_.errors.push_back("line " + std::to_string(pendingLine_ ? pendingLine_ : lineNumber_) +
+                                   ": " + message);
+    }
+
+    ManualDocument& document_;
+    const PictureLoader& loadPicture_;
+    Block block_ = Block::None;
+    std::string pending_;
+    int lineNumber_ = 0;
+    int pendingLine_ = 0;
+};
+
+}  // namespace
+
+bool pictureFromBmp(const std::vector<uint8_t>& file, ManualPicture& picture, std::string& error) {
+    constexpr size_t fileHeader = 14, infoHeader = 40;
+    if (file.size() < fileHeader + infoHeader || file[0] != 'B' || file[1] != 'M') {
+        error = "not a BMP file";
+        return false;
+    }
+    const uint32_t headerSize = readLe(file, 14, 4);
+    const int32_t width = static_cast<int32_t>(readLe(file, 18, 4));
+    const int32_t height = static_cast<int32_t>(readLe(file, 22, 4));
+    const uint32_t bits = readLe(file, 28, 2);
+    const uint32_t compression = readLe(file, 30, 4);
+    const uint32_t dataOffset = readLe(file, 10, 4);
+    if (headerSize != infoHeader || bits != 24 || compression != 0) {
+        error = "not a 24-bit uncompressed BMP with a 40-byte header";
+        return false;
+    }
+    if (width <= 0 || height <= 0 || width > 4096 || height > 4096) {
+        error = "picture size out of range";
+        return false;
+    }
+    const size_t rowBytes = (static_cast<size_t>(width) * 3 + 3) / 4 * 4;
+    const size_t pixels = rowBytes * static_cast<size_t>(height);
+    if (dataOffset < fileHeader + infoHeader || dataOffset > file.size() || file.size() - dataOffset < pixels) {
+        error = "the file does not hold every row";
+        return false;
+    }
+    // The document carries 32-bit rows although the file has 24-bit ones: some rich-edit
+    // readers (Wine's) look for the rows one colour-table entry, 4 bytes, after the header.
+    // With 4-byte pixels that misreading is a one-pixel shift rather than mixed-up colour
+    // channels, and the 4 spare bytes at the end keep it within the data.
+    const size_t rows32 = static_cast<size_t>(width) * 4 * static_cast<size_t>(height);
+    picture.width = width;
+    picture.height = height;
+    picture.dib.assign(file.begin() + fileHeader, file.begin() + fileHeader + infoHeader);
+    picture.dib[14] = 32;
+    const uint32_t imageSize = static_cast<uint32_t>(rows32);
+    for (int i = 0; i < 4; ++i) picture.dib[20 + i] = static_cast<uint8_t>(imageSize >> (8 * i));
+    picture.dib.reserve(infoHeader + rows32 + 4);
+    for (int32_t y = 0; y < height; ++y) {
+        const size_t row = dataOffset + rowBytes * static_cast<size_t>(y);
+        for (int32_t x = 0; x < width; ++x) {
+            const size_t at = row + static_cast<size_t>(x) * 3;
+            picture.dib.insert(picture.dib.end(), {file[at], file[at + 1], file[at + 2], 0});
+        }
+    }
+    picture.dib.insert(picture.dib.end(), 4, 0);
+    return true;
+}
+
+ManualDocument convertManual(const std::string& source, const PictureLoader& loadPicture) {
+    ManualDocument document;
+    ManualWriter(document, loadPicture).convert(source);
+    return document;
+}

@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "help/manual_markup.h"
+#include "resources/web_site.h"
+
+namespace {
+
+const PictureLoader noPictures = [](const std::string&, ManualPicture&, std::string& error) {
+    error = "no pictures here";
+    return false;
+};
+
+size_t count(const std::string& text, const std::string& what) {
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+// A BMP file as ImageMagick's BMP3 writes one: 24-bit, bottom-up, rows padded to 4 bytes.
+std::vector<uint8_t> bmp24(int width, int height, int dataOffset = 54) {
+    const int row = (width * 3 + 3) / 4 * 4;
+    std::vector<uint8_t> file(static_cast<size_t>(dataOffset + row * height), 0);
+    const auto put = [&](size_t at, uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) file[at + static_cast<size_t>(i)] = static_cast<uint8_t>(value >> (8 * i));
+    };
+    file[0] = 'B';
+    file[1] = 'M';
+    put(2, static_cast<uint32_t>(file.size()), 4);
+    put(10, static_cast<uint32_t>(dataOffset), 4);
+    put(14, 40, 4);
+    put(18, static_cast<uint32_t>(width), 4);
+    put(22, static_cast<uint32_t>(height), 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const size_t at = static_cast<size_t>(dataOffset + y * row + x * 3);
+            file[at] = static_cast<uint8_t>(10 * x + 1);      // blue
+            file[at + 1] = static_cast<uint8_t>(10 * y + 2);  // green
+            file[at + 2] = 200;                               // red
+        }
+    return file;
+}
+
+TEST(ManualMarkup, BlocksBecomeParagraphsInTheTextAndTheRtf) {
+    const ManualDocument document = convertManual(
+        "# a comment\n= Title\n\nFirst line\nsecond line.\n\n== Section\n- one\n  more\n- two\n"
+        "term :: its meaning\n=== Sub\nlast",
+        noPictures);
+    ASSERT_TRUE(document.errors.empty()) << document.errors.front();
+    EXPECT_EQ(document.plainText,
+              "Title\nFirst line second line.\nSection\n\xE2\x80\xA2\tone more\n\xE2\x80\xA2\ttwo\n"
+              "term\tits meaning\nSub\nlast\n");
+    EXPECT_EQ(document.rtf.rfind("{\\rtf1", 0), 0u);
+    EXPECT_EQ(count(document.rtf, "\\par\n"), 8u);
+    EXPECT_EQ(document.rtf.back(), '\n');
+    EXPECT_EQ(document.rtf[document.rtf.size() - 2], '}');
+    EXPECT_EQ(count(document.rtf, "{"), count(document.rtf, "}"));
+    EXPECT_EQ(count(document.rtf, "a comment"), 0u);
+}
+
+TEST(ManualMarkup, SpecialCharactersAreEscaped) {
+    const ManualDocument document =
+        convertManual("Braces {x} and C:\\\\Windows, caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x98\x80", noPictures);
+    ASSERT_TRUE(document.errors.empty());
+    EXPECT_NE(document.rtf.find("Braces \\{x\\} and C:\\\\Windows, caf\\u233? \\u8212? \\u-10179?\\u-8704?"), std::string::npos)
+        << document.rtf;
+    EXPECT_EQ(document.plainText, "Braces {x} and C:\\Windows, caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x98\x80\n");
+}
+
+TEST(ManualMarkup, EmphasisOnlyAroundWords) {
+    const ManualDocument document =
+        convertManual("Press *OK* or _Cancel_; HKEY_LOCAL_MACHINE, Frame Rate* and 2 * 3 stay.", noPictures);
+    ASSERT_TRUE(document.errors.empty()) << document.errors.front();
+    EXPECT_NE(document.rtf.find("Press \\b OK\\b0  or \\i Cancel\\i0 ; HKEY_LOCAL_MACHINE, Frame Rate* and 2 * 3"),
+              std::string::npos)
+        << document.rtf;
+    EXPECT_EQ(document.plainText, "Press OK or Cancel; HKEY_LOCAL_MACHINE, Frame Rate* and 2 * 3 stay.\n");
+}
+
+TEST(ManualMarkup, ProblemsAreReportedWithTheirLine) {
+    const ManualDocument document =
+        convertManual("= Title\n\nan *open span\nstill open\n\n@movie x\n@picture missing.bmp Caption\n", noPictures);
+    ASSERT_EQ(document.errors.size(), 3u);
+    EXPECT_EQ(document.errors[0], "line 3: a *bold* span is not closed");
+    EXPECT_EQ(document.errors[1], "line 6: unknown directive @movie x");
+    EXPECT_EQ(document.errors[2], "line 7: picture missing.bmp: no pictures here");
+}
+
+TEST(ManualMarkup, PicturesAreEmbeddedAtTheirOwnSizeWithTheirCaption) {
+    std::string asked;
+    const PictureLoader loader = [&](const std::string& name, ManualPicture& picture, std::string& error) {
+        asked = name;
+        return pictureFromBmp(bmp24(3, 2), picture, error);
+    };
+    const ManualDocument document = convertManual("@picture lamp.bmp The lamp, lit.\n", loader);
+    ASSERT_TRUE(document.errors.empty()) << document.errors.front();
+    EXPECT_EQ(asked, "lamp.bmp");
+    EXPECT_EQ(document.pictureCount, 1);
+    EXPECT_NE(document.rtf.find("{\\pict\\dibitmap0\\picw3\\pich2\\picwgoal45\\pichgoal30\n"), std::string::npos);
+    // The header, then 3 x 2 pixels of 4 bytes, then the 4 spare bytes, as hex.
+    const size_t start = document.rtf.find("\\pichgoal30\n") + 12;
+    const size_t end = document.rtf.find('}', start);
+    std::string hex = document.rtf.substr(start, end - start);
+    hex.erase(std::remove(hex.begin(), hex.end(), '\n'), hex.end());
+    EXPECT_EQ(hex.size(), 2u * (40 + 24 + 4));
+    EXPECT_EQ(hex.substr(80, 8), "0102c800");  // first pixel: blue 1, green 2, red 200, spare 0
+    EXPECT_EQ(document.plainText, "\xEF\xBF\xBC\nThe lamp, lit.\n");
+}
+
+TEST(PictureFromBmp, TurnsRowsInto32BitPixelsAndKeepsTheSize) {
+    ManualPicture picture;
+    std::string error;
+    ASSERT_TRUE(pictureFromBmp(bmp24(5, 3, 60), picture, error)) << error;
+    EXPECT_EQ(picture.width, 5);
+    EXPECT_EQ(picture.height, 3);
+    ASSERT_EQ(picture.dib.size(), 40u + 5 * 3 * 4 + 4);
+    EXPECT_EQ(picture.dib[14], 32);                       // bits per pixel
+    EXPECT_EQ(picture.dib[20] | picture.dib[21] << 8, 60);  // bytes of rows
+    // Pixel (4, 2): the last of the top row.
+    const size_t at = 40 + (2 * 5 + 4) * 4;
+    EXPECT_EQ(picture.dib[at], 41);
+    EXPECT_EQ(picture.dib[at + 1], 22);
+    EXPECT_EQ(picture.dib[at + 2], 200);
+    EXPECT_EQ(picture.dib[at + 3], 0);
+}
+
+TEST(PictureFromBmp, RefusesWhatItCannotEmbed) {
+    ManualPicture picture;
+    std::string error;
+    std::vector<uint8_t> file = bmp24(4, 4);
+    file.resize(file.size() - 1);
+    EXPECT_FALSE(pictureFromBmp(file, picture, error));
+    EXPECT_EQ(error, "the file does not hold every row");
+
+    file = bmp24(4, 4);
+    file[28] = 8;
+    EXPECT_FALSE(pictureFromBmp(file, picture, error));
+
+    file = bmp24(4, 4);
+    file[0] = 'P';
+    EXPECT_FALSE(pictureFromBmp(file, picture, error));
+    EXPECT_FALSE(pictureFromBmp({}, picture, error));
+
+    file = bmp24(4, 4);
+    file[22] = 0;  // height 0
+    EXPECT_FALSE(pictureFromBmp(file, picture, error));
+}
+
+// The manual itself: it converts cleanly, every picture it names is committed, and it
+// covers what a user looks for.
+TEST(Manual, ConvertsCleanlyAndCoversTheProgram) {
+    std::ifstream in(GLIMMERJAR_SOURCE_DIR "/help/manual.txt", std::ios::binary);
+    ASSERT_TRUE(in);
+    const std::string source((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const PictureLoader committed = [](const std::string& name, ManualPicture& picture, std::string& error) {
+        const std::string png = GLIMMERJAR_SOURCE_DIR "/help/pictures/" + name.substr(0, name.rfind('.')) + ".png";
+        if (!std::ifstream(png)) {
+            error = png + " is not committed";
+            return false;
+        }
+        return pictureFromBmp(bmp24(2, 2), picture, error);
+    };
+    const ManualDocument document = convertManual(source, committed);
+    for (const std::string& problem : document.errors) ADD_FAILURE() << problem;
+    EXPECT_EQ(document.plainText.rfind("Glimmerjar\n", 0), 0u);
+    EXPECT_GE(document.pictureCount, 3);
+    for (const char* topic :
+         {"Installing the screen saver", "The configuration dialog", "The keys", "The mouse", "The menu",
+          "Screenshots and movies", "Where your settings are kept", "Command line", "Troubleshooting",
+          GLIMMERJAR_WEB_SITE_NAME, "Restore Defaults", "Lava changes color as it heats", "Frame Rate*",
+          "Number of Particles*", "Lava Render Quality*", "Surface Tension", "Heat Diffusion",
+          "GlimmerjarScreenshot_0.bmp", "GlimmerjarMovie0", "Ctrl+Shift+M", "/s", "/p HANDLE", "/w 800x600"})
+        EXPECT_NE(document.plainText.find(topic), std::string::npos) << topic;
+}
+
+}  // namespace
