@@ -54,6 +54,12 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_TIMER:
             if (hasGLContext()) renderFrame(false, true, true);
             break;
+        case WM_ERASEBKGND:
+            // The frame covers the whole client area. Erasing it with the class brush
+            // after the paint message drew it would leave a black window wherever frames
+            // are paused (behind the help viewer) and flicker everywhere else.
+            if (hasGLContext()) return 1;
+            break;
         default:
             break;
     }

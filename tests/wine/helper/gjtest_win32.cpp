@@ -11,6 +11,11 @@
 //   gjtest resources FILE               the icon sizes, cursors and version of a program
 //   gjtest parent W H SECONDS           a window with a W x H client area for SECONDS,
 //                                       then destroyed; prints its handle first
+//   gjtest text HWND FILE               a window's text (WM_GETTEXT), as UTF-8 into FILE;
+//                                       prints its length in characters
+//   gjtest move HWND X Y W H            moves and sizes a window
+//   gjtest record FILE ARGS...          appends ARGS as one line to FILE (a stand-in for
+//                                       the browser, registered as a URL handler)
 #include <windows.h>
 
 #include "platform/win32/resource_module_win32.h"
@@ -33,9 +38,10 @@ void describe(HWND window) {
     GetClientRect(window, &client);
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    std::printf("hwnd=%llu pid=%lu x=%ld y=%ld w=%ld h=%ld cw=%ld ch=%ld style=%08lx exstyle=%08lx "
+    std::printf("hwnd=%llu pid=%lu id=%d x=%ld y=%ld w=%ld h=%ld cw=%ld ch=%ld style=%08lx exstyle=%08lx "
                 "visible=%d class=%s title=%s\n",
                 static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(window)), pid,
+                GetDlgCtrlID(window),
                 rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                 client.right, client.bottom, static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)),
                 static_cast<unsigned long>(GetWindowLongA(window, GWL_EXSTYLE)),
@@ -184,6 +190,30 @@ int runParent(int width, int height, int seconds) {
     return 0;
 }
 
+int saveText(HWND window, const char* file) {
+    const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::vector<wchar_t> text(static_cast<size_t>(length) + 1);
+    const LRESULT got = SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(got), nullptr, 0, nullptr, nullptr);
+    std::vector<char> utf8(static_cast<size_t>(bytes) + 1);
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(got), utf8.data(), bytes, nullptr, nullptr);
+    FILE* out = std::fopen(file, "wb");
+    if (!out) return 1;
+    std::fwrite(utf8.data(), 1, static_cast<size_t>(bytes), out);
+    std::fclose(out);
+    std::printf("length=%lld\n", static_cast<long long>(got));
+    return 0;
+}
+
+int record(const char* file, int count, char** words) {
+    FILE* out = std::fopen(file, "ab");
+    if (!out) return 1;
+    for (int i = 0; i < count; ++i) std::fprintf(out, "%s%s", i ? " " : "", words[i]);
+    std::fprintf(out, "\n");
+    std::fclose(out);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -215,6 +245,13 @@ int main(int argc, char** argv) {
     if (command == "pictures" && argc == 3) return printPictures(argv[2]);
     if (command == "parent" && argc == 5)
         return runParent(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
+    if (command == "text" && argc == 4) return saveText(parseWindow(argv[2]), argv[3]);
+    if (command == "move" && argc == 7)
+        return SetWindowPos(parseWindow(argv[2]), nullptr, std::atoi(argv[3]), std::atoi(argv[4]),
+                            std::atoi(argv[5]), std::atoi(argv[6]), SWP_NOZORDER | SWP_NOACTIVATE)
+                   ? 0
+                   : 1;
+    if (command == "record" && argc >= 3) return record(argv[2], argc - 3, argv + 3);
     std::fprintf(stderr, "gjtest: bad arguments\n");
     return 2;
 }
