@@ -29,7 +29,7 @@ xvfb=$!
 trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=":$display"
 for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-[ -d "$WINEPREFIX" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
+bash scripts/wine-prefix.sh
 
 wine "$program" "${args[@]}" >/dev/null 2>&1 &
 sleep 8

@@ -25,7 +25,9 @@ sleep 0.3
 gj_key f
 for _ in $(seq 1 60); do
     line=$(gj_helper find WindowsScreenSaverClass Glimmerjar | grep '^hwnd=' || true)
-    [ -n "$line" ] && [ "$(gj_field "$line" w)" != 1024 ] && break
+    # The new window, once it is shown (while being made it is hidden and has no size yet).
+    [ -n "$line" ] && [ "$(gj_field "$line" visible)" = 1 ] && [ "$(gj_field "$line" w)" != 1024 ] &&
+        [ "$(gj_field "$line" w)" != 0 ] && break
     sleep 0.25
 done
 gj_expect_eq "$(gj_field "$line" w)x$(gj_field "$line" h)" "341x384" "relaunched window size"

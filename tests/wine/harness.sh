@@ -62,6 +62,7 @@ ENV
     . "$state/env"
     wineboot -i >"$state/wineboot.log" 2>&1 || gj_fail "wineboot failed: $(tail -5 "$state/wineboot.log")"
     wineserver -w
+    bash "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-prefix.sh" || gj_fail "could not prepare the Wine prefix"
     echo "Wine prefix ready on display :$display"
 }
 
