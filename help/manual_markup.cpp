@@ -11,11 +11,18 @@ const char* const documentHeader =
     "{\\colortbl;\\red0\\green0\\blue0;\\red158\\green42\\blue18;\\red96\\green96\\blue96;}\n"
     "\\viewkind4\\f0\\fs20\\cf1\n";
 const char* const titleFormat = "\\pard\\qc\\sb120\\sa240\\f1\\fs44\\b\\cf2 ";
-const char* const headingFormat = "\\pard\\keepn\\sb300\\sa100\\f1\\fs30\\b\\cf2 ";
-const char* const subheadingFormat = "\\pard\\keepn\\sb200\\sa60\\f1\\fs24\\b\\cf1 ";
-const char* const paragraphFormat = "\\pard\\sa120\\f0\\fs20\\cf1 ";
-const char* const bulletFormat = "\\pard\\fi-240\\li480\\tx480\\sa60\\f0\\fs20\\cf1 \\u8226?\\tab ";
-const char* const definitionFormat = "\\pard\\fi-2160\\li2400\\tx2400\\sa60\\f0\\fs20\\cf1 ";
+// Every block sits 200 twips in from both sides, so the text does not touch the frame.
+const char* const headingFormat = "\\pard\\keepn\\li200\\ri200\\sb300\\sa100\\f1\\fs30\\b\\cf2 ";
+const char* const subheadingFormat = "\\pard\\keepn\\li200\\ri200\\sb200\\sa60\\f1\\fs24\\b\\cf1 ";
+const char* const paragraphFormat = "\\pard\\li200\\ri200\\sa120\\f0\\fs20\\cf1 ";
+const char* const bulletFormat = "\\pard\\fi-240\\li680\\ri200\\tx680\\sa60\\f0\\fs20\\cf1 \\u8226?\\tab ";
+// A definition with a short term: the term, then its text from a column to the right.
+const char* const definitionFormat = "\\pard\\fi-3500\\li3900\\ri200\\tx3900\\sa60\\f0\\fs20\\cf1 ";
+// A long term has a line of its own, with its text indented below it.
+const char* const termFormat = "\\pard\\keepn\\li400\\ri200\\sb60\\f0\\fs20\\cf1 ";
+const char* const termTextFormat = "\\pard\\li960\\ri200\\sa60\\f0\\fs20\\cf1 ";
+// The longest term that fits the definition column.
+constexpr size_t shortTermLength = 28;
 const char* const pictureFormat = "\\pard\\qc\\sb120\\sa40\\f0\\fs20\\cf1 ";
 const char* const captionFormat = "\\pard\\qc\\sa240\\f0\\fs18\\i\\cf3 ";
 const char* const paragraphEnd = "\\plain\\par\n";
@@ -159,6 +166,16 @@ private:
         pendingLine_ = lineNumber_;
         const std::string term = trim(line.substr(0, separator));
         const std::string text = trim(line.substr(separator + 4));
+        if (term.size() > shortTermLength) {
+            document_.rtf += termFormat;
+            document_.rtf += "\\b ";
+            writeText(term);
+            document_.rtf += "\\b0";
+            document_.rtf += paragraphEnd;
+            document_.plainText += '\n';
+            emitParagraph(termTextFormat, "", text);
+            return;
+        }
         document_.rtf += definitionFormat;
         document_.rtf += "\\b ";
         writeText(term);

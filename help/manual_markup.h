@@ -8,6 +8,7 @@
 //   - item                       a bullet item (following lines indented by two spaces
 //                                continue it)
 //   term :: text                 a definition: the term in bold, the text indented after it
+//                                (below it, for a term too long for the column)
 //   @picture NAME caption        a picture (a 24-bit BMP found by the picture loader),
 //                                centred, with its caption below
 //   # comment                    ignored

@@ -63,6 +63,16 @@ TEST(ManualMarkup, BlocksBecomeParagraphsInTheTextAndTheRtf) {
     EXPECT_EQ(count(document.rtf, "a comment"), 0u);
 }
 
+TEST(ManualMarkup, LongTermsGetALineOfTheirOwn) {
+    const ManualDocument document = convertManual(
+        "Short term :: beside it\nA term far too long for the definition column :: below it\n", noPictures);
+    ASSERT_TRUE(document.errors.empty());
+    EXPECT_EQ(document.plainText,
+              "Short term\tbeside it\nA term far too long for the definition column\nbelow it\n");
+    EXPECT_EQ(count(document.rtf, "\\tab "), 1u);
+    EXPECT_EQ(count(document.rtf, "\\par\n"), 3u);
+}
+
 TEST(ManualMarkup, SpecialCharactersAreEscaped) {
     const ManualDocument document =
         convertManual("Braces {x} and C:\\\\Windows, caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x98\x80", noPictures);
