@@ -9,6 +9,7 @@
 #include "lamp/lamp_scene.h"
 #include "lamp/lamp_startup.h"
 #include "lamp/offscreen_lamp.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -16,15 +17,11 @@ namespace {
 // steps on.
 struct BenchLamp {
     OffscreenLamp offscreen;
-    BenchLamp(int blobs, int accuracy) : offscreen(533, 600, 12345, settingsFor(blobs, accuracy)) {
+    BenchLamp(int blobs, int accuracy) : offscreen(533, 600, 12345) {
+        theSettings->numParticles.setValue(blobs);
+        theSettings->renderAccuracy.setValue(accuracy);
         warmUpLava();
         for (int n = 0; n < 400; ++n) lamp().step(0.02f);
-    }
-    static SettingValues settingsFor(int blobs, int accuracy) {
-        SettingValues settings = SettingValues::defaultsFor(Windowed);
-        settings.numParticles = blobs;
-        settings.renderAccuracy = accuracy;
-        return settings;
     }
     LampScene& lamp() { return offscreen.lamp(); }
     void polygoniseAll(StripEmitter& out) {

@@ -10,8 +10,7 @@
 #include "platform/gl_context.h"
 #include "lamp/lamp_scene.h"
 #include "settings/colour_model.h"
-#include "lamp/setting_effects.h"
-#include "settings/setting_values.h"
+#include "settings/settings.h"
 #include "lamp/view_operations.h"
 
 int viewportWidth = 0, viewportHeight = 0;
@@ -66,46 +65,44 @@ void resizeViewport(int width, int height) {
 }
 
 void advanceViewMotions() {
-    SettingValues& v = settingValues;
+    Settings& v = *theSettings;
     // Sideways drift against burn-in, paused while the user is active.
-    const float s = v.shiftX;
-    if (v.shiftLeftRight && !userActive) {
+    const float s = v.shiftX.value();
+    if (v.shiftLeftRight.value() && !userActive) {
         if (s >= 12) {
             shiftStep = -std::fabs(shiftStep);
         } else if (s <= -12) {
             shiftStep = std::fabs(shiftStep);
         }
-        v.shiftX = std::clamp(s + shiftStep, -20.0f, 20.0f);
+        v.shiftX.setValue(s + shiftStep);
     } else {
         if (std::fabs(s) < 0.1f) userActive = false;
-        v.shiftX = std::clamp(s * 0.95f, -20.0f, 20.0f);
+        v.shiftX.setValue(s * 0.95f);
     }
     if (spinBrake) {
-        v.rot_speed *= 0.92f;
-        if (std::fabs(v.rot_speed) < 2.0f) {
-            v.rot_speed = 0;
+        v.rot_speed.setValue(v.rot_speed.value() * 0.92f);
+        if (std::fabs(v.rot_speed.value()) < 2.0f) {
+            v.rot_speed.setValue(0);
             spinBrake = false;
         }
     }
-    addSpinAngle(v.rot_speed);
-    if (v.lavaRotateColor != 0) {
-        v.lavaHue = std::clamp(rotateHue(v.lavaHue, v.lavaRotateColor), 0.0f, 1.0f);
-        applyLavaColour();
-        if (v.differentHotColor && v.lavaRotateColorHot != 0) {
-            v.lavaHueHot = std::clamp(rotateHue(v.lavaHueHot, v.lavaRotateColorHot), 0.0f, 1.0f);
-            applyHotColour();
-        }
+    addSpinAngle(v.rot_speed.value());
+    // Hue cycling; the colour settings' own effects recolour the lava.
+    if (v.lavaRotateColor.value() != 0) {
+        v.lavaHue.setValue(rotateHue(v.lavaHue.value(), v.lavaRotateColor.value()));
+        if (v.differentHotColor.value() && v.lavaRotateColorHot.value() != 0)
+            v.lavaHueHot.setValue(rotateHue(v.lavaHueHot.value(), v.lavaRotateColorHot.value()));
     }
 }
 
 void renderFrame(bool step, bool /*drawMenu*/, bool swap) {
     // A minimised window has no area to draw in (and would make the aspect infinite).
-    if (viewportWidth <= 0 || viewportHeight <= 0 || !theLampScene) return;
+    if (viewportWidth <= 0 || viewportHeight <= 0 || !theLampScene || !theSettings) return;
     const int32_t now = static_cast<int32_t>(clockMs());
     advanceViewMotions();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
-    const SettingValues& v = settingValues;
+    const Settings& v = *theSettings;
     Camera& camera = theLampScene->camera;
     const double aspect = static_cast<double>(viewportWidth) / viewportHeight;
     camera.aspect = static_cast<float>(aspect);
@@ -115,15 +112,15 @@ void renderFrame(bool step, bool /*drawMenu*/, bool swap) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 
-    if (step) theLampScene->step(static_cast<float>(v.speed) * 0.01f * 0.02f);
+    if (step) theLampScene->step(static_cast<float>(v.speed.value()) * 0.01f * 0.02f);
 
     camera.lookAt();
-    glTranslatef(0, v.translateY, 0);
-    glTranslatef(v.translateX + v.shiftX, 0, 0);
-    glTranslatef(0, 0, -v.zoom);
-    glRotatef(v.rotateViewY, 1, 0, 0);
-    glRotatef(v.rotateViewX, 0, 1, 0);
-    theLampScene->setSpinAngle(v.rot_angle);
+    glTranslatef(0, v.translateY.value(), 0);
+    glTranslatef(v.translateX.value() + v.shiftX.value(), 0, 0);
+    glTranslatef(0, 0, -v.zoom.value());
+    glRotatef(v.rotateViewY.value(), 1, 0, 0);
+    glRotatef(v.rotateViewX.value(), 0, 1, 0);
+    theLampScene->setSpinAngle(v.rot_angle.value());
     theLampScene->draw(complexity);
 
     if (swap) swapFrameBuffers();

@@ -5,7 +5,7 @@
 
 #include "platform/gl.h"
 #include "scene/light.h"
-#include "settings/setting_values.h"
+#include "settings/settings.h"
 
 LampScene* theLampScene = nullptr;
 
@@ -128,8 +128,8 @@ void LampScene::release() {
 
 void LampScene::draw(int complexity) {
     if (!light[0]) return;  // released
-    const bool wireFrame = settingValues.showPolygons;
-    glass.engine.showParticles = settingValues.showParticles;
+    const bool wireFrame = theSettings && theSettings->showPolygons.value();
+    glass.engine.showParticles = theSettings && theSettings->showParticles.value();
     if (wireFrame) {
         glPolygonMode(GL_FRONT, GL_LINE);
         glPolygonMode(GL_BACK, GL_LINE);

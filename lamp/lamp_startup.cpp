@@ -6,7 +6,7 @@
 #include "scene/image.h"
 
 namespace {
-constexpr int warmUpSteps = 100;
+constexpr int warmUpSteps = 2500;
 constexpr float warmUpDt = 0.02f;
 }  // namespace
 

@@ -7,11 +7,13 @@
 class Image;
 
 // Builds the one LampScene (seed 0: from the clock), replacing any earlier one. The
-// settings are not applied: the caller applies them (applyAllSettings) when it is ready.
+// settings are not applied here: their callbacks apply them when the settings are made
+// and loaded, which the caller does next.
 void createLampScene(uint32_t seed);
 // Deletes the lamp, if any, and clears theLampScene.
 void destroyLampScene();
-// Advances the lava so that it does not start as a cold heap: 100 steps of 0.02.
+// Advances the lava so that it does not start as a cold heap: 2500 steps of 0.02, after
+// which lumps are already rising (a fraction of a second at the default 175 blobs).
 void warmUpLava();
 // The colour buffer of the current context, bottom row first (as a BMP stores it).
 Image* readFrameBuffer(int width, int height);

@@ -9,9 +9,14 @@
 #include "platform/offscreen_context.h"
 #include "scene/image.h"
 #include "scene/quadric.h"
+#include "settings/memory_settings_store.h"
+#include "settings/registry_values.h"
+#include "settings/settings.h"
 
 namespace {
 void resetLampState() {
+    destroySettings();
+    useSettingsStore(nullptr);
     destroyLampScene();
     deleteSharedQuadric();
     resetFrameState();
@@ -19,13 +24,13 @@ void resetLampState() {
 }
 }  // namespace
 
-OffscreenLamp::OffscreenLamp(int width, int height, uint32_t seed, const SettingValues& settings)
+OffscreenLamp::OffscreenLamp(int width, int height, uint32_t seed)
     : context(std::make_unique<OffscreenContext>(width, height)), width(width), height(height) {
     if (!context->ok()) return;
     resetLampState();
-    settingValues = settings;
     createLampScene(seed);
-    applyAllSettings();
+    useSettingsStore(new MemorySettingsStore);
+    createSettings(Windowed, lampSettingEffects()).loadAll();
     initGLState();
     resizeViewport(width, height);
 }
@@ -35,7 +40,6 @@ OffscreenLamp::~OffscreenLamp() {
     // while it is still current.
     if (theLampScene) theLampScene->release();
     resetLampState();
-    settingValues = SettingValues::defaultsFor(Windowed);
 }
 
 bool OffscreenLamp::ok() const { return context->ok(); }

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <memory>
 
-#include "settings/setting_values.h"
 
 class Image;
 class LampScene;
@@ -14,11 +13,11 @@ class OffscreenContext;
 
 class OffscreenLamp {
 public:
-    // A width x height context made current; the frame state, the lava parameters and the
-    // settings reset (`settings` becomes the current values); the lamp built from `seed`
-    // with every setting applied; the GL state and the viewport set up. No warm-up.
-    OffscreenLamp(int width, int height, uint32_t seed,
-                  const SettingValues& settings = SettingValues::defaultsFor(Windowed));
+    // A width x height context made current; the frame state and the lava parameters
+    // reset; the lamp built from `seed`; the settings of a windowed run made over an empty
+    // in-memory store, so every default applies; the GL state and the viewport set up. No
+    // warm-up. Change settings through theSettings afterwards: their effects apply at once.
+    OffscreenLamp(int width, int height, uint32_t seed);
     ~OffscreenLamp();
     OffscreenLamp(const OffscreenLamp&) = delete;
     OffscreenLamp& operator=(const OffscreenLamp&) = delete;

@@ -1,92 +1,96 @@
-// Setting effects.
+// The lamp's setting effects.
 #include "lamp/setting_effects.h"
 
-#include <algorithm>
-
+#include "lamp/lamp_scene.h"
 #include "lava/lava_colours.h"
 #include "lava/lava_field.h"
 #include "lava/lava_parameters.h"
-#include "lamp/lamp_scene.h"
+#include "platform/dialog_port.h"
 #include "settings/colour_model.h"
-#include "settings/setting_values.h"
+#include "settings/settings.h"
 
 namespace {
-float percent(int value) { return static_cast<float>(value) * 0.01f; }
-}  // namespace
 
-void applyLavaColour() {
-    const SettingValues& v = settingValues;
-    const Point3D rgb = hueSatLumToRgb(v.lavaHue, v.lavaSaturation, v.lavaLuminance);
+float percent(int value) { return static_cast<float>(value) * 0.01f; }
+
+// Colour effects read their sibling settings, so they wait until all of them exist; the
+// creator's loadAll then runs them.
+void lavaColour(DialogPort*, float) {
+    if (!theSettings) return;
+    const Settings& s = *theSettings;
+    const Point3D rgb = hueSatLumToRgb(s.lavaHue.value(), s.lavaSaturation.value(), s.lavaLuminance.value());
     setLavaColour(rgb.x, rgb.y, rgb.z);
 }
 
-void applyHotColour() {
-    const SettingValues& v = settingValues;
-    const Point3D rgb = hueSatLumToRgb(v.lavaHueHot, v.lavaSaturationHot, v.lavaLuminanceHot);
+void hotColour(DialogPort*, float) {
+    if (!theSettings) return;
+    const Settings& s = *theSettings;
+    const Point3D rgb = hueSatLumToRgb(s.lavaHueHot.value(), s.lavaSaturationHot.value(), s.lavaLuminanceHot.value());
     setHotColour(rgb.x, rgb.y, rgb.z);
-    setDifferentHotColor(v.differentHotColor);
 }
 
-void applyLiquidColour() {
-    const SettingValues& v = settingValues;
-    if (theLampScene)
-        theLampScene->setLiquidColour(
-            hueSatLumToRgb(percent(v.liquidHue), percent(v.liquidSaturation), percent(v.liquidLuminance)));
+void differentHotColor(DialogPort* dialog, int on) {
+    setDifferentHotColor(on != 0);
+    if (!theSettings) return;
+    Settings& s = *theSettings;
+    for (FloatSetting* control : {&s.lavaHueHot, &s.lavaRotateColorHot, &s.lavaSaturationHot, &s.lavaLuminanceHot})
+        control->enable(on != 0);
+    if (dialog)
+        for (int label : hotColourLabelIds) dialog->enableControl(label, on != 0);
 }
 
-void applyLampColour() {
-    const SettingValues& v = settingValues;
-    if (theLampScene)
-        theLampScene->setLampColour(
-            hueSatLumToRgb(percent(v.lampHue), percent(v.lampSaturation), percent(v.lampLuminance)));
+Point3D colourOf(const IntSetting& hue, const IntSetting& saturation, const IntSetting& luminance) {
+    return hueSatLumToRgb(percent(hue.value()), percent(saturation.value()), percent(luminance.value()));
 }
 
-void applyBackground() {
-    const SettingValues& v = settingValues;
-    if (theLampScene)
-        theLampScene->setBackground(hueSatLumToRgb(percent(v.bgHue), percent(v.bgSaturation), percent(v.bgLuminance)));
+void liquidColour(DialogPort*, int) {
+    if (!theSettings || !theLampScene) return;
+    const Settings& s = *theSettings;
+    theLampScene->setLiquidColour(colourOf(s.liquidHue, s.liquidSaturation, s.liquidLuminance));
 }
 
-void applyLampHeat() {
-    setLampHeat(percent(settingValues.lampHeat));
-    if (theLampScene) theLampScene->setLampHeat(percent(settingValues.lampHeat));
+void lampColour(DialogPort*, int) {
+    if (!theSettings || !theLampScene) return;
+    const Settings& s = *theSettings;
+    theLampScene->setLampColour(colourOf(s.lampHue, s.lampSaturation, s.lampLuminance));
 }
 
-void applySimulationValues() {
-    const SettingValues& v = settingValues;
-    setViscosity(percent(v.viscosity));
-    setBuoyancy(percent(v.buoyancy));
-    setSurfaceTension(percent(v.surfaceTension));
-    setCoolingRate(percent(v.coolingRate));
-    setHeatDiffusion(percent(v.heatDiffusion));
+void background(DialogPort*, int) {
+    if (!theSettings || !theLampScene) return;
+    const Settings& s = *theSettings;
+    theLampScene->setBackground(colourOf(s.bgHue, s.bgSaturation, s.bgLuminance));
 }
 
-void applyRenderAccuracy() {
-    if (theLampScene) theLampScene->glass.engine.renderer.setCellSize(cellSizeForAccuracy(settingValues.renderAccuracy));
+void lampHeat(DialogPort*, int value) {
+    setLampHeat(percent(value));
+    if (theLampScene) theLampScene->setLampHeat(percent(value));
 }
 
-void applyParticleCount() {
-    if (theLampScene) theLampScene->setParticleCount(settingValues.numParticles);
+void renderAccuracy(DialogPort*, int value) {
+    if (theLampScene) theLampScene->glass.engine.renderer.setCellSize(cellSizeForAccuracy(value));
 }
 
-uint32_t frameIntervalMs(int frameRateIndex) {
-    static const uint32_t periods[12] = {1000, 500, 200, 150, 100, 80, 70, 60, 50, 40, 30, 20};
-    return periods[std::clamp(frameRateIndex, 0, 11)];
+void numParticles(DialogPort*, int value) {
+    if (theLampScene) theLampScene->setParticleCount(value);
 }
 
-int shownFrameRate(int frameRateIndex) {
-    static const int rates[12] = {1, 2, 5, 7, 10, 12, 15, 17, 20, 25, 33, 50};
-    return rates[std::clamp(frameRateIndex, 0, 11)];
-}
+}  // namespace
 
-void applyAllSettings() {
-    applySimulationValues();
-    applyRenderAccuracy();
-    applyLampHeat();
-    applyParticleCount();
-    applyLavaColour();
-    applyHotColour();
-    applyLiquidColour();
-    applyLampColour();
-    applyBackground();
+SettingEffects lampSettingEffects() {
+    SettingEffects effects;
+    effects.viscosity = [](DialogPort*, int value) { setViscosity(percent(value)); };
+    effects.buoyancy = [](DialogPort*, int value) { setBuoyancy(percent(value)); };
+    effects.surfaceTension = [](DialogPort*, int value) { setSurfaceTension(percent(value)); };
+    effects.coolingRate = [](DialogPort*, int value) { setCoolingRate(percent(value)); };
+    effects.heatDiffusion = [](DialogPort*, int value) { setHeatDiffusion(percent(value)); };
+    effects.renderAccuracy = renderAccuracy;
+    effects.lampHeat = lampHeat;
+    effects.numParticles = numParticles;
+    effects.lavaColour = lavaColour;
+    effects.differentHotColor = differentHotColor;
+    effects.hotColour = hotColour;
+    effects.liquidColour = liquidColour;
+    effects.lampColour = lampColour;
+    effects.background = background;
+    return effects;
 }

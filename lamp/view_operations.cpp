@@ -1,9 +1,7 @@
-// View operations on the view settings (clamped to their ranges as the settings do).
+// View operations on the view settings.
 #include "lamp/view_operations.h"
 
-#include <algorithm>
-
-#include "settings/setting_values.h"
+#include "settings/settings.h"
 
 float wrapDegrees(float a) {
     if (a < 0) {
@@ -14,18 +12,15 @@ float wrapDegrees(float a) {
     return a;
 }
 
-namespace {
-float clampTo(float v, float lo, float hi) { return std::clamp(v, lo, hi); }
-}  // namespace
-
-void addSpinSpeed(float d) { settingValues.rot_speed = clampTo(settingValues.rot_speed + d, -100, 100); }
-void addSpinAngle(float d) { settingValues.rot_angle = clampTo(wrapDegrees(settingValues.rot_angle + d), 0, 360); }
-void addZoom(float d) { settingValues.zoom = clampTo(settingValues.zoom + d, -60, 300); }
+// The settings clamp every value to their range.
+void addSpinSpeed(float d) { theSettings->rot_speed.setValue(theSettings->rot_speed.value() + d); }
+void addSpinAngle(float d) { theSettings->rot_angle.setValue(wrapDegrees(theSettings->rot_angle.value() + d)); }
+void addZoom(float d) { theSettings->zoom.setValue(theSettings->zoom.value() + d); }
 void addTranslation(float dx, float dy) {
-    settingValues.translateX = clampTo(settingValues.translateX + dx, -100, 100);
-    settingValues.translateY = clampTo(settingValues.translateY - dy, -100, 100);
+    theSettings->translateX.setValue(theSettings->translateX.value() + dx);
+    theSettings->translateY.setValue(theSettings->translateY.value() - dy);
 }
 void addOrbit(float dx, float dy) {
-    settingValues.rotateViewX = clampTo(wrapDegrees(settingValues.rotateViewX + dx), 0, 360);
-    settingValues.rotateViewY = clampTo(wrapDegrees(settingValues.rotateViewY + dy), 0, 360);
+    theSettings->rotateViewX.setValue(wrapDegrees(theSettings->rotateViewX.value() + dx));
+    theSettings->rotateViewY.setValue(wrapDegrees(theSettings->rotateViewY.value() + dy));
 }

@@ -18,6 +18,10 @@
 #define RES_BUTTON_FULL_SCREEN 158
 #define RES_BUTTON_RESTORE 159
 
+/* The configuration dialog. Its controls carry the ids of the settings table
+   (settings/settings_table.cpp); a test checks that the two agree. */
+#define RES_DIALOG_CONFIGURE 7001
+
 /* The help viewer: its dialog, the manual (an "RTF" resource) and the dialog's controls. */
 #define RES_DIALOG_HELP 103
 #define RES_HELP_DOCUMENT 153

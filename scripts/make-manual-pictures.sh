@@ -16,7 +16,7 @@ trap 'rm -rf "$work"' EXIT
 lamp() {  # lamp OUT WIDTH HEIGHT [render_lamp options...]
     local out=$1 width=$2 height=$3
     shift 3
-    "$render" --width "$width" --height "$height" --seed 7 --steps 2500 --out "$work/$out.bmp" "$@"
+    "$render" --width "$width" --height "$height" --seed 7 --steps 100 --out "$work/$out.bmp" "$@"
 }
 
 lamp cover 240 380

@@ -7,9 +7,12 @@
 #include "resources/resource_ids.h"
 #include "lamp/frame_pipeline.h"
 #include "lamp/lamp_startup.h"
-#include "settings/registry_values.h"
+#include "lamp/lava_state.h"
 #include "lamp/setting_effects.h"
-#include "settings/setting_values.h"
+#include "settings/config_dialog_win32.h"
+#include "settings/frame_rates.h"
+#include "settings/registry_values.h"
+#include "settings/settings.h"
 #include "shell/close_policy.h"
 #include "shell/frame_timer.h"
 #include "shell/main_window.h"
@@ -63,6 +66,23 @@ DWORD styleFor(WindowFrame frame) {
 
 HCURSOR programCursor(int id) { return LoadCursorA(appInstance, MAKEINTRESOURCEA(id)); }
 
+// The settings' effects on what the shell owns: the frame timer and the process.
+void applyFrameRate(DialogPort*, int index) {
+    if (frameTimer) frameTimer->setInterval(frameIntervalMs(index));
+}
+
+void applyPriority(DialogPort*, int value) {
+    static const DWORD classes[] = {IDLE_PRIORITY_CLASS, NORMAL_PRIORITY_CLASS, HIGH_PRIORITY_CLASS};
+    SetPriorityClass(GetCurrentProcess(), classes[static_cast<int>(processPriorityFor(value))]);
+}
+
+SettingEffects programSettingEffects() {
+    SettingEffects effects = lampSettingEffects();
+    effects.frameRate = applyFrameRate;
+    effects.priority = applyPriority;
+    return effects;
+}
+
 void onFrameTimer(FrameTimer&) {
     // A preview whose box went away without telling us (its process was killed) ends too:
     // no preview is ever left running.
@@ -79,6 +99,11 @@ void onFrameTimer(FrameTimer&) {
         }
     }
     if (glReady) renderFrame(animate, true, true);
+    // The Configure run shows its dialog at once, beside a lamp that already moves.
+    if (runMode == Configure && !configShownOnce) {
+        configShownOnce = true;
+        openConfigDialog(mainWindow);
+    }
 }
 
 }  // namespace
@@ -143,7 +168,6 @@ int runMainWindow(HWND parent, int width, int height) {
 
 void runCreationSequence(HWND window) {
     mainWindow = window;
-    settingValues = SettingValues::defaultsFor(runMode);
     createLampScene(0);
     openSettingsKey();
     frameTimer = new FrameTimer(frameTimerStartMs);
@@ -155,13 +179,13 @@ void runCreationSequence(HWND window) {
     orbitCursor = programCursor(RES_CURSOR_ORBIT);
     handCursor = programCursor(RES_CURSOR_HAND);
 
-    // The settings' effects, the frame period among them: the first frame already uses it.
-    applyAllSettings();
-    frameTimer->setInterval(frameIntervalMs(settingValues.frameRate));
+    // Every setting's default, then its stored value: each runs its effect, the frame
+    // period among them, so the first frame already uses the stored rate.
+    createSettings(runMode, programSettingEffects()).loadAll();
 
     setupGL(window);
     glReady = true;
-    warmUpLava();
+    if (!theSettings->resumeFromLastPos.value() || !restoreLavaState()) warmUpLava();
 
     frameTimer->addFunction(onFrameTimer);
     // Lives as long as the timer; reached only through its listener list.
@@ -176,9 +200,8 @@ void runCreationSequence(HWND window) {
 }
 
 void runDestructionSequence() {
-    // The next start without arguments comes back in the mode the user left.
-    if (runMode == Windowed) writeBoolValue("startFullScreen", false);
-    if (runMode == FullScreen) writeBoolValue("startFullScreen", true);
+    saveLavaState();
+    theSettings->saveAll();
     glReady = false;
     teardownGL(mainWindow);
     PostQuitMessage(0);

@@ -5,6 +5,7 @@
 #include "shell/shell_win32.h"
 
 #include "help/help_viewer_win32.h"
+#include "settings/config_dialog_win32.h"
 #include "platform/diagnostics.h"
 #include "lamp/frame_pipeline.h"
 #include "shell/shell_state.h"
@@ -28,6 +29,10 @@ void handleCharacter(HWND window, WPARAM character) {
         case 'h':
         case 'H':
             openHelpDialog(window);
+            break;
+        case 'c':
+        case 'C':
+            openConfigDialog(window);
             break;
         default:
             break;

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "lamp/frame_pipeline.h"
 #include "lamp/lamp_scene.h"
@@ -16,14 +18,14 @@
 #include "lamp/offscreen_lamp.h"
 #include "scene/bmp.h"
 #include "scene/image.h"
-#include "settings/setting_values.h"
+#include "settings/settings.h"
 
 int main(int argc, char** argv) {
     int width = 533, height = 600, steps = 0, frames = 1;
     unsigned seed = 1;
     bool particles = false, polygons = false;
     std::string out = "lamp.bmp";
-    SettingValues settings = SettingValues::defaultsFor(Windowed);
+    std::vector<std::pair<std::string, float>> assignments;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -42,11 +44,11 @@ int main(int argc, char** argv) {
             const float value = equals == std::string::npos
                                     ? 0.0f
                                     : std::strtof(assignment.c_str() + equals + 1, &end);
-            if (equals == std::string::npos || !end || *end != 0 ||
-                !settings.set(assignment.substr(0, equals), value)) {
+            if (equals == std::string::npos || !end || *end != 0) {
                 std::fprintf(stderr, "render_lamp: cannot set %s\n", assignment.c_str());
                 return 2;
             }
+            assignments.emplace_back(assignment.substr(0, equals), value);
         }
         else {
             std::fprintf(stderr, "render_lamp: unknown option %s\n", option.c_str());
@@ -57,12 +59,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "render_lamp: size must be 1..8192, frames at least 1, steps not negative\n");
         return 2;
     }
-    if (particles) settings.showParticles = true;
-    if (polygons) settings.showPolygons = true;
-    OffscreenLamp lamp(width, height, seed == 0 ? 1 : seed, settings);
+    OffscreenLamp lamp(width, height, seed == 0 ? 1 : seed);
     if (!lamp.ok()) {
         std::fprintf(stderr, "render_lamp: no offscreen OpenGL context\n");
         return 1;
+    }
+    if (particles) theSettings->showParticles.setValue(true);
+    if (polygons) theSettings->showPolygons.setValue(true);
+    for (const auto& [name, value] : assignments) {
+        if (!theSettings->setByName(name, value)) {
+            std::fprintf(stderr, "render_lamp: there is no setting %s\n", name.c_str());
+            return 2;
+        }
     }
     warmUpLava();
     for (int n = 0; n < steps; ++n) lamp.lamp().step(0.02f);

@@ -15,7 +15,7 @@
 #include "lamp/lamp_startup.h"
 #include "lamp/offscreen_lamp.h"
 #include "scene/light.h"
-#include "settings/setting_values.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -127,7 +127,7 @@ TEST_F(LampTest, LampHeatDimsTheFillsAndTheBulb) {
 }
 
 TEST_F(LampTest, WireFrameIsSwitchedBackAfterTheDraw) {
-    settingValues.showPolygons = true;
+    theSettings->showPolygons.setValue(true);
     renderFrame(false, false, false);
     GLint modes[2] = {0, 0};
     glGetIntegerv(GL_POLYGON_MODE, modes);
@@ -136,52 +136,52 @@ TEST_F(LampTest, WireFrameIsSwitchedBackAfterTheDraw) {
 }
 
 TEST_F(LampTest, SidewaysDriftTurnsAtTwelve) {
-    settingValues.shiftLeftRight = true;
-    settingValues.shiftX = 11.9996f;
+    theSettings->shiftLeftRight.setValue(true);
+    theSettings->shiftX.setValue(11.9996f);
     advanceViewMotions();
-    EXPECT_NEAR(settingValues.shiftX, 12.0001f, 1e-4f);
+    EXPECT_NEAR(theSettings->shiftX.value(), 12.0001f, 1e-4f);
     advanceViewMotions();  // at 12: turns
     EXPECT_LT(shiftStep, 0.0f);
-    EXPECT_NEAR(settingValues.shiftX, 11.9996f, 1e-4f);
-    settingValues.shiftX = -12.0f;
+    EXPECT_NEAR(theSettings->shiftX.value(), 11.9996f, 1e-4f);
+    theSettings->shiftX.setValue(-12.0f);
     advanceViewMotions();
     EXPECT_FLOAT_EQ(shiftStep, 0.0005f);
     // A key press: glide back to the centre, then drift again from there.
     userActive = true;
-    settingValues.shiftX = 1.0f;
+    theSettings->shiftX.setValue(1.0f);
     int frames = 0;
     while (userActive && frames < 1000) {
         advanceViewMotions();
         ++frames;
     }
     EXPECT_EQ(frames, 46);  // 0.95^45 < 0.1 <= 0.95^44
-    EXPECT_LT(std::fabs(settingValues.shiftX), 0.1f);
-    settingValues.shiftLeftRight = false;
-    settingValues.shiftX = 5;
+    EXPECT_LT(std::fabs(theSettings->shiftX.value()), 0.1f);
+    theSettings->shiftLeftRight.setValue(false);
+    theSettings->shiftX.setValue(5);
     advanceViewMotions();
-    EXPECT_FLOAT_EQ(settingValues.shiftX, 4.75f);
+    EXPECT_FLOAT_EQ(theSettings->shiftX.value(), 4.75f);
 }
 
 TEST_F(LampTest, BrakeStopsTheSpinInTwentyFrames) {
-    settingValues.rot_speed = 10;
+    theSettings->rot_speed.setValue(10);
     spinBrake = true;
     int frames = 0;
     advanceViewMotions();
-    EXPECT_FLOAT_EQ(settingValues.rot_speed, 9.2f);
+    EXPECT_FLOAT_EQ(theSettings->rot_speed.value(), 9.2f);
     ++frames;
     while (spinBrake) {
         advanceViewMotions();
         ++frames;
     }
     EXPECT_EQ(frames, 20);
-    EXPECT_FLOAT_EQ(settingValues.rot_speed, 0.0f);
+    EXPECT_FLOAT_EQ(theSettings->rot_speed.value(), 0.0f);
 }
 
 TEST_F(LampTest, HueCyclesAndRecoloursTheLava) {
-    settingValues.lavaHue = 0.995f;
-    settingValues.lavaRotateColor = 0.01f;
+    theSettings->lavaHue.setValue(0.995f);
+    theSettings->lavaRotateColor.setValue(0.01f);
     advanceViewMotions();
-    EXPECT_NEAR(settingValues.lavaHue, 0.005f, 1e-6f);
+    EXPECT_NEAR(theSettings->lavaHue.value(), 0.005f, 1e-6f);
     EXPECT_GT(lavaParameters.lavaColour.x, 0.7f);
 }
 

@@ -1,0 +1,42 @@
+// The lava's state in the settings store.
+#include "lamp/lava_state.h"
+
+#include <cstdio>
+#include <string>
+
+#include "lamp/lamp_scene.h"
+#include "lava/blob.h"
+#include "lava/blob_record.h"
+#include "platform/diagnostics.h"
+#include "settings/registry_values.h"
+
+namespace {
+std::string recordName(int index) {
+    char name[16];
+    std::snprintf(name, sizeof name, "blob%03d", index);
+    return name;
+}
+}  // namespace
+
+void saveLavaState() {
+    if (!theLampScene) return;
+    writeDword("noBlobsSaved", 0);
+    int written = 0;
+    for (const Blob* blob : theLampScene->glass.group.blobs)
+        writeString(recordName(written++).c_str(), blobRecord(*blob).c_str());
+    writeDword("noBlobsSaved", written);
+}
+
+bool restoreLavaState() {
+    if (!theLampScene) return false;
+    const std::vector<Blob*>& blobs = theLampScene->glass.group.blobs;
+    if (static_cast<int32_t>(blobs.size()) != readDword("noBlobsSaved", 0)) return false;
+    int index = 0;
+    for (Blob* blob : blobs) {
+        const std::string name = recordName(index++);
+        std::string text;
+        if (!readString(name.c_str(), text)) continue;
+        if (!readBlobRecord(text, *blob)) diag("Error in format of registry key %s\n", name.c_str());
+    }
+    return true;
+}
