@@ -33,8 +33,14 @@ void differentHotColor(DialogPort* dialog, int on) {
     setDifferentHotColor(on != 0);
     if (!theSettings) return;
     Settings& s = *theSettings;
-    for (FloatSetting* control : {&s.lavaHueHot, &s.lavaRotateColorHot, &s.lavaSaturationHot, &s.lavaLuminanceHot})
-        control->enable(on != 0);
+    for (FloatSetting* control : {&s.lavaHueHot, &s.lavaRotateColorHot, &s.lavaSaturationHot, &s.lavaLuminanceHot}) {
+        // When the dialog opens the check box is attached before the trackbars it governs.
+        if (control->dialog()) {
+            control->enable(on != 0);
+        } else if (dialog) {
+            dialog->enableControl(control->controlId(), on != 0);
+        }
+    }
     if (dialog)
         for (int label : hotColourLabelIds) dialog->enableControl(label, on != 0);
 }

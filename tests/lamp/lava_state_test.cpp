@@ -1,0 +1,112 @@
+// The lava's state between runs: saved and restored to six decimals, refused when the count
+// does not match, and damaged records leave their blobs fresh.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "lamp/lamp_scene.h"
+#include "lamp/lamp_startup.h"
+#include "lamp/lava_state.h"
+#include "lava/blob.h"
+#include "lava/lava_parameters.h"
+#include "settings/memory_settings_store.h"
+#include "settings/registry_values.h"
+
+namespace {
+
+class LavaStateTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        lavaParameters.reset();
+        store = new MemorySettingsStore;
+        useSettingsStore(store);
+        createLampScene(11);
+        for (int n = 0; n < 300; ++n) theLampScene->step(0.02f);
+    }
+    void TearDown() override {
+        destroyLampScene();
+        useSettingsStore(nullptr);
+        lavaParameters.reset();
+    }
+    std::vector<Blob*>& blobs() { return theLampScene->glass.group.blobs; }
+    // A new lamp from another seed: its blobs differ from the saved ones.
+    void freshLamp(int count = 175) {
+        createLampScene(99);
+        theLampScene->setParticleCount(count);
+    }
+    MemorySettingsStore* store = nullptr;
+};
+
+TEST_F(LavaStateTest, BlobsComeBackToTheSixthDecimal) {
+    std::vector<Blob> saved;
+    for (const Blob* blob : blobs()) saved.push_back(*blob);
+    saveLavaState();
+    EXPECT_EQ(readDword("noBlobsSaved", -1), 175);
+    EXPECT_TRUE(store->contains("blob174"));
+    EXPECT_FALSE(store->contains("blob175"));
+
+    freshLamp();
+    ASSERT_TRUE(restoreLavaState());
+    for (size_t i = 0; i < saved.size(); ++i) {
+        const Blob& a = saved[i];
+        const Blob& b = *blobs()[i];
+        EXPECT_NEAR(a.position.x, b.position.x, 1e-6f) << i;
+        EXPECT_NEAR(a.position.y, b.position.y, 2e-6f) << i;
+        EXPECT_NEAR(a.velocity.z, b.velocity.z, 1e-6f) << i;
+        EXPECT_NEAR(a.temperature, b.temperature, 1e-6f) << i;
+        EXPECT_EQ(a.cluster, b.cluster) << i;
+    }
+}
+
+TEST_F(LavaStateTest, ADifferentCountIsRefusedAndChangesNothing) {
+    saveLavaState();
+    freshLamp(170);
+    const Point3D before = blobs()[0]->position;
+    EXPECT_FALSE(restoreLavaState());
+    EXPECT_EQ(blobs()[0]->position.x, before.x);
+
+    // A first start: no count stored, a lava with blobs.
+    useSettingsStore(store = new MemorySettingsStore);
+    EXPECT_FALSE(restoreLavaState());
+
+    // No blobs and a stored count of 0: nothing to do, and that is a success.
+    theLampScene->setParticleCount(0);
+    writeDword("noBlobsSaved", 0);
+    EXPECT_TRUE(restoreLavaState());
+}
+
+TEST_F(LavaStateTest, DamagedOrMissingRecordsLeaveTheirBlobsFresh) {
+    saveLavaState();
+    writeString("blob007", "1.1,0,0,0,0,0,0,0.5,1");                // nine fields
+    writeString("blob008", "1.1,nan,0,0,0,0,0,0.5,1,2");            // not a number
+    writeString("blob009", "1.1,0,1e999,0,0,0,0,0.5,1,2");          // infinite
+    writeString("blob010", "1.1,0,0,0,0,0,0,0.5,1,2 and then some");
+    store->deleteValue("blob011");
+    writeDword("blob012", 5);                                        // not text
+    freshLamp();
+    std::vector<Point3D> fresh;
+    for (const Blob* blob : blobs()) fresh.push_back(blob->position);
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(restoreLavaState());
+    const std::string printed = testing::internal::GetCapturedStdout();
+    EXPECT_NE(printed.find("Error in format of registry key blob007"), std::string::npos) << printed;
+    for (int i : {7, 8, 9, 10, 11, 12}) {
+        EXPECT_EQ(blobs()[static_cast<size_t>(i)]->position.x, fresh[static_cast<size_t>(i)].x) << i;
+    }
+    EXPECT_NE(blobs()[6]->position.x, fresh[6].x);  // its neighbours were restored
+    for (const Blob* blob : blobs()) {
+        EXPECT_TRUE(std::isfinite(blob->position.x) && std::isfinite(blob->position.y) &&
+                    std::isfinite(blob->position.z) && std::isfinite(blob->radius));
+    }
+}
+
+TEST_F(LavaStateTest, ASaveCutShortIsRefusedNextTime) {
+    saveLavaState();
+    writeDword("noBlobsSaved", 0);  // as a save leaves it until its last write
+    freshLamp();
+    EXPECT_FALSE(restoreLavaState());
+}
+
+}  // namespace

@@ -1,0 +1,86 @@
+// The lamp's setting effects: the settings reach the lava and the lamp, and the hot-colour
+// controls of the dialog are greyed exactly while "Lava changes color as it heats" is off.
+#include <gtest/gtest.h>
+
+#include "lamp/lamp_scene.h"
+#include "lamp/lamp_startup.h"
+#include "lamp/setting_effects.h"
+#include "lava/lava_parameters.h"
+#include "settings/config_dialog.h"
+#include "settings/memory_settings_store.h"
+#include "settings/registry_values.h"
+#include "settings/settings.h"
+#include "tests/settings/recording_dialog.h"
+
+namespace {
+
+class SettingEffectsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        lavaParameters.reset();
+        createLampScene(5);
+        useSettingsStore(new MemorySettingsStore);
+        createSettings(Windowed, lampSettingEffects()).loadAll();
+    }
+    void TearDown() override {
+        destroySettings();
+        useSettingsStore(nullptr);
+        destroyLampScene();
+        lavaParameters.reset();
+    }
+};
+
+const int hotTrackbars[4] = {1039, 1062, 1040, 1057};
+
+void expectHotControlsEnabled(const RecordingDialog& dialog, bool enabled) {
+    for (int id : hotTrackbars) EXPECT_EQ(dialog.isEnabled(id), enabled) << id;
+    for (int id : hotColourLabelIds) EXPECT_EQ(dialog.isEnabled(id), enabled) << id;
+}
+
+TEST_F(SettingEffectsTest, HotColourControlsAreGreyedExactlyWhileTheBoxIsOff) {
+    Settings& settings = *theSettings;
+    RecordingDialog dialog;
+    configDialogOpened(settings, &dialog);
+    expectHotControlsEnabled(dialog, false);
+    EXPECT_FALSE(lavaParameters.differentHotColor);
+
+    dialog.checks[1061] = true;
+    configDialogCommand(settings, &dialog, 1061, 0, 1061);
+    expectHotControlsEnabled(dialog, true);
+    EXPECT_TRUE(lavaParameters.differentHotColor);
+
+    configDialogCommand(settings, &dialog, configRestoreDefaultsButton, 0, 0);
+    EXPECT_FALSE(dialog.checks[1061]);
+    expectHotControlsEnabled(dialog, false);
+
+    // Opened with the box stored on: the controls start enabled.
+    settings.differentHotColor.setValue(true);
+    configDialogCommand(settings, &dialog, configOkButton, 0, 0);
+    RecordingDialog again;
+    configDialogOpened(settings, &again);
+    expectHotControlsEnabled(again, true);
+}
+
+TEST_F(SettingEffectsTest, SettingsReachTheLavaAndTheLamp) {
+    Settings& settings = *theSettings;
+    EXPECT_EQ(theLampScene->glass.group.blobCount(), 175);
+    settings.numParticles.setValue(60);
+    EXPECT_EQ(theLampScene->glass.group.blobCount(), 60);
+    settings.numParticles.setValue(100000);  // the lamp holds at most 400
+    EXPECT_EQ(theLampScene->glass.group.blobCount(), 400);
+
+    settings.viscosity.setValue(250);
+    EXPECT_FLOAT_EQ(lavaParameters.viscosity, 2.5f);
+    settings.lampHeat.setValue(50);
+    EXPECT_FLOAT_EQ(lavaParameters.lampHeat, 0.5f);
+
+    settings.lavaHue.setValue(0.33f);  // green
+    EXPECT_GT(lavaParameters.lavaColour.y, lavaParameters.lavaColour.x);
+    EXPECT_GT(lavaParameters.lavaColour.y, lavaParameters.lavaColour.z);
+
+    const float cell = theLampScene->glass.engine.renderer.cellSize();
+    settings.renderAccuracy.setValue(200);
+    EXPECT_FLOAT_EQ(theLampScene->glass.engine.renderer.cellSize(), cell / 2);
+}
+
+}  // namespace
