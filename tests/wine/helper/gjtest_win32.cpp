@@ -16,6 +16,7 @@
 //   gjtest move HWND X Y W H            moves and sizes a window
 //   gjtest record FILE ARGS...          appends ARGS as one line to FILE (a stand-in for
 //                                       the browser, registered as a URL handler)
+//   gjtest priority PID                 the priority class of a running process
 #include <windows.h>
 
 #include "platform/win32/resource_module_win32.h"
@@ -252,6 +253,19 @@ int main(int argc, char** argv) {
                    ? 0
                    : 1;
     if (command == "record" && argc >= 3) return record(argv[2], argc - 3, argv + 3);
+    if (command == "priority" && argc == 3) {
+        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
+                                     static_cast<DWORD>(std::strtoul(argv[2], nullptr, 0)));
+        if (!process) return 1;
+        const DWORD priority = GetPriorityClass(process);
+        CloseHandle(process);
+        const char* name = priority == IDLE_PRIORITY_CLASS     ? "idle"
+                           : priority == NORMAL_PRIORITY_CLASS ? "normal"
+                           : priority == HIGH_PRIORITY_CLASS   ? "high"
+                                                               : "other";
+        std::printf("priority=%s\n", name);
+        return priority ? 0 : 1;
+    }
     std::fprintf(stderr, "gjtest: bad arguments\n");
     return 2;
 }

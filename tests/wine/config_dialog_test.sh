@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# The configuration dialog of the real program: the Configure run (/c, and the saver file
+# without arguments) shows it at once beside its lamp and ends with it, by OK or Cancel; in
+# a windowed lamp the c key opens it, a trackbar dragged with the mouse changes the lamp at
+# once, Cancel puts the lamp back, and OK stores the change.
+. "$(dirname "$0")/harness.sh"
+gj_load
+key='HKLM\Software\Tessvane\Glimmerjar\V1.0'
+trap 'wine reg delete "$key" /f >/dev/null 2>&1; gj_cleanup' EXIT
+wine reg delete "$key" /f >/dev/null 2>&1
+
+config_dialog() { gj_wait_window '#32770' 'Glimmerjar Configuration' 15; }
+child_line() { gj_helper children "$1" | grep " id=$2 "; }
+centre_of() { echo "$(( $(gj_field "$1" x) + $(gj_field "$1" w) / 2 )) $(( $(gj_field "$1" y) + $(gj_field "$1" h) / 2 ))"; }
+click_control() { xdotool mousemove $(centre_of "$(child_line "$1" "$2")") click 1; }
+shot_of() {
+    local border=$(( ($(gj_field "$1" w) - $(gj_field "$1" cw)) / 2 ))
+    import -window root -crop "$(gj_field "$1" cw)x$(gj_field "$1" ch)+$(( $(gj_field "$1" x) + border ))+$(( $(gj_field "$1" y) + $(gj_field "$1" h) - border - $(gj_field "$1" ch) ))" +repage "$2"
+}
+# The share of clearly green pixels: none in the lamp at its default colours.
+green_share() { convert "$1" -fx 'g > r + 0.25 && g > b + 0.25' -format '%[fx:mean]' info:; }
+greater() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
+
+# --- the Configure run ---
+read -r screen_w screen_h <<<"$(gj_helper screen)"
+for run in "glimmerjar.scr /c" "glimmerjar.scr"; do
+    if [ "$run" = glimmerjar.scr ]; then gj_start glimmerjar.scr pid; else gj_start glimmerjar.scr pid /c; fi
+    lamp_line=$(gj_wait_window WindowsScreenSaverClass Glimmerjar 20)
+    dialog_line=$(config_dialog)
+    gj_expect_eq "$(gj_field "$dialog_line" x)" $((screen_w / 2)) "dialog's left edge in '$run'"
+    gj_expect_eq "$(gj_field "$dialog_line" y)" $(( (screen_h - $(gj_field "$dialog_line" h)) / 2 )) \
+        "dialog's top in '$run'"
+    lamp_right=$(( $(gj_field "$lamp_line" x) + $(gj_field "$lamp_line" w) ))
+    [ "$lamp_right" -le "$(gj_field "$dialog_line" x)" ] || gj_fail "the dialog covers the lamp in '$run'"
+    # One run ends by OK, the other by Cancel.
+    if [ "$run" = "glimmerjar.scr /c" ]; then id=1; else id=2; fi
+    click_control "$(gj_field "$dialog_line" hwnd)" $id
+    gj_expect_eq "$(gj_wait_exit "$pid" 15)" 0 "exit code of '$run' after button $id"
+done
+
+# --- a windowed lamp: c opens the dialog; a dragged trackbar changes the lamp live ---
+gj_start glimmerjar.exe lamp /w
+lamp_line=$(gj_wait_window WindowsScreenSaverClass Glimmerjar 20)
+gj_helper move "$(gj_field "$lamp_line" hwnd)" 10 60 341 384 >/dev/null
+sleep 1
+lamp_line=$(gj_wait_window WindowsScreenSaverClass Glimmerjar 5)
+shot_of "$lamp_line" "$GJ_TMP/before.png"
+before=$(green_share "$GJ_TMP/before.png")
+greater 0.002 "$before" || gj_fail "green in the lamp before any change (share $before)"
+
+gj_key c
+dialog_line=$(config_dialog)
+dialog=$(gj_field "$dialog_line" hwnd)
+gj_helper move "$dialog" 420 10 "$(gj_field "$dialog_line" w)" "$(gj_field "$dialog_line" h)" >/dev/null
+sleep 1
+gj_expect_eq "$(child_line "$dialog" 1032 | sed -n 's/.* title=//p')" "175" "particle count label"
+# Drag the lava Color trackbar's thumb from its left end (hue 0, red) a third of the way
+# along (green).
+hue=$(child_line "$dialog" 1023)
+y=$(( $(gj_field "$hue" y) + $(gj_field "$hue" h) / 2 ))
+x0=$(( $(gj_field "$hue" x) + 6 ))
+xdotool mousemove "$x0" "$y" mousedown 1
+for step in 1 2 3; do xdotool mousemove $((x0 + step * $(gj_field "$hue" w) / 10)) "$y"; sleep 0.05; done
+xdotool mouseup 1
+sleep 1
+shot_of "$lamp_line" "$GJ_TMP/dragged.png"
+dragged=$(green_share "$GJ_TMP/dragged.png")
+greater "$dragged" 0.01 || gj_fail "the lava did not turn green during the drag (green share $dragged)"
+
+# Cancel: the lamp is red again and nothing was stored.
+click_control "$dialog" 2
+gj_wait_no_window '#32770' 'Glimmerjar Configuration' 10
+sleep 1
+shot_of "$lamp_line" "$GJ_TMP/cancelled.png"
+cancelled=$(green_share "$GJ_TMP/cancelled.png")
+greater 0.002 "$cancelled" || gj_fail "Cancel did not bring the red lava back (green share $cancelled)"
+gj_expect_eq "$(gj_reg_query "$key" /v lavaHue | sed -n 's/^ *lavaHue *REG_SZ *//p')" "0.000000" \
+    "stored lavaHue after Cancel"
+
+# OK: the change is stored.
+gj_key c
+dialog=$(gj_field "$(config_dialog)" hwnd)
+gj_helper move "$dialog" 420 10 "$(gj_field "$dialog_line" w)" "$(gj_field "$dialog_line" h)" >/dev/null
+sleep 1
+hue=$(child_line "$dialog" 1023)
+xdotool mousemove "$x0" "$y" mousedown 1
+for step in 1 2 3; do xdotool mousemove $((x0 + step * $(gj_field "$hue" w) / 10)) "$y"; sleep 0.05; done
+xdotool mouseup 1
+sleep 0.5
+click_control "$dialog" 1
+gj_wait_no_window '#32770' 'Glimmerjar Configuration' 10
+stored=$(gj_reg_query "$key" /v lavaHue | sed -n 's/^ *lavaHue *REG_SZ *//p')
+greater "$stored" 0.15 || gj_fail "OK did not store the dragged lava colour (lavaHue $stored)"
+gj_key Escape
+gj_expect_eq "$(gj_wait_exit "$lamp" 15)" 0 "exit code"
+echo "ok"
