@@ -21,6 +21,7 @@
 /* The configuration dialog. Its controls carry the ids of the settings table
    (settings/settings_table.cpp); a test checks that the two agree. */
 #define RES_DIALOG_CONFIGURE 7001
+#define IDC_CONFIG_NOTE 1078
 
 /* The help viewer: its dialog, the manual (an "RTF" resource) and the dialog's controls. */
 #define RES_DIALOG_HELP 103

@@ -20,6 +20,42 @@ bool configDialogOpen = false;
 
 // The open dialog as the settings see it.
 Win32DialogPort* openDialogPort = nullptr;
+// A smaller font for the note, when the dialog font does not fit it into its lines.
+HFONT noteFont = nullptr;
+
+// The note below the settings has room for three lines. A dialog font wider than the one
+// the dialog was laid out with (as on some systems) needs four: then the note gets the
+// largest smaller size that fits, rather than losing its last line.
+void fitTheNote(HWND dialog) {
+    HWND note = GetDlgItem(dialog, IDC_CONFIG_NOTE);
+    RECT area{};
+    char text[512] = "";
+    LOGFONTA base{};
+    HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    if (!note || !dialogFont || !GetClientRect(note, &area) || !GetWindowTextA(note, text, sizeof text) ||
+        !GetObjectA(dialogFont, sizeof base, &base))
+        return;
+    HDC dc = GetDC(note);
+    const int fullHeight = base.lfHeight < 0 ? -base.lfHeight : base.lfHeight;
+    for (int height = fullHeight; height >= 8; --height) {
+        LOGFONTA smaller = base;
+        smaller.lfHeight = -height;
+        HFONT font = height == fullHeight ? dialogFont : CreateFontIndirectA(&smaller);
+        HGDIOBJ previous = SelectObject(dc, font);
+        RECT needed{0, 0, area.right, 0};
+        DrawTextA(dc, text, -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+        SelectObject(dc, previous);
+        if (needed.bottom <= area.bottom) {
+            if (font != dialogFont) {
+                noteFont = font;
+                SendMessageA(note, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+            }
+            break;
+        }
+        if (font != dialogFont) DeleteObject(font);
+    }
+    ReleaseDC(note, dc);
+}
 
 // The id of the control that sent a message, when it is one of this dialog's.
 int senderIdOf(HWND dialog, LPARAM lParam) {
@@ -42,6 +78,7 @@ INT_PTR CALLBACK configDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             InitCommonControls();
             openDialogPort = new Win32DialogPort(dialog);
             configDialogOpened(*theSettings, openDialogPort);
+            fitTheNote(dialog);
             if (runMode == Configure) placeBesideTheLamp(dialog);
             return TRUE;
         case WM_HSCROLL:
@@ -54,6 +91,8 @@ INT_PTR CALLBACK configDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
                 EndDialog(dialog, result.endDialog);
                 delete openDialogPort;
                 openDialogPort = nullptr;
+                if (noteFont) DeleteObject(noteFont);
+                noteFont = nullptr;
             }
             return result.handled ? TRUE : FALSE;
         }

@@ -77,9 +77,13 @@ greater 0.002 "$cancelled" || gj_fail "Cancel did not bring the red lava back (g
 gj_expect_eq "$(gj_reg_query "$key" /v lavaHue | sed -n 's/^ *lavaHue *REG_SZ *//p')" "0.000000" \
     "stored lavaHue after Cancel"
 
-# OK: the change is stored.
+# OK: the change is stored. On the way, Help opens the help viewer over the dialog.
 gj_key c
 dialog=$(gj_field "$(config_dialog)" hwnd)
+click_control "$dialog" 1060
+help=$(gj_field "$(gj_wait_window '#32770' 'Glimmerjar Help' 15)" hwnd)
+click_control "$help" 1
+gj_wait_no_window '#32770' 'Glimmerjar Help' 10
 gj_helper move "$dialog" 420 10 "$(gj_field "$dialog_line" w)" "$(gj_field "$dialog_line" h)" >/dev/null
 sleep 1
 hue=$(child_line "$dialog" 1023)
