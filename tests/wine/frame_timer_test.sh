@@ -8,14 +8,11 @@ gj_load
 
 gj_start glimmerjar.exe pid /w 300x300
 gj_wait_window WindowsScreenSaverClass Glimmerjar 20 >/dev/null
-for _ in $(seq 1 40); do
-    [ "$(grep -c '^Frame timer:' "$pid_LOG")" -ge 3 ] && break
-    sleep 0.25
-done
+gj_wait_tick_reports "$pid" 3
 gj_key Escape
 gj_wait_exit "$pid" 15 >/dev/null
 
-ticks=$(tr -d '\r' <"$pid_LOG" | sed -n 's/^Frame timer tick \([0-9]*\) at \([0-9]*\) ms (interval \([0-9]*\) ms)$/\1 \2 \3/p')
+ticks=$(gj_ticks "$pid")
 [ "$(echo "$ticks" | wc -l)" -ge 10 ] || gj_fail "too few ticks reported one by one: $ticks"
 echo "$ticks" | awk '
     # Every tick, the first included, runs at 40 ms. The first frame is slow (the first

@@ -204,6 +204,23 @@ gj_key() {
     xdotool key --delay 50 "$@" 2>/dev/null
 }
 
+# gj_wait_tick_reports ID COUNT: waits (up to 10 s) until the program has reported COUNT
+# periods of its frame timer.
+gj_wait_tick_reports() {
+    local i
+    for i in $(seq 1 40); do
+        [ "$(grep -c '^Frame timer:' "${GJ_LOGS[$1]}")" -ge "$2" ] && return 0
+        sleep 0.25
+    done
+}
+
+# gj_ticks ID: the frame timer's first ticks as the program reported them, one a line:
+# number, time in ms, interval in ms.
+gj_ticks() {
+    tr -d '\r' <"${GJ_LOGS[$1]}" |
+        sed -n 's/^Frame timer tick \([0-9]*\) at \([0-9]*\) ms (interval \([0-9]*\) ms)$/\1 \2 \3/p'
+}
+
 gj_expect_eq() {
     [ "$1" = "$2" ] || gj_fail "$3: expected '$2', got '$1'"
 }

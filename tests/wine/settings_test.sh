@@ -66,14 +66,11 @@ wine reg add "$key" /v frameRate /t REG_DWORD /d 11 /f >/dev/null 2>&1
 wine reg add "$key" /v lavaHue /t REG_SZ /d 0.330000 /f >/dev/null 2>&1
 gj_start glimmerjar.exe lamp /w
 line=$(gj_wait_window WindowsScreenSaverClass Glimmerjar 20)
-for _ in $(seq 1 40); do
-    [ "$(grep -c '^Frame timer:' "$lamp_LOG")" -ge 2 ] && break
-    sleep 0.25
-done
+gj_wait_tick_reports "$lamp" 2
 shot_of "$line" "$GJ_TMP/green.png"
 gj_key Escape
 gj_wait_exit "$lamp" 15 >/dev/null
-ticks=$(tr -d '\r' <"$lamp_LOG" | sed -n 's/^Frame timer tick \([0-9]*\) at \([0-9]*\) ms (interval \([0-9]*\) ms)$/\1 \2 \3/p')
+ticks=$(gj_ticks "$lamp")
 [ "$(echo "$ticks" | wc -l)" -ge 10 ] || gj_fail "too few ticks reported: $ticks"
 echo "$ticks" | awk '
     { if ($3 != 20) { print "tick " $1 " ran with interval " $3 " ms"; bad = 1 } }
