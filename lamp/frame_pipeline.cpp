@@ -8,10 +8,13 @@
 #include "platform/diagnostics.h"
 #include "platform/gl.h"
 #include "platform/gl_context.h"
+#include "lamp/capture.h"
 #include "lamp/lamp_scene.h"
+#include "overlay/overlay_menu.h"
+#include "settings/run_mode.h"
 #include "settings/colour_model.h"
 #include "settings/settings.h"
-#include "lamp/view_operations.h"
+#include "settings/view_operations.h"
 
 int viewportWidth = 0, viewportHeight = 0;
 int complexity = 0;
@@ -62,6 +65,7 @@ void resizeViewport(int width, int height) {
     viewportWidth = width;
     viewportHeight = height;
     glViewport(0, 0, width, height);
+    layoutOverlay(width, height);
 }
 
 void advanceViewMotions() {
@@ -95,7 +99,7 @@ void advanceViewMotions() {
     }
 }
 
-void renderFrame(bool step, bool /*drawMenu*/, bool swap) {
+void renderFrame(bool step, bool drawMenu, bool swap) {
     // A minimised window has no area to draw in (and would make the aspect infinite).
     if (viewportWidth <= 0 || viewportHeight <= 0 || !theLampScene || !theSettings) return;
     const int32_t now = static_cast<int32_t>(clockMs());
@@ -122,6 +126,15 @@ void renderFrame(bool step, bool /*drawMenu*/, bool swap) {
     glRotatef(v.rotateViewX.value(), 0, 1, 0);
     theLampScene->setSpinAngle(v.rot_angle.value());
     theLampScene->draw(complexity);
+
+    // Movie frames are read before the overlay, so they never show the menu.
+    if (movieRecording) captureMovieFrame();
+    if (isInteractiveMode(runMode)) {
+        setupOverlayProjection(viewportWidth, viewportHeight);
+        applyOverlayLighting();
+        if (updateOverlay(static_cast<float>(now - lastFrameClock) * 0.001f)) userActive = true;
+        drawOverlay(10.0f, drawMenu);
+    }
 
     if (swap) swapFrameBuffers();
 

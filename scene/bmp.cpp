@@ -2,6 +2,7 @@
 // code does not depend on structure packing or the machine's byte order.
 #include "scene/bmp.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/diagnostics.h"
@@ -10,9 +11,18 @@
 
 namespace {
 
-void put(std::FILE* fp, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) std::fputc(static_cast<int>((value >> (8 * i)) & 0xFF), fp);
+void put(std::vector<uint8_t>& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>((value >> (8 * i)) & 0xFF));
 }
+
+class FileSink : public ByteSink {
+public:
+    explicit FileSink(std::FILE* file) : file_(file) {}
+    bool write(const void* data, size_t size) override { return std::fwrite(data, 1, size, file_) == size; }
+
+private:
+    std::FILE* file_;
+};
 
 // False at the end of the file.
 bool get(std::FILE* fp, uint32_t& value, int bytes) {
@@ -41,37 +51,47 @@ uint64_t bmpLineLength(int32_t width) {
     return bytes % 4 == 0 ? bytes : (bytes / 4) * 4 + 4;
 }
 
-void writeBmp(const Image* img, std::FILE* fp, bool flipRows) {
+bool writeBmp(const Image* img, ByteSink& out, bool flipRows) {
     GJ_ASSERT(img->isValid(), "Bmp");
     const uint32_t lineLength = static_cast<uint32_t>(bmpLineLength(img->width));
     const uint32_t imageSize = lineLength * static_cast<uint32_t>(img->height);
-    put(fp, BMP_BF_TYPE, 2);
-    put(fp, BMP_BF_OFF_BITS + imageSize, 4);
-    put(fp, 0, 2);
-    put(fp, 0, 2);
-    put(fp, BMP_BF_OFF_BITS, 4);
-    put(fp, BMP_BI_SIZE, 4);
-    put(fp, static_cast<uint32_t>(img->width), 4);
-    put(fp, static_cast<uint32_t>(img->height), 4);
-    put(fp, 1, 2);
-    put(fp, 24, 2);
-    put(fp, 0, 4);  // BI_RGB
-    put(fp, imageSize, 4);
-    put(fp, 2925, 4);
-    put(fp, 2925, 4);
-    put(fp, 0, 4);
-    put(fp, 0, 4);
+    std::vector<uint8_t> bytes;
+    bytes.reserve(std::max<size_t>(BMP_BF_OFF_BITS, lineLength));
+    put(bytes, BMP_BF_TYPE, 2);
+    put(bytes, BMP_BF_OFF_BITS + imageSize, 4);
+    put(bytes, 0, 2);
+    put(bytes, 0, 2);
+    put(bytes, BMP_BF_OFF_BITS, 4);
+    put(bytes, BMP_BI_SIZE, 4);
+    put(bytes, static_cast<uint32_t>(img->width), 4);
+    put(bytes, static_cast<uint32_t>(img->height), 4);
+    put(bytes, 1, 2);
+    put(bytes, 24, 2);
+    put(bytes, 0, 4);  // BI_RGB
+    put(bytes, imageSize, 4);
+    put(bytes, 2925, 4);
+    put(bytes, 2925, 4);
+    put(bytes, 0, 4);
+    put(bytes, 0, 4);
+    if (!out.write(bytes.data(), bytes.size())) return false;
+    // A row at a time, padded to four bytes.
     for (int r = 0; r < img->height; ++r) {
         const int row = flipRows ? img->height - 1 - r : r;
         const Image::Pixel* p = img->pixels + static_cast<size_t>(row) * img->width;
+        bytes.assign(lineLength, 0);
         for (int x = 0; x < img->width; ++x) {
-            std::fputc(p[x].b, fp);
-            std::fputc(p[x].g, fp);
-            std::fputc(p[x].r, fp);
+            bytes[static_cast<size_t>(x) * 3] = p[x].b;
+            bytes[static_cast<size_t>(x) * 3 + 1] = p[x].g;
+            bytes[static_cast<size_t>(x) * 3 + 2] = p[x].r;
         }
-        for (uint32_t written = static_cast<uint32_t>(img->width) * 3; written % 4 != 0; ++written)
-            std::fputc(0, fp);
+        if (!out.write(bytes.data(), bytes.size())) return false;
     }
+    return true;
+}
+
+bool writeBmp(const Image* img, std::FILE* fp, bool flipRows) {
+    FileSink sink(fp);
+    return writeBmp(img, sink, flipRows);
 }
 
 Image* readBmp(std::FILE* fp, bool flipRows) {

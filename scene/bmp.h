@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstddef>
 #include <cstdio>
 
 class Image;
@@ -14,9 +15,20 @@ constexpr uint32_t BMP_BI_SIZE = 40;
 // Bytes of one pixel row: width x 3 rounded up to a multiple of 4.
 uint64_t bmpLineLength(int32_t width);
 
-// Writes the whole file at the stream's position; file row 0 (the bottom row) is image
-// row 0, or image row height - 1 when flipRows. Alpha is dropped. Asserts a valid image.
-void writeBmp(const Image* img, std::FILE* fp, bool flipRows);
+// Where a BMP is written to: a file, or anything that takes bytes and can fail.
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    // False when not all the bytes could be written (a full disk).
+    virtual bool write(const void* data, size_t size) = 0;
+};
+
+// Writes the whole file; file row 0 (the bottom row) is image row 0, or image row
+// height - 1 when flipRows. Alpha is dropped. Asserts a valid image. False as soon as a
+// write fails.
+bool writeBmp(const Image* img, ByteSink& out, bool flipRows);
+// The same at the stream's position.
+bool writeBmp(const Image* img, std::FILE* fp, bool flipRows);
 
 // Reads a file from the start of the stream into a new Image (alpha 0), or returns null
 // after printing the failed check: a header that is not this kind of BMP, a size that does

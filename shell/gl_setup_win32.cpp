@@ -3,6 +3,8 @@
 #include "platform/gl.h"
 #include "platform/gl_context.h"
 #include "lamp/frame_pipeline.h"
+#include "overlay/bitmap_font.h"
+#include "platform/diagnostics.h"
 #include "lamp/lamp_scene.h"
 #include "scene/quadric.h"
 #include "shell/shell_win32.h"
@@ -10,6 +12,26 @@
 namespace {
 HDC deviceContext = nullptr;
 HGLRC glContext = nullptr;
+
+// The overlay's font as display lists: bold 16-pixel "System", else Arial, Tahoma or
+// Verdana, else a stock font; the device context's own font when there is none at all.
+void createBitmapFont(HDC dc) {
+    HFONT font = nullptr;
+    for (const char* face : {"System", "Arial", "Tahoma", "Verdana"}) {
+        font = CreateFontA(16, 0, 0, 0, 700, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, face);
+        if (font) break;
+    }
+    HGDIOBJ chosen = font;
+    if (!chosen) chosen = GetStockObject(SYSTEM_FONT);
+    if (!chosen) chosen = GetStockObject(DEFAULT_GUI_FONT);
+    if (!chosen) diag("Error: Couldn't pick any font\n");
+    HGDIOBJ previous = chosen ? SelectObject(dc, chosen) : nullptr;
+    wglUseFontBitmapsA(dc, 0, fontGlyphCount, fontListBase);
+    if (previous) SelectObject(dc, previous);
+    // The lists keep the glyphs; the font itself is not needed any more.
+    if (font) DeleteObject(font);
+}
 }  // namespace
 
 void swapFrameBuffers() {
@@ -38,6 +60,7 @@ void setupGL(HWND window) {
     SetPixelFormat(deviceContext, ChoosePixelFormat(deviceContext, &format), &format);
     glContext = wglCreateContext(deviceContext);
     wglMakeCurrent(deviceContext, glContext);
+    createBitmapFont(deviceContext);
     sharedQuadric();
     initGLState();
     resizeViewport(window);

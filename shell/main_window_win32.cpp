@@ -5,7 +5,12 @@
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "resources/resource_ids.h"
+#include "help/help_viewer_win32.h"
+#include "lamp/capture.h"
 #include "lamp/frame_pipeline.h"
+#include "overlay/overlay_menu.h"
+#include "resources/web_site.h"
+#include "shell/pointer_win32.h"
 #include "lamp/lamp_startup.h"
 #include "lamp/lava_state.h"
 #include "lamp/setting_effects.h"
@@ -81,6 +86,26 @@ SettingEffects programSettingEffects() {
     effects.frameRate = applyFrameRate;
     effects.priority = applyPriority;
     return effects;
+}
+
+HWND windowOf(WindowRef window) { return static_cast<HWND>(window); }
+
+void showAbout(WindowRef window) {
+    MessageBoxA(windowOf(window),
+                "Glimmerjar V1.0\n\nA lava lamp for your screen.\n\nNews, help and new versions: "
+                GLIMMERJAR_WEB_SITE_NAME,
+                "About", MB_OK | MB_ICONINFORMATION);
+}
+
+MenuActions menuActions() {
+    MenuActions actions;
+    actions.help = [](WindowRef window) { openHelpDialog(windowOf(window)); };
+    actions.snapshot = [](WindowRef) { takeScreenshot(); };
+    actions.configure = [](WindowRef window) { openConfigDialog(windowOf(window)); };
+    actions.screenMode = [](WindowRef) { toggleFullScreen(); };
+    actions.exit = [](WindowRef) { requestClose(); };
+    actions.about = showAbout;
+    return actions;
 }
 
 void onFrameTimer(FrameTimer&) {
@@ -169,6 +194,7 @@ int runMainWindow(HWND parent, int width, int height) {
 void runCreationSequence(HWND window) {
     mainWindow = window;
     createLampScene(0);
+    overlayMenu = new OverlayMenu(runMode, windowsPointer(), menuActions());
     openSettingsKey();
     frameTimer = new FrameTimer(frameTimerStartMs);
 

@@ -1,41 +1,147 @@
-// The main window's procedure: life-cycle messages in every mode, keys and characters in
-// the modes where the user may play with the lamp.
-#include "shell/main_window.h"
-#include "settings/run_mode.h"
-#include "shell/shell_win32.h"
-
+// The main window's procedure: life-cycle messages in every mode; keys, characters and the
+// mouse in the modes where the user may play with the lamp (in Preview and Configure every
+// other message goes to the default procedure).
 #include "help/help_viewer_win32.h"
-#include "settings/config_dialog_win32.h"
-#include "platform/diagnostics.h"
+#include "lamp/capture.h"
 #include "lamp/frame_pipeline.h"
+#include "overlay/overlay_menu.h"
+#include "platform/diagnostics.h"
+#include "settings/config_dialog_win32.h"
+#include "settings/run_mode.h"
+#include "settings/settings.h"
+#include "settings/view_operations.h"
+#include "shell/input_tables.h"
+#include "shell/main_window.h"
 #include "shell/shell_state.h"
+#include "shell/shell_win32.h"
 
 namespace {
 
-void handleKeyDown(HWND window, WPARAM key) {
+// A mouse-leave notice has been asked for and has not come yet.
+bool leavePending = false;
+
+// A key counts as down when its asynchronous state has any bit but the lowest.
+bool down(int virtualKey) { return (GetAsyncKeyState(virtualKey) & ~1) != 0; }
+
+Key keyOf(WPARAM virtualKey) {
+    switch (virtualKey) {
+        case VK_LEFT:
+            return Key::Left;
+        case VK_RIGHT:
+            return Key::Right;
+        case VK_UP:
+            return Key::Up;
+        case VK_DOWN:
+            return Key::Down;
+        case VK_ESCAPE:
+            return Key::Escape;
+        case VK_SPACE:
+            return Key::Space;
+        case VK_PAUSE:
+            return Key::Pause;
+        case 'M':
+            return Key::M;
+        case VK_F1:
+            return Key::F1;
+        default:
+            return Key::Other;
+    }
+}
+
+void handleKeyDown(HWND window, WPARAM virtualKey) {
     diag("Got a keydown\n");
     userActive = true;
-    if (key == VK_ESCAPE || key == VK_SPACE) requestClose();
-    if (key == VK_F1) openHelpDialog(window);
+    Modifiers modifiers;
+    modifiers.ctrl = down(VK_CONTROL);
+    modifiers.shift = down(VK_SHIFT);
+    modifiers.leftAlt = down(VK_LMENU);
+    const KeyCommand command = keyCommand(keyOf(virtualKey), modifiers);
+    switch (command.action) {
+        case KeyAction::Close:
+            requestClose();
+            break;
+        case KeyAction::TogglePause:
+            animate = !animate;
+            break;
+        case KeyAction::ToggleMovie:
+            if (movieRecording) {
+                stopMovie();
+            } else {
+                startMovie();
+            }
+            break;
+        case KeyAction::Help:
+            openHelpDialog(window);
+            break;
+        case KeyAction::Translate:
+            addTranslation(command.a, command.b);
+            break;
+        case KeyAction::SpinAngle:
+            addSpinAngle(command.a);
+            break;
+        case KeyAction::Zoom:
+            addZoom(command.a);
+            break;
+        case KeyAction::Orbit:
+            addOrbit(command.a, command.b);
+            break;
+        case KeyAction::SpinSpeed:
+            addSpinSpeed(command.a);
+            break;
+        case KeyAction::Brake:
+            spinBrake = true;
+            break;
+        case KeyAction::None:
+            break;
+    }
 }
 
 void handleCharacter(HWND window, WPARAM character) {
     userActive = true;
-    switch (character) {
-        case 'f':
-        case 'F':
-            toggleFullScreen();
+    switch (characterCommand(static_cast<unsigned>(character))) {
+        case CharacterAction::TogglePolygons:
+            theSettings->showPolygons.toggle();
             break;
-        case 'h':
-        case 'H':
-            openHelpDialog(window);
+        case CharacterAction::ToggleParticles:
+            theSettings->showParticles.toggle();
             break;
-        case 'c':
-        case 'C':
+        case CharacterAction::Configure:
             openConfigDialog(window);
             break;
-        default:
+        case CharacterAction::Screenshot:
+            takeScreenshot();
             break;
+        case CharacterAction::Help:
+            openHelpDialog(window);
+            break;
+        case CharacterAction::FullScreen:
+            toggleFullScreen();
+            break;
+        case CharacterAction::None:
+            break;
+    }
+}
+
+// Positions are the parameter's low and high words read as unsigned: outside a captured
+// window negative coordinates arrive as large ones, which the drag filter ignores.
+void mouse(HWND window, LPARAM lParam, MouseEvent event) {
+    overlayMouse(window, static_cast<float>(LOWORD(lParam)), static_cast<float>(HIWORD(lParam)), event);
+}
+
+MouseEvent buttonEvent(UINT message) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+            return MouseEvent::LeftDown;
+        case WM_MBUTTONDOWN:
+            return MouseEvent::MiddleDown;
+        case WM_RBUTTONDOWN:
+            return MouseEvent::RightDown;
+        case WM_LBUTTONUP:
+            return MouseEvent::LeftUp;
+        case WM_MBUTTONUP:
+            return MouseEvent::MiddleUp;
+        default:
+            return MouseEvent::RightUp;
     }
 }
 
@@ -87,6 +193,41 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
                 return 0;
             break;
         }
+        case WM_MOUSEMOVE:
+            mouse(window, lParam, MouseEvent::Move);
+            if (!leavePending) {
+                TRACKMOUSEEVENT track{};
+                track.cbSize = sizeof track;
+                track.dwFlags = TME_LEAVE;
+                track.hwndTrack = window;
+                TrackMouseEvent(&track);
+                leavePending = true;
+            }
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+            mouse(window, lParam, buttonEvent(message));
+            if (GetCapture() != window) SetCapture(window);
+            diag("Button Down\n");
+            break;
+        case WM_LBUTTONUP:
+        case WM_MBUTTONUP:
+        case WM_RBUTTONUP:
+            mouse(window, lParam, buttonEvent(message));
+            if (!down(VK_LBUTTON) && !down(VK_MBUTTON) && !down(VK_RBUTTON)) ReleaseCapture();
+            break;
+        case WM_MOUSEWHEEL:
+            // One notch (120) is a quarter of a degree per frame.
+            addSpinSpeed(static_cast<float>(static_cast<short>(HIWORD(wParam))) / 480.0f);
+            break;
+        case WM_CAPTURECHANGED:
+            overlayMouse(window, -1, -1, MouseEvent::CaptureChanged);
+            break;
+        case WM_MOUSELEAVE:
+            overlayMouse(window, -1, -1, MouseEvent::Leave);
+            leavePending = false;
+            break;
         default:
             break;
     }

@@ -1,5 +1,5 @@
 // View operations on the view settings.
-#include "lamp/view_operations.h"
+#include "settings/view_operations.h"
 
 #include "settings/settings.h"
 

@@ -1,0 +1,117 @@
+// Screenshots and movies.
+#include "lamp/capture.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "lamp/frame_pipeline.h"
+#include "platform/diagnostics.h"
+#include "platform/files.h"
+#include "platform/gl.h"
+#include "scene/bmp.h"
+#include "scene/image.h"
+
+bool movieRecording = false;
+
+namespace {
+
+FileSystem* captureFiles = nullptr;
+std::unique_ptr<Image> movieImage;
+int movieFrameIndex = 0;
+std::string movieFolder;
+
+FileSystem& files() { return captureFiles ? *captureFiles : platformFileSystem(); }
+
+class OutputFileSink : public ByteSink {
+public:
+    explicit OutputFileSink(OutputFile& file) : file_(file) {}
+    bool write(const void* data, size_t size) override { return file_.write(data, size); }
+
+private:
+    OutputFile& file_;
+};
+
+// The back buffer, bottom row first, as a BMP stores it.
+void readBackBuffer(Image& image) {
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, image.width, image.height, GL_RGBA, GL_UNSIGNED_BYTE, image.pixels);
+}
+
+// Writes the picture to a new file; a file that could not be completed (a full disk) is
+// removed rather than left half written. False when nothing was written.
+bool writePicture(const Image& image, const std::string& name) {
+    std::unique_ptr<OutputFile> file = files().create(name);
+    if (!file) {
+        diag("Couldn't open %s for writing\n", name.c_str());
+        return false;
+    }
+    OutputFileSink sink(*file);
+    const bool written = writeBmp(&image, sink, false);
+    if (file->close() && written) return true;
+    files().remove(name);
+    diag("Couldn't write %s; the file was removed\n", name.c_str());
+    return false;
+}
+
+}  // namespace
+
+void useCaptureFileSystem(FileSystem* fileSystem) {
+    stopMovie();
+    movieFolder.clear();
+    movieFrameIndex = 0;
+    captureFiles = fileSystem;
+}
+
+void takeScreenshot() {
+    // A minimised window has nothing to show.
+    if (viewportWidth <= 0 || viewportHeight <= 0) return;
+    const std::string folder = files().desktopFolder();
+    std::string name;
+    for (int i = 0;; ++i) {
+        name = folder + "GlimmerjarScreenshot_" + std::to_string(i) + ".bmp";
+        if (!files().exists(name)) break;
+    }
+    Image image(viewportWidth, viewportHeight);
+    renderFrame(false, false, false);
+    readBackBuffer(image);
+    writePicture(image, name);
+}
+
+void startMovie() {
+    if (movieRecording) stopMovie();
+    const std::string folder = files().desktopFolder();
+    for (int i = 0; i < 100; ++i) {
+        const std::string path = folder + "GlimmerjarMovie" + std::to_string(i);
+        if (!files().makeFolder(path)) continue;
+        movieFolder = path;
+        movieFrameIndex = 0;
+        movieRecording = true;
+        movieImage = std::make_unique<Image>(viewportWidth > 0 ? viewportWidth : 1,
+                                             viewportHeight > 0 ? viewportHeight : 1);
+        return;
+    }
+    diag("Error: Couldn't create folder for movie. Note that at most 100 movie folders can be created on the "
+         "desktop.\n");
+}
+
+void stopMovie() {
+    movieRecording = false;
+    movieImage.reset();
+}
+
+void captureMovieFrame() {
+    if (!movieRecording || !movieImage) return;
+    if (movieImage->width != viewportWidth || movieImage->height != viewportHeight) {
+        diag("Error: screen resized during movie recording. Stopping movie recording.\n");
+        stopMovie();
+        return;
+    }
+    char number[16];
+    std::snprintf(number, sizeof number, "%05d.bmp", movieFrameIndex);
+    const std::string name = movieFolder + files().separator() + number;
+    readBackBuffer(*movieImage);
+    // A frame that could not be written is tried again under the same number.
+    if (writePicture(*movieImage, name)) ++movieFrameIndex;
+}

@@ -1,0 +1,23 @@
+// Screenshots and movies: the lamp as numbered 24-bit BMP files on the desktop. A
+// screenshot is a fresh frame without the menu buttons; a movie is one file per drawn
+// frame, taken before the overlay, in a new numbered folder.
+#pragma once
+
+class FileSystem;
+
+// A movie is being recorded.
+extern bool movieRecording;
+
+// Writes "GlimmerjarScreenshot_N.bmp" with the first N whose file does not exist yet.
+void takeScreenshot();
+// Ends any recording, then starts one in the first "GlimmerjarMovieN" folder (N < 100)
+// that can be made.
+void startMovie();
+void stopMovie();
+// Called by the frame after the lamp is drawn: writes the next "%05d.bmp". A window whose
+// size changed ends the recording.
+void captureMovieFrame();
+
+// The file system the captures use: the platform's unless a test gives another. Also ends
+// any recording and forgets its folder.
+void useCaptureFileSystem(FileSystem* files);

@@ -1,0 +1,203 @@
+// The overlay menu.
+#include "overlay/overlay_menu.h"
+
+#include "platform/gl.h"
+#include "platform/pointer.h"
+#include "resources/resource_ids.h"
+#include "resources/web_site.h"
+#include "scene/material.h"
+#include "scene/texture.h"
+
+OverlayMenu* overlayMenu = nullptr;
+
+namespace {
+
+// The fade level at which the buttons count as gone (and the pointer goes with them).
+constexpr float invisibleFade = 0.99f;
+constexpr float stillSeconds = 2.0f;
+// A motion of more than about 2.8 pixels between frames wakes the menu; jitter does not.
+constexpr float wakeDistanceSquared = 8.0f;
+
+ButtonPlace placeAt(float x, float s) { return {x, 4 * s, 92 * s, 8 * s}; }
+
+}  // namespace
+
+MenuLayout menuLayoutFor(int width, int height, bool withScreenMode) {
+    const int n = withScreenMode ? 5 : 4;
+    float s = static_cast<float>(width) / static_cast<float>(92 * n + 8);
+    if (s > 1) s = 1;
+    const float w = static_cast<float>(width);
+    MenuLayout layout{};
+    layout.scale = s;
+    layout.help = placeAt(4 * s, s);
+    layout.snapshot = placeAt(96 * s, s);
+    layout.configure = placeAt(188 * s, s);
+    layout.exit = placeAt(w - 96 * s, s);
+    layout.screenMode = placeAt(w - 188 * s, s);
+    layout.textY = static_cast<float>(height) - 12 - 4;
+    return layout;
+}
+
+OverlayMenu::OverlayMenu(RunMode mode, PointerPort& pointer, const MenuActions& actions)
+    : mode_(mode), pointer_(pointer) {
+    buttonMaterial_ = std::make_unique<Material>(0, 0, 0, 0, 0, 0, 0, 0, 0, 0.9f, 0.9f, 0.9f, 0.1f, 0, 1.4f);
+    buttonMaterial_->alphaBlend = true;
+    textMaterial_ = std::make_unique<Material>(0, 0, 0, 0, 0, 0, 0, 0, 0, 0.8f, 0.8f, 0.8f, 0.1f, 0.001f, 1.4f);
+    textMaterial_->alphaBlend = false;
+
+    const bool withScreenMode = mode == Windowed || mode == FullScreen;
+    const auto icon = [this](int id) {
+        icons_.push_back(std::make_unique<Texture>(id));
+        return icons_.back()->loaded() ? icons_.back().get() : nullptr;
+    };
+    Material* material = buttonMaterial_.get();
+    help_ = std::make_unique<OverlayButton>(material, icon(RES_BUTTON_HELP), actions.help, "Help", pointer);
+    snapshot_ = std::make_unique<OverlayButton>(material, icon(RES_BUTTON_SNAPSHOT), actions.snapshot,
+                                                "Take Snapshot", pointer);
+    configure_ = std::make_unique<OverlayButton>(material, icon(RES_BUTTON_CONFIGURE), actions.configure,
+                                                 "Configure", pointer);
+    group_.add(help_.get());
+    group_.add(snapshot_.get());
+    group_.add(configure_.get());
+    if (withScreenMode) {
+        const bool full = mode == FullScreen;
+        screenMode_ = std::make_unique<OverlayButton>(
+            material, icon(full ? RES_BUTTON_RESTORE : RES_BUTTON_FULL_SCREEN), actions.screenMode,
+            full ? "Restore" : "Full Screen", pointer);
+        group_.add(screenMode_.get());
+    }
+    exit_ = std::make_unique<OverlayButton>(material, icon(RES_BUTTON_EXIT), actions.exit, "Exit", pointer);
+    group_.add(exit_.get());
+    webText_ = std::make_unique<OverlayText>(textMaterial_.get(), GLIMMERJAR_WEB_SITE_NAME, actions.about, pointer);
+    group_.add(webText_.get());
+    dragger_ = std::make_unique<ViewDragger>(pointer);
+    group_.add(dragger_.get());
+}
+
+OverlayMenu::~OverlayMenu() = default;
+
+std::vector<OverlayButton*> OverlayMenu::buttons() const {
+    std::vector<OverlayButton*> row = {help_.get(), snapshot_.get(), configure_.get()};
+    if (screenMode_) row.push_back(screenMode_.get());
+    row.push_back(exit_.get());
+    return row;
+}
+
+void OverlayMenu::layout(int width, int height) {
+    width_ = width;
+    height_ = height;
+    const MenuLayout layout = menuLayoutFor(width, height, screenMode_ != nullptr);
+    const auto place = [](OverlayButton& button, const ButtonPlace& at) {
+        button.place(at.x, at.y, at.size, at.size, -at.inset, at.inset, -at.inset, at.inset);
+    };
+    place(*help_, layout.help);
+    place(*snapshot_, layout.snapshot);
+    place(*configure_, layout.configure);
+    if (screenMode_) place(*screenMode_, layout.screenMode);
+    place(*exit_, layout.exit);
+    webText_->y = layout.textY;
+}
+
+bool OverlayMenu::update(float seconds) {
+    const float dx = mouseX - previousMouseX, dy = mouseY - previousMouseY;
+    if (dx * dx + dy * dy > wakeDistanceSquared) idleTime = 0;
+    previousMouseX = mouseX;
+    previousMouseY = mouseY;
+    if (buttonHeld) idleTime = 0;
+    idleTime += seconds;
+    menuVisible = idleTime < stillSeconds;
+
+    float newButtonFade;
+    if (menuVisible) {
+        newButtonFade = buttonFade * 0.7f;
+        textFade *= 0.7f;
+    } else {
+        // The text settles at 0.8, faint but readable; the buttons at 1, invisible.
+        newButtonFade = buttonFade * 0.95f + 0.05f;
+        textFade = textFade * 0.95f + 0.04f;
+    }
+    // In full screen the pointer leaves with the buttons and comes back with them; a drag's
+    // pointer is left alone.
+    if (mode_ == ScreenSaver || mode_ == FullScreen) {
+        const PointerShape shape = pointer_.shape();
+        if (buttonFade < invisibleFade && newButtonFade >= invisibleFade &&
+            (shape == PointerShape::None || shape == PointerShape::Arrow))
+            pointer_.setShape(PointerShape::Blank);
+        if (buttonFade >= invisibleFade && newButtonFade < invisibleFade && shape == PointerShape::Blank)
+            pointer_.setShape(PointerShape::Arrow);
+    }
+    buttonFade = newButtonFade;
+    buttonMaterial_->transparency = buttonFade;
+    textMaterial_->transparency = textFade;
+    group_.update(seconds);
+    return menuVisible;
+}
+
+void OverlayMenu::draw(int complexity, bool drawMenu) {
+    // Saved: the depth test, which the lamp needs on; restored at the end.
+    glDisable(GL_DEPTH_TEST);
+    if (drawMenu && buttonFade < invisibleFade)
+        for (OverlayButton* button : buttons()) button->draw(complexity);
+    webText_->draw(complexity);
+    glEnable(GL_DEPTH_TEST);
+}
+
+bool OverlayMenu::mouse(WindowRef window, float x, float y, MouseEvent event) {
+    switch (event) {
+        case MouseEvent::Move:
+            if (menuVisible) idleTime = 0;
+            mouseX = x;
+            mouseY = y;
+            break;
+        case MouseEvent::LeftDown:
+        case MouseEvent::MiddleDown:
+        case MouseEvent::RightDown:
+            buttonHeld = true;
+            break;
+        case MouseEvent::LeftUp:
+        case MouseEvent::MiddleUp:
+        case MouseEvent::RightUp:
+            if (!pointer_.anyButtonDown()) buttonHeld = false;
+            break;
+        case MouseEvent::CaptureChanged:
+            buttonHeld = false;
+            break;
+        case MouseEvent::Leave:
+            // During a drag outside the window the widgets keep their state.
+            if (buttonHeld) return false;
+            break;
+        default:
+            break;
+    }
+    return group_.handleMouse(window, x, y, event);
+}
+
+void layoutOverlay(int width, int height) {
+    if (overlayMenu) overlayMenu->layout(width, height);
+}
+
+void setupOverlayProjection(int width, int height) {
+    // The lamp's projection and view are set afresh at the start of every frame.
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(-1, 1, 0);
+    glScalef(2.0f / static_cast<float>(width), -2.0f / static_cast<float>(height), 1);
+}
+
+void applyOverlayLighting() {
+    // The lamp sets its own ambient light again when it is drawn.
+    const GLfloat black[4] = {0, 0, 0, 1};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, black);
+}
+
+bool updateOverlay(float seconds) { return overlayMenu && overlayMenu->update(seconds); }
+
+void drawOverlay(float complexity, bool drawMenu) {
+    if (overlayMenu) overlayMenu->draw(static_cast<int>(complexity), drawMenu);
+}
+
+bool overlayMouse(WindowRef window, float x, float y, MouseEvent event) {
+    return overlayMenu && overlayMenu->mouse(window, x, y, event);
+}

@@ -1,0 +1,95 @@
+// The overlay menu: a row of textured buttons (help, snapshot, configure, full screen or
+// restore, exit) and a line of text over the lamp, drawn in window pixels. It shows when
+// the mouse moves and fades after two seconds of stillness; in full screen the pointer
+// disappears with it. Drags that no button takes move the view (its ViewDragger).
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "overlay/overlay_button.h"
+#include "overlay/overlay_widget.h"
+#include "overlay/view_dragger.h"
+#include "settings/run_mode.h"
+
+class PointerPort;
+class Texture;
+struct Material;
+
+// What the menu's widgets do; supplied by the shell.
+struct MenuActions {
+    WidgetAction help = nullptr;
+    WidgetAction snapshot = nullptr;
+    WidgetAction configure = nullptr;
+    WidgetAction screenMode = nullptr;  // Windowed and FullScreen only
+    WidgetAction exit = nullptr;
+    WidgetAction about = nullptr;  // the line of text
+};
+
+// Where the buttons go in a window width pixels wide: a row scaled by s = width /
+// (92 n + 8) for n buttons, never above 1; help, snapshot and configure from the left,
+// exit (and the screen-mode button left of it) from the right.
+struct ButtonPlace {
+    float x, y, size, inset;
+};
+struct MenuLayout {
+    float scale;
+    ButtonPlace help, snapshot, configure, screenMode, exit;
+    float textY;
+};
+MenuLayout menuLayoutFor(int width, int height, bool withScreenMode);
+
+class OverlayMenu {
+public:
+    OverlayMenu(RunMode mode, PointerPort& pointer, const MenuActions& actions);
+    ~OverlayMenu();
+    OverlayMenu(const OverlayMenu&) = delete;
+    OverlayMenu& operator=(const OverlayMenu&) = delete;
+
+    void layout(int width, int height);
+    // Once per frame: the idle time, the fades, the pointer. True while the menu is shown
+    // (the user is active).
+    bool update(float seconds);
+    void draw(int complexity, bool drawMenu);
+    bool mouse(WindowRef window, float x, float y, MouseEvent event);
+
+    // The buttons in drawing order (the screen-mode button only where it exists).
+    std::vector<OverlayButton*> buttons() const;
+    OverlayButton& helpButton() { return *help_; }
+    OverlayButton& snapshotButton() { return *snapshot_; }
+    OverlayButton& configureButton() { return *configure_; }
+    OverlayButton* screenModeButton() { return screenMode_.get(); }
+    OverlayButton& exitButton() { return *exit_; }
+    OverlayText& webText() { return *webText_; }
+    ViewDragger& dragger() { return *dragger_; }
+
+    float buttonFade = 1.0f;  // transparency of the buttons: 1 is invisible
+    float textFade = 1.0f;
+    bool menuVisible = false;
+    float idleTime = 10.0f;   // seconds since the mouse last moved
+    bool buttonHeld = false;
+    float mouseX = 0, mouseY = 0, previousMouseX = 0, previousMouseY = 0;
+
+private:
+    const RunMode mode_;
+    PointerPort& pointer_;
+    std::unique_ptr<Material> buttonMaterial_, textMaterial_;
+    std::vector<std::unique_ptr<Texture>> icons_;
+    std::unique_ptr<OverlayButton> help_, snapshot_, configure_, screenMode_, exit_;
+    std::unique_ptr<OverlayText> webText_;
+    std::unique_ptr<ViewDragger> dragger_;
+    OverlayGroup group_;
+    int width_ = 0, height_ = 0;
+};
+
+// The one menu of the program (every run mode has one; only the interactive ones draw it
+// and feed it input). Made with the main window; tests replace it.
+extern OverlayMenu* overlayMenu;
+
+// The frame's calls, on overlayMenu (each does nothing without one).
+void layoutOverlay(int width, int height);
+void setupOverlayProjection(int width, int height);
+void applyOverlayLighting();
+bool updateOverlay(float seconds);
+void drawOverlay(float complexity, bool drawMenu);
+bool overlayMouse(WindowRef window, float x, float y, MouseEvent event);
