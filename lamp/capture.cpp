@@ -57,6 +57,20 @@ bool writePicture(const Image& image, const std::string& name) {
 
 }  // namespace
 
+std::string screenshotName(const std::string& folder, int number) {
+    return folder + "GlimmerjarScreenshot_" + std::to_string(number) + ".bmp";
+}
+
+std::string movieFolderName(const std::string& folder, int number) {
+    return folder + "GlimmerjarMovie" + std::to_string(number);
+}
+
+std::string movieFrameName(const std::string& movieFolder, const char* separator, int index) {
+    char number[24];
+    std::snprintf(number, sizeof number, "%05d.bmp", index);
+    return movieFolder + separator + number;
+}
+
 void useCaptureFileSystem(FileSystem* fileSystem) {
     stopMovie();
     movieFolder.clear();
@@ -70,7 +84,7 @@ void takeScreenshot() {
     const std::string folder = files().desktopFolder();
     std::string name;
     for (int i = 0;; ++i) {
-        name = folder + "GlimmerjarScreenshot_" + std::to_string(i) + ".bmp";
+        name = screenshotName(folder, i);
         if (!files().exists(name)) break;
     }
     Image image(viewportWidth, viewportHeight);
@@ -83,7 +97,7 @@ void startMovie() {
     if (movieRecording) stopMovie();
     const std::string folder = files().desktopFolder();
     for (int i = 0; i < 100; ++i) {
-        const std::string path = folder + "GlimmerjarMovie" + std::to_string(i);
+        const std::string path = movieFolderName(folder, i);
         if (!files().makeFolder(path)) continue;
         movieFolder = path;
         movieFrameIndex = 0;
@@ -108,9 +122,7 @@ void captureMovieFrame() {
         stopMovie();
         return;
     }
-    char number[16];
-    std::snprintf(number, sizeof number, "%05d.bmp", movieFrameIndex);
-    const std::string name = movieFolder + files().separator() + number;
+    const std::string name = movieFrameName(movieFolder, files().separator(), movieFrameIndex);
     readBackBuffer(*movieImage);
     // A frame that could not be written is tried again under the same number.
     if (writePicture(*movieImage, name)) ++movieFrameIndex;

@@ -3,6 +3,8 @@
 // frame, taken before the overlay, in a new numbered folder.
 #pragma once
 
+#include <string>
+
 class FileSystem;
 
 // A movie is being recorded.
@@ -17,6 +19,12 @@ void stopMovie();
 // Called by the frame after the lamp is drawn: writes the next "%05d.bmp". A window whose
 // size changed ends the recording.
 void captureMovieFrame();
+
+// The names: "GlimmerjarScreenshot_N.bmp" and "GlimmerjarMovieN" in a folder (ending in
+// its separator, or empty for the current folder), and a movie's frames "%05d.bmp".
+std::string screenshotName(const std::string& folder, int number);
+std::string movieFolderName(const std::string& folder, int number);
+std::string movieFrameName(const std::string& movieFolder, const char* separator, int index);
 
 // The file system the captures use: the platform's unless a test gives another. Also ends
 // any recording and forgets its folder.

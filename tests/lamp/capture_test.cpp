@@ -1,0 +1,168 @@
+// Screenshots and movies on a file system in memory: the numbering, the recording's
+// folder and frames, a resize ending it, and a full disk leaving no partial file.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "lamp/capture.h"
+#include "lamp/frame_pipeline.h"
+#include "lamp/offscreen_lamp.h"
+#include "platform/files.h"
+
+namespace {
+
+// Files in memory; writes fail once a budget of bytes is spent, as on a full disk.
+class MemoryFileSystem : public FileSystem {
+public:
+    class File : public OutputFile {
+    public:
+        File(MemoryFileSystem& owner, std::string path) : owner_(owner), path_(std::move(path)) {}
+        bool write(const void* data, size_t size) override {
+            if (owner_.budget < size) {
+                owner_.files[path_].append(static_cast<const char*>(data), owner_.budget);
+                owner_.budget = 0;
+                return false;
+            }
+            owner_.budget -= size;
+            owner_.files[path_].append(static_cast<const char*>(data), size);
+            return true;
+        }
+        bool close() override { return true; }
+
+    private:
+        MemoryFileSystem& owner_;
+        std::string path_;
+    };
+
+    std::string desktopFolder() override { return desktop; }
+    bool exists(const std::string& path) override { return files.count(path) != 0; }
+    bool makeFolder(const std::string& path) override {
+        if (folders.count(path) || unwritable) return false;
+        folders.insert(path);
+        return true;
+    }
+    std::unique_ptr<OutputFile> create(const std::string& path) override {
+        if (unwritable) return nullptr;
+        files[path].clear();
+        return std::make_unique<File>(*this, path);
+    }
+    bool remove(const std::string& path) override { return files.erase(path) != 0; }
+    const char* separator() const override { return "\\"; }
+
+    std::string desktop = "C:\\Desktop\\";
+    std::map<std::string, std::string> files;
+    std::set<std::string> folders;
+    size_t budget = static_cast<size_t>(-1);
+    bool unwritable = false;
+};
+
+class CaptureTest : public ::testing::Test {
+protected:
+    void SetUp() override { useCaptureFileSystem(&disk); }
+    void TearDown() override { useCaptureFileSystem(nullptr); }
+    MemoryFileSystem disk;
+};
+
+// A screenshot's size as its BMP header says.
+std::pair<int, int> bmpSize(const std::string& file) {
+    const auto at = [&](size_t i) { return static_cast<unsigned char>(file[i]); };
+    return {at(18) | at(19) << 8, at(22) | at(23) << 8};
+}
+
+TEST_F(CaptureTest, ScreenshotsTakeTheFirstFreeNumber) {
+    OffscreenLamp lamp(64, 96, 3);
+    ASSERT_TRUE(lamp.ok());
+    disk.files["C:\\Desktop\\GlimmerjarScreenshot_0.bmp"] = "x";
+    disk.files["C:\\Desktop\\GlimmerjarScreenshot_1.bmp"] = "x";
+    disk.files["C:\\Desktop\\GlimmerjarScreenshot_3.bmp"] = "x";
+    takeScreenshot();
+    const std::string& shot = disk.files["C:\\Desktop\\GlimmerjarScreenshot_2.bmp"];
+    ASSERT_EQ(shot.size(), 54u + 64u * 3u * 96u);
+    EXPECT_EQ(shot.substr(0, 2), "BM");
+    EXPECT_EQ(bmpSize(shot), std::make_pair(64, 96));
+    takeScreenshot();
+    EXPECT_TRUE(disk.exists("C:\\Desktop\\GlimmerjarScreenshot_4.bmp"));
+
+    // Without a desktop folder the files go to the current folder.
+    disk.desktop = "";
+    takeScreenshot();
+    EXPECT_TRUE(disk.exists("GlimmerjarScreenshot_0.bmp"));
+}
+
+TEST_F(CaptureTest, AFullDiskLeavesNoPartialFile) {
+    OffscreenLamp lamp(64, 96, 3);
+    ASSERT_TRUE(lamp.ok());
+    disk.budget = 1000;
+    testing::internal::CaptureStdout();
+    takeScreenshot();
+    const std::string printed = testing::internal::GetCapturedStdout();
+    EXPECT_FALSE(disk.exists("C:\\Desktop\\GlimmerjarScreenshot_0.bmp"));
+    EXPECT_NE(printed.find("Couldn't write C:\\Desktop\\GlimmerjarScreenshot_0.bmp"), std::string::npos) << printed;
+
+    // A movie frame that does not fit is tried again under the same number.
+    disk.budget = static_cast<size_t>(-1);
+    startMovie();
+    ASSERT_TRUE(movieRecording);
+    disk.budget = 100;
+    renderFrame(true, false, false);
+    EXPECT_FALSE(disk.exists("C:\\Desktop\\GlimmerjarMovie0\\00000.bmp"));
+    disk.budget = static_cast<size_t>(-1);
+    renderFrame(true, false, false);
+    EXPECT_TRUE(disk.exists("C:\\Desktop\\GlimmerjarMovie0\\00000.bmp"));
+    EXPECT_FALSE(disk.exists("C:\\Desktop\\GlimmerjarMovie0\\00001.bmp"));
+
+    // A desktop that cannot be written to: nothing is recorded, nothing breaks.
+    stopMovie();
+    disk.unwritable = true;
+    takeScreenshot();
+    startMovie();
+    EXPECT_FALSE(movieRecording);
+}
+
+TEST_F(CaptureTest, AMovieIsOneNumberedFilePerFrameInANewFolder) {
+    OffscreenLamp lamp(48, 64, 3);
+    ASSERT_TRUE(lamp.ok());
+    disk.folders.insert("C:\\Desktop\\GlimmerjarMovie0");
+    startMovie();
+    ASSERT_TRUE(movieRecording);
+    for (int n = 0; n < 3; ++n) renderFrame(true, true, false);
+    EXPECT_TRUE(disk.exists("C:\\Desktop\\GlimmerjarMovie1\\00000.bmp"));
+    EXPECT_TRUE(disk.exists("C:\\Desktop\\GlimmerjarMovie1\\00002.bmp"));
+    EXPECT_FALSE(disk.exists("C:\\Desktop\\GlimmerjarMovie1\\00003.bmp"));
+
+    // A second start ends the first recording and begins the next folder.
+    startMovie();
+    renderFrame(true, true, false);
+    EXPECT_TRUE(disk.exists("C:\\Desktop\\GlimmerjarMovie2\\00000.bmp"));
+    EXPECT_FALSE(disk.exists("C:\\Desktop\\GlimmerjarMovie1\\00003.bmp"));
+
+    // A resized window ends the recording; the frames stay.
+    resizeViewport(40, 64);
+    renderFrame(true, true, false);
+    EXPECT_FALSE(movieRecording);
+    EXPECT_FALSE(disk.exists("C:\\Desktop\\GlimmerjarMovie2\\00001.bmp"));
+    EXPECT_TRUE(disk.exists("C:\\Desktop\\GlimmerjarMovie2\\00000.bmp"));
+}
+
+TEST_F(CaptureTest, FrameNumbersGrowPastFiveDigitsAndFoldersStopAtAHundred) {
+    OffscreenLamp lamp(16, 16, 3);
+    ASSERT_TRUE(lamp.ok());
+    for (int i = 0; i < 100; ++i) disk.folders.insert("C:\\Desktop\\GlimmerjarMovie" + std::to_string(i));
+    testing::internal::CaptureStdout();
+    startMovie();
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("at most 100 movie folders"), std::string::npos);
+    EXPECT_FALSE(movieRecording);
+
+    disk.folders.clear();
+    startMovie();
+    ASSERT_TRUE(movieRecording);
+    EXPECT_EQ(movieFrameName("C:\\Desktop\\GlimmerjarMovie0", "\\", 7), "C:\\Desktop\\GlimmerjarMovie0\\00007.bmp");
+    EXPECT_EQ(movieFrameName("M", "/", 99999), "M/99999.bmp");
+    EXPECT_EQ(movieFrameName("M", "/", 100000), "M/100000.bmp");
+    EXPECT_EQ(screenshotName("", 12), "GlimmerjarScreenshot_12.bmp");
+    EXPECT_EQ(movieFolderName("D/", 3), "D/GlimmerjarMovie3");
+}
+
+}  // namespace
