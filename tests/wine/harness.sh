@@ -63,6 +63,10 @@ ENV
     wineboot -i >"$state/wineboot.log" 2>&1 || gj_fail "wineboot failed: $(tail -5 "$state/wineboot.log")"
     wineserver -w
     bash "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-prefix.sh" || gj_fail "could not prepare the Wine prefix"
+    # Wine links the desktop to the home folder; the tests' pictures get a desktop of their own.
+    local desktop
+    desktop="$WINEPREFIX/drive_c/users/$(id -un)/Desktop"
+    if [ -L "$desktop" ]; then rm "$desktop" && mkdir "$desktop"; fi
     echo "Wine prefix ready on display :$display"
 }
 
@@ -220,6 +224,9 @@ gj_ticks() {
     tr -d '\r' <"${GJ_LOGS[$1]}" |
         sed -n 's/^Frame timer tick \([0-9]*\) at \([0-9]*\) ms (interval \([0-9]*\) ms)$/\1 \2 \3/p'
 }
+
+# The Wine desktop folder (a folder of the test prefix, not a link to the home folder).
+gj_desktop() { echo "$WINEPREFIX/drive_c/users/$(id -un)/Desktop"; }
 
 gj_expect_eq() {
     [ "$1" = "$2" ] || gj_fail "$3: expected '$2', got '$1'"

@@ -17,7 +17,9 @@
 //   gjtest record FILE ARGS...          appends ARGS as one line to FILE (a stand-in for
 //                                       the browser, registered as a URL handler)
 //   gjtest priority PID                 the priority class of a running process
+//   gjtest desktop                      the desktop folder, as the program finds it
 #include <windows.h>
+#include <shlobj.h>
 
 #include "platform/win32/resource_module_win32.h"
 #include "scene/image.h"
@@ -253,6 +255,12 @@ int main(int argc, char** argv) {
                    ? 0
                    : 1;
     if (command == "record" && argc >= 3) return record(argv[2], argc - 3, argv + 3);
+    if (command == "desktop") {
+        char path[MAX_PATH] = "";
+        if (FAILED(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, path))) return 1;
+        std::printf("%s\n", path);
+        return 0;
+    }
     if (command == "priority" && argc == 3) {
         HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
                                      static_cast<DWORD>(std::strtoul(argv[2], nullptr, 0)));
