@@ -28,6 +28,17 @@ void createBitmapFont(HDC dc) {
     if (!chosen) diag("Error: Couldn't pick any font\n");
     HGDIOBJ previous = chosen ? SelectObject(dc, chosen) : nullptr;
     wglUseFontBitmapsA(dc, 0, fontGlyphCount, fontListBase);
+    // The space has no pixels, and some implementations (Wine's) give its list no advance
+    // either: "Take Snapshot" came out as "TakeSnapshot". Its list is made again here,
+    // from the font's own width for it.
+    INT spaceWidth = 0;
+    if (GetCharWidth32A(dc, ' ', ' ', &spaceWidth) && spaceWidth > 0) {
+        // One pixel, not set: a bitmap that draws nothing but moves on.
+        static const GLubyte unset[4] = {0, 0, 0, 0};
+        glNewList(fontListBase + ' ', GL_COMPILE);
+        glBitmap(1, 1, 0, 0, static_cast<GLfloat>(spaceWidth), 0, unset);
+        glEndList();
+    }
     if (previous) SelectObject(dc, previous);
     // The lists keep the glyphs; the font itself is not needed any more.
     if (font) DeleteObject(font);
