@@ -15,8 +15,20 @@ for spot in "100 100" "500 400" "900 700" "300 600"; do
     xdotool mousemove $spot
     sleep 0.2
 done
-xdotool mousemove 512 500 click 1 click 3 click 2
-xdotool mousemove 512 500 mousedown 1 mousemove 540 500 mousemove 570 500 mouseup 1
+xdotool mousemove 512 500 click 1
+sleep 0.2
+xdotool click 3
+sleep 0.2
+xdotool click 2
+sleep 0.3
+# A drag of two steps to the right, a moment apart as a hand makes them.
+xdotool mousedown 1
+sleep 0.2
+xdotool mousemove 540 500
+sleep 0.2
+xdotool mousemove 570 500
+sleep 0.2
+xdotool mouseup 1
 sleep 1.5
 gj_running "$saver" || gj_fail "mouse motion or clicks ended the screen saver"
 gj_key Escape
@@ -24,6 +36,22 @@ gj_expect_eq "$(gj_wait_exit "$saver" 15)" 0 "saver exit code"
 # The drag turned the lamp even in the saver.
 angle=$(stored rot_angle)
 awk -v a="$angle" 'BEGIN { exit !(a > 50 && a < 70) }' || gj_fail "the saver's drag left rot_angle at $angle"
+
+# The Configure run's lamp takes no input either while its dialog is open.
+wine reg delete "$key" /f >/dev/null 2>&1
+gj_start glimmerjar.scr configure /c
+lamp_line=$(gj_wait_window WindowsScreenSaverClass Glimmerjar 20)
+dialog=$(gj_field "$(gj_wait_window '#32770' 'Glimmerjar Configuration' 15)" hwnd)
+x=$(( $(gj_field "$lamp_line" x) + 150 )) y=$(( $(gj_field "$lamp_line" y) + 250 ))
+xdotool mousemove "$x" "$y" mousedown 1 mousemove $((x + 20)) "$y" mousemove $((x + 40)) "$y" mouseup 1
+xdotool mousemove "$x" "$y" click 5 click 5
+sleep 0.5
+gj_helper post "$dialog" 0x111 2 >/dev/null  # Cancel
+gj_expect_eq "$(gj_wait_exit "$configure" 15)" 0 "Configure exit code"
+for name in rot_angle rot_speed; do
+    value=$(stored "$name")
+    [ "$value" = "0.000000" ] || gj_fail "$name is $value after input on the Configure lamp"
+done
 
 # A preview: keys and drags do nothing.
 wine reg delete "$key" /f >/dev/null 2>&1
