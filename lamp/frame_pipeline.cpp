@@ -31,6 +31,12 @@ namespace {
 // gluPerspective takes the whole height angle in degrees; the camera keeps half of it in
 // radians: 2 x 180 / pi.
 constexpr double halfAngleRadiansToFullDegrees = 114.59155583736408;
+
+// Milliseconds from one clock reading to a later one, also across the clock's wrap after
+// 49.7 days: the readings are subtracted as the 32-bit unsigned numbers they are.
+int32_t elapsedMs(int32_t now, int32_t then) {
+    return static_cast<int32_t>(static_cast<uint32_t>(now) - static_cast<uint32_t>(then));
+}
 }  // namespace
 
 void resetFrameState() {
@@ -132,19 +138,19 @@ void renderFrame(bool step, bool drawMenu, bool swap) {
     if (isInteractiveMode(runMode)) {
         setupOverlayProjection(viewportWidth, viewportHeight);
         applyOverlayLighting();
-        if (updateOverlay(static_cast<float>(now - lastFrameClock) * 0.001f)) userActive = true;
+        if (updateOverlay(static_cast<float>(elapsedMs(now, lastFrameClock)) * 0.001f)) userActive = true;
         drawOverlay(10.0f, drawMenu);
     }
 
     if (swap) swapFrameBuffers();
 
-    int32_t dt = now - lastFrameClock;
+    int32_t dt = elapsedMs(now, lastFrameClock);
     if (dt == 0) dt = 1;
     smoothedFrameRate = 0.1f * (1000.0f / static_cast<float>(dt)) + 0.9f * smoothedFrameRate;
     if (frameCount % 10 == 0) diag("%.2f\n", static_cast<double>(smoothedFrameRate));
     ++frameCount;
     if (frameCount % 100 == 0) {
-        const float seconds = static_cast<float>(static_cast<int32_t>(clockMs()) - startClock) * 0.001f;
+        const float seconds = static_cast<float>(elapsedMs(static_cast<int32_t>(clockMs()), startClock)) * 0.001f;
         diag("%d %f\n", frameCount, static_cast<double>(static_cast<float>(frameCount) / seconds));
     }
     lastFrameClock = now;

@@ -11,7 +11,7 @@ uint64_t monotonicMs() {
 }
 }  // namespace
 
-uint32_t clockMs() {
+uint32_t platformClockMs() {
     static const uint64_t start = monotonicMs();
     return static_cast<uint32_t>(monotonicMs() - start);
 }

@@ -3,7 +3,7 @@
 
 #include "platform/clock.h"
 
-uint32_t clockMs() {
+uint32_t platformClockMs() {
     static LARGE_INTEGER frequency, start;
     if (frequency.QuadPart == 0) {
         QueryPerformanceFrequency(&frequency);

@@ -4,9 +4,11 @@
 
 #include <cmath>
 #include <memory>
+#include <string>
 
 #include "lava/blob.h"
 #include "lava/lava_parameters.h"
+#include "platform/clock.h"
 #include "platform/gl.h"
 #include "tests/scene/matrix_probe.h"
 #include "lamp/frame_pipeline.h"
@@ -237,3 +239,54 @@ TEST_F(LampTest, ThePictureIsALavaLamp) {
         changed += std::abs(frame->pixels[n].r - later->pixels[n].r) + std::abs(frame->pixels[n].g - later->pixels[n].g) > 30;
     EXPECT_GT(changed, 200);
 }
+
+namespace {
+
+// A clock the test moves by hand.
+uint32_t handClock = 0;
+uint32_t readHandClock() { return handClock; }
+
+TEST(FrameClock, StatisticsStayRightAcrossTheClockWrap) {
+    OffscreenLamp lamp(32, 32, 2);
+    ASSERT_TRUE(lamp.ok());
+    useClockSource(readHandClock);
+    // 49.7 days after start: a second before the 32-bit clock wraps.
+    handClock = 0xFFFFFFFFu - 1000u;
+    initGLState();
+    EXPECT_EQ(static_cast<uint32_t>(startClock), handClock);
+    testing::internal::CaptureStdout();
+    for (int frame = 0; frame < 200; ++frame) {
+        renderFrame(false, false, false);
+        handClock += 40;  // 25 frames a second, through the wrap at frame 25
+    }
+    const std::string printed = testing::internal::GetCapturedStdout();
+    useClockSource(nullptr);
+    EXPECT_NEAR(smoothedFrameRate, 25.0f, 0.5f);
+    // The mean since set-up, printed every 100 frames, is 25 too, before and after the wrap.
+    EXPECT_NE(printed.find("100 25.25"), std::string::npos) << printed;  // 100 frames in 99 x 40 ms
+    EXPECT_NE(printed.find("200 25.12"), std::string::npos) << printed;
+
+    // Half way, 24.8 days in, the readings pass the sign bit of a 32-bit integer.
+    useClockSource(readHandClock);
+    handClock = 0x7FFFFFFFu - 500u;
+    for (int frame = 0; frame < 50; ++frame) {
+        renderFrame(false, false, false);
+        handClock += 40;
+    }
+    useClockSource(nullptr);
+    EXPECT_NEAR(smoothedFrameRate, 25.0f, 0.5f);
+}
+
+TEST(FrameClock, TheFirstFrameAfterAWrapMeasuresFromTenMillisecondsBefore) {
+    OffscreenLamp lamp(32, 32, 2);
+    ASSERT_TRUE(lamp.ok());
+    useClockSource(readHandClock);
+    handClock = 30;  // just after the wrap
+    renderFrame(false, false, false);
+    useClockSource(nullptr);
+    // 40 ms since "-10": 25 frames a second, weighted 0.1 into the smoothed rate.
+    EXPECT_FLOAT_EQ(smoothedFrameRate, 0.1f * 25.0f);
+    EXPECT_EQ(lastFrameClock, 30);
+}
+
+}  // namespace
