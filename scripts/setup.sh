@@ -8,6 +8,8 @@ packages=(
     # native build, unit and GL tests, benchmarks
     cmake ninja-build g++ make pkg-config
     googletest libgtest-dev libbenchmark-dev
+    # the sanitizer tree and the fuzzers: clang with its sanitizer and libFuzzer runtimes
+    clang libclang-rt-14-dev
     libgl1-mesa-dev libglu1-mesa-dev libosmesa6-dev libgl1-mesa-dri
     # the Windows program: mingw-w64 cross compilers (POSIX threads), headers, windres
     mingw-w64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
