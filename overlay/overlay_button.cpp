@@ -24,9 +24,43 @@ void applyWidgetMaterial(Material* material, bool highlighted) {
     material->emissive = own;
 }
 
+bool ClickableWidget::handleMouse(WindowRef window, float mx, float my, MouseEvent event) {
+    if (!visible) return false;
+    const bool in = inside(mx, my);
+    switch (event) {
+        case MouseEvent::Leave:
+            hover = false;
+            return false;
+        case MouseEvent::Move:
+            // While another widget's drag holds the mouse, passing over this one does not
+            // light it up.
+            hover = in && (pressed || !pointer_.captured());
+            return false;
+        case MouseEvent::LeftDown:
+            if (!in) return false;
+            pressed = hover = true;
+            return true;
+        case MouseEvent::LeftUp:
+            if (firesWithoutOwnPress_) {
+                pressed = false;
+                if (in && action_) action_(window);
+            } else {
+                // The button stays pressed while its action runs (a dialog, say).
+                if (in && pressed && action_) action_(window);
+                pressed = false;
+            }
+            return false;
+        case MouseEvent::CaptureChanged:
+            pressed = false;
+            return false;
+        default:
+            return false;
+    }
+}
+
 OverlayButton::OverlayButton(Material* material, Texture* icon, WidgetAction action, const char* label,
                              PointerPort& pointer)
-    : label_(label ? label : ""), icon_(icon), action_(action), material_(material), pointer_(pointer) {}
+    : ClickableWidget(material, action, pointer, false), label_(label ? label : ""), icon_(icon) {}
 
 void OverlayButton::place(float px, float py, float w, float h, float left, float right, float top, float bottom) {
     x = px;
@@ -71,36 +105,11 @@ void OverlayButton::draw(int) {
     if (material_) material_->finish();
 }
 
-bool OverlayButton::handleMouse(WindowRef window, float mx, float my, MouseEvent event) {
-    if (!visible) return false;
-    const bool in = inside(mx, my);
-    switch (event) {
-        case MouseEvent::Leave:
-            hover = false;
-            return false;
-        case MouseEvent::Move:
-            // While another widget's drag holds the mouse, passing over a button does not
-            // light it up.
-            hover = in && (pressed || !pointer_.captured());
-            return false;
-        case MouseEvent::LeftDown:
-            if (!in) return false;
-            pressed = hover = true;
-            return true;
-        case MouseEvent::LeftUp:
-            if (in && pressed && action_) action_(window);
-            pressed = false;
-            return false;
-        case MouseEvent::CaptureChanged:
-            pressed = false;
-            return false;
-        default:
-            return false;
-    }
-}
-
 OverlayText::OverlayText(Material* material, const char* text, WidgetAction action, PointerPort& pointer)
-    : text_(text), action_(action), material_(material), pointer_(pointer) {}
+    : ClickableWidget(material, action, pointer, true), text_(text) {
+    x = 2;
+    height = 12;
+}
 
 void OverlayText::draw(int) {
     if (!visible) return;
@@ -108,30 +117,4 @@ void OverlayText::draw(int) {
     const float e = pressed && hover ? 1.0f : 0.0f;
     width = drawText(x + e, y + height + e, text_) - (x + e);
     if (material_) material_->finish();
-}
-
-bool OverlayText::handleMouse(WindowRef window, float mx, float my, MouseEvent event) {
-    if (!visible) return false;
-    const bool in = inside(mx, my);
-    switch (event) {
-        case MouseEvent::Leave:
-            hover = false;
-            return false;
-        case MouseEvent::Move:
-            hover = in && (pressed || !pointer_.captured());
-            return false;
-        case MouseEvent::LeftDown:
-            if (!in) return false;
-            pressed = hover = true;
-            return true;
-        case MouseEvent::LeftUp:
-            pressed = false;
-            if (in && action_) action_(window);
-            return false;
-        case MouseEvent::CaptureChanged:
-            pressed = false;
-            return false;
-        default:
-            return false;
-    }
 }

@@ -13,13 +13,36 @@ struct Material;
 
 using WidgetAction = void (*)(WindowRef window);
 
-class OverlayButton : public OverlayWidget {
+// What the button and the text share: a rectangle that lights up under the mouse, is
+// pressed by the left button and runs its action on release inside it.
+class ClickableWidget : public OverlayWidget {
+public:
+    void update(float) override {}
+    bool handleMouse(WindowRef window, float mx, float my, MouseEvent event) override;
+
+    bool hover = false, pressed = false, visible = true;
+    float x = 0, y = 0, width = 0, height = 0;
+
+protected:
+    // firesWithoutOwnPress: a release inside fires even when the press began elsewhere.
+    ClickableWidget(Material* material, WidgetAction action, PointerPort& pointer, bool firesWithoutOwnPress)
+        : material_(material), action_(action), pointer_(pointer), firesWithoutOwnPress_(firesWithoutOwnPress) {}
+    // The rectangle with its right and bottom edges excluded.
+    bool inside(float mx, float my) const { return mx >= x && mx < x + width && my >= y && my < y + height; }
+
+    Material* material_;
+
+private:
+    WidgetAction action_;
+    PointerPort& pointer_;
+    bool firesWithoutOwnPress_;
+};
+
+class OverlayButton : public ClickableWidget {
 public:
     OverlayButton(Material* material, Texture* icon, WidgetAction action, const char* label, PointerPort& pointer);
 
     void draw(int complexity) override;
-    void update(float) override {}
-    bool handleMouse(WindowRef window, float mx, float my, MouseEvent event) override;
 
     void setLabel(const char* label) { label_ = label ? label : ""; }
     const std::string& label() const { return label_; }
@@ -27,38 +50,21 @@ public:
     void place(float x, float y, float width, float height, float insetLeft, float insetRight, float insetTop,
                float insetBottom);
 
-    bool hover = false, pressed = false, visible = true;
-    float x = 0, y = 0, width = 0, height = 0;
     float insetLeft = 0, insetRight = 0, insetTop = 0, insetBottom = 0;
 
 private:
-    bool inside(float mx, float my) const { return mx >= x && mx < x + width && my >= y && my < y + height; }
-
     std::string label_;
     Texture* icon_;
-    WidgetAction action_;
-    Material* material_;
-    PointerPort& pointer_;
 };
 
-class OverlayText : public OverlayWidget {
+class OverlayText : public ClickableWidget {
 public:
     OverlayText(Material* material, const char* text, WidgetAction action, PointerPort& pointer);
 
     void draw(int complexity) override;
-    void update(float) override {}
-    bool handleMouse(WindowRef window, float mx, float my, MouseEvent event) override;
-
-    bool hover = false, pressed = false, visible = true;
-    float x = 2, y = 0, width = 0, height = 12;
 
 private:
-    bool inside(float mx, float my) const { return mx >= x && mx < x + width && my >= y && my < y + height; }
-
     const char* text_;
-    WidgetAction action_;
-    Material* material_;
-    PointerPort& pointer_;
 };
 
 // Applies a widget's material, brighter (white emission) while the mouse is over it or it
