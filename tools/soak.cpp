@@ -1,0 +1,172 @@
+// The lamp's long run, fast-forwarded: the real frame pipeline in a small offscreen context,
+// with settings changed at random every few thousand frames (render quality, blob count,
+// colours, particles or polygons, time step). Checks that every blob stays finite and
+// inside the glass (within a tolerance), that resident memory stays flat after the first
+// minute, and that no OpenGL texture or display list is left behind.
+//   soak [--frames N] [--seconds S] [--change-every K] [--seed S] [--tolerance T]
+//        [--memory-growth-mb M]
+// Stops after N frames or S seconds, whichever comes first; exit code 1 on any failure.
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "lamp/frame_pipeline.h"
+#include "lamp/lamp_scene.h"
+#include "lamp/lamp_startup.h"
+#include "lamp/offscreen_lamp.h"
+#include "lava/lava_census.h"
+#include "overlay/overlay_menu.h"
+#include "platform/gl.h"
+#include "platform/pointer.h"
+#include "settings/run_mode.h"
+#include "settings/settings.h"
+
+namespace {
+
+// Resident memory in megabytes (Linux: /proc/self/statm).
+double residentMb() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return static_cast<double>(resident) * 4096.0 / (1024.0 * 1024.0);
+}
+
+// Texture names and display lists in use, counted over the first few thousand names.
+int glObjects() {
+    int count = 0;
+    for (GLuint name = 1; name < 4096; ++name) count += (glIsTexture(name) ? 1 : 0) + (glIsList(name) ? 1 : 0);
+    return count;
+}
+
+// The overlay is drawn as in a window, with a pointer nobody moves.
+class StillPointer : public PointerPort {
+public:
+    PointerShape shape() override { return PointerShape::Arrow; }
+    void setShape(PointerShape) override {}
+    bool captured() override { return false; }
+    bool anyButtonDown() override { return false; }
+};
+
+// New blobs appear low in the vessel, some outside the wall, and the lava pulls them in
+// (more slowly the smaller the time step): the glass is checked in the last frames before
+// each change, when the lava has had the whole period to settle.
+constexpr int checkedFrames = 500;
+
+void changeSettings(std::mt19937& random) {
+    Settings& s = *theSettings;
+    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    const auto unit = [&] { return std::uniform_real_distribution<float>(0, 1)(random); };
+    s.renderAccuracy.setValue(pick(10, 200));
+    s.numParticles.setValue(pick(0, 400));
+    // Never quite still: blobs that appear outside the wall come in only while time runs.
+    s.speed.setValue(pick(20, 1000));
+    s.lavaHue.setValue(unit());
+    s.lavaLuminance.setValue(unit());
+    s.differentHotColor.setValue(pick(0, 1) == 1);
+    s.lavaHueHot.setValue(unit());
+    s.liquidHue.setValue(pick(0, 100));
+    s.bgLuminance.setValue(pick(0, 100));
+    s.showParticles.setValue(pick(0, 3) == 0);
+    s.showPolygons.setValue(pick(0, 3) == 0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    long long frames = 2600000;  // a day at 30 frames a second
+    double seconds = 1e12;
+    int changeEvery = 3000;
+    unsigned seed = 1;
+    float tolerance = 0.5f;
+    double growthMb = 16;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string option = argv[i];
+        const char* value = argv[i + 1];
+        if (option == "--frames") frames = std::atoll(value);
+        else if (option == "--seconds") seconds = std::atof(value);
+        else if (option == "--change-every") changeEvery = std::atoi(value);
+        else if (option == "--seed") seed = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
+        else if (option == "--tolerance") tolerance = static_cast<float>(std::atof(value));
+        else if (option == "--memory-growth-mb") growthMb = std::atof(value);
+        else {
+            std::fprintf(stderr, "soak: unknown option %s\n", option.c_str());
+            return 2;
+        }
+    }
+    if (changeEvery < 1) changeEvery = 1;
+
+    OffscreenLamp lamp(64, 96, seed == 0 ? 1 : seed);
+    if (!lamp.ok()) {
+        std::fprintf(stderr, "soak: no offscreen OpenGL context\n");
+        return 1;
+    }
+    runMode = Windowed;
+    StillPointer pointer;
+    overlayMenu = new OverlayMenu(Windowed, pointer, MenuActions());
+    overlayMenu->layout(64, 96);
+    warmUpLava();
+    // One frame with the menu shown, so that its pictures exist before the count.
+    overlayMenu->mouse(nullptr, 30, 40, MouseEvent::Move);
+    renderFrame(true, true, true);
+    const int objectsBefore = glObjects();
+    std::mt19937 random(seed);
+    const auto start = std::chrono::steady_clock::now();
+    const auto elapsed = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    const double memoryAtStart = residentMb();
+    double memoryAfterAMinute = -1, worstEscape = 0;
+    long long frame = 0;
+    bool failed = false;
+    for (; frame < frames && elapsed() < seconds; ++frame) {
+        if (frame % changeEvery == 0) changeSettings(random);
+        // A hand on the mouse now and then: the menu shows, fades and shows again.
+        if (frame % 200 == 0) overlayMenu->mouse(nullptr, static_cast<float>(frame % 400 == 0 ? 10 : 30), 40,
+                                                 MouseEvent::Move);
+        renderFrame(true, true, true);
+        if (frame % 500 == 0) {
+            const LavaGlass& glass = lamp.lamp().glass;
+            const LavaCensus census = takeCensus(glass.group.blobs, glass.vessel, glass.numClusters());
+            const bool settled = frame % changeEvery >= changeEvery - checkedFrames;
+            if (settled) worstEscape = std::fmax(worstEscape, census.worstEscape);
+            if (!census.allFinite || (settled && census.worstEscape > tolerance)) {
+                std::fprintf(stderr, "soak: frame %lld: %s (escape %.3f)\n", frame,
+                             census.allFinite ? "a blob left the glass" : "a blob is not finite",
+                             static_cast<double>(census.worstEscape));
+                failed = true;
+                break;
+            }
+            if (memoryAfterAMinute < 0 && elapsed() >= 60) memoryAfterAMinute = residentMb();
+        }
+    }
+    // The settings back to their defaults, as at the start, before the objects are counted.
+    theSettings->resetAll();
+    renderFrame(true, false, true);
+    const int objectsAfter = glObjects();
+    const double memoryAtEnd = residentMb();
+    const double time = elapsed();
+    std::printf("frames %lld in %.1f s (%.0f per second)\n", frame, time, static_cast<double>(frame) / time);
+    std::printf("resident memory: %.1f MB at start, %s after a minute, %.1f MB at the end\n", memoryAtStart,
+                memoryAfterAMinute < 0 ? "(ran less than a minute)"
+                                       : (std::to_string(memoryAfterAMinute).substr(0, 6) + " MB").c_str(),
+                memoryAtEnd);
+    std::printf("OpenGL objects: %d before, %d after\n", objectsBefore, objectsAfter);
+    std::printf("worst escape from the glass (in the last %d frames before each change): %.4f\n", checkedFrames,
+                worstEscape);
+    delete overlayMenu;
+    overlayMenu = nullptr;
+    const double baseline = memoryAfterAMinute < 0 ? memoryAtStart : memoryAfterAMinute;
+    if (memoryAtEnd - baseline > growthMb) {
+        std::fprintf(stderr, "soak: resident memory grew by %.1f MB\n", memoryAtEnd - baseline);
+        failed = true;
+    }
+    if (objectsAfter > objectsBefore) {
+        std::fprintf(stderr, "soak: %d OpenGL objects left behind\n", objectsAfter - objectsBefore);
+        failed = true;
+    }
+    return failed ? 1 : 0;
+}
