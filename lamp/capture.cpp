@@ -6,6 +6,7 @@
 #include <string>
 
 #include "lamp/frame_pipeline.h"
+#include "lamp/lamp_startup.h"
 #include "platform/diagnostics.h"
 #include "platform/files.h"
 #include "platform/gl.h"
@@ -35,8 +36,7 @@ private:
 // The back buffer, bottom row first, as a BMP stores it.
 void readBackBuffer(Image& image) {
     glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, image.width, image.height, GL_RGBA, GL_UNSIGNED_BYTE, image.pixels);
+    readFrameBufferInto(image);
 }
 
 // Writes the picture to a new file; a file that could not be completed (a full disk) is

@@ -24,9 +24,13 @@ void warmUpLava() {
     for (int n = 0; n < warmUpSteps; ++n) theLampScene->step(warmUpDt);
 }
 
+void readFrameBufferInto(Image& image) {
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, image.width, image.height, GL_RGBA, GL_UNSIGNED_BYTE, image.pixels);
+}
+
 Image* readFrameBuffer(int width, int height) {
     Image* image = new Image(width, height);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, image->pixels);
+    readFrameBufferInto(*image);
     return image;
 }

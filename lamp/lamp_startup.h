@@ -17,3 +17,5 @@ void destroyLampScene();
 void warmUpLava();
 // The colour buffer of the current context, bottom row first (as a BMP stores it).
 Image* readFrameBuffer(int width, int height);
+// The same into an image of the size to read.
+void readFrameBufferInto(Image& image);

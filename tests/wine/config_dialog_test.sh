@@ -13,10 +13,6 @@ config_dialog() { gj_wait_window '#32770' 'Glimmerjar Configuration' 15; }
 child_line() { gj_helper children "$1" | grep " id=$2 "; }
 centre_of() { echo "$(( $(gj_field "$1" x) + $(gj_field "$1" w) / 2 )) $(( $(gj_field "$1" y) + $(gj_field "$1" h) / 2 ))"; }
 click_control() { xdotool mousemove $(centre_of "$(child_line "$1" "$2")") click 1; }
-shot_of() {
-    local border=$(( ($(gj_field "$1" w) - $(gj_field "$1" cw)) / 2 ))
-    import -window root -crop "$(gj_field "$1" cw)x$(gj_field "$1" ch)+$(( $(gj_field "$1" x) + border ))+$(( $(gj_field "$1" y) + $(gj_field "$1" h) - border - $(gj_field "$1" ch) ))" +repage "$2"
-}
 # The share of clearly green pixels: none in the lamp at its default colours.
 green_share() { convert "$1" -fx 'g > r + 0.25 && g > b + 0.25' -format '%[fx:mean]' info:; }
 greater() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
@@ -44,7 +40,7 @@ lamp_line=$(gj_wait_window WindowsScreenSaverClass Glimmerjar 20)
 gj_helper move "$(gj_field "$lamp_line" hwnd)" 10 60 341 384 >/dev/null
 sleep 1
 lamp_line=$(gj_wait_window WindowsScreenSaverClass Glimmerjar 5)
-shot_of "$lamp_line" "$GJ_TMP/before.png"
+gj_client_shot "$lamp_line" "$GJ_TMP/before.png"
 before=$(green_share "$GJ_TMP/before.png")
 greater 0.002 "$before" || gj_fail "green in the lamp before any change (share $before)"
 
@@ -63,7 +59,7 @@ xdotool mousemove "$x0" "$y" mousedown 1
 for step in 1 2 3; do xdotool mousemove $((x0 + step * $(gj_field "$hue" w) / 10)) "$y"; sleep 0.05; done
 xdotool mouseup 1
 sleep 1
-shot_of "$lamp_line" "$GJ_TMP/dragged.png"
+gj_client_shot "$lamp_line" "$GJ_TMP/dragged.png"
 dragged=$(green_share "$GJ_TMP/dragged.png")
 greater "$dragged" 0.01 || gj_fail "the lava did not turn green during the drag (green share $dragged)"
 
@@ -71,7 +67,7 @@ greater "$dragged" 0.01 || gj_fail "the lava did not turn green during the drag 
 click_control "$dialog" 2
 gj_wait_no_window '#32770' 'Glimmerjar Configuration' 10
 sleep 1
-shot_of "$lamp_line" "$GJ_TMP/cancelled.png"
+gj_client_shot "$lamp_line" "$GJ_TMP/cancelled.png"
 cancelled=$(green_share "$GJ_TMP/cancelled.png")
 greater 0.002 "$cancelled" || gj_fail "Cancel did not bring the red lava back (green share $cancelled)"
 gj_expect_eq "$(gj_reg_query "$key" /v lavaHue | sed -n 's/^ *lavaHue *REG_SZ *//p')" "0.000000" \

@@ -225,6 +225,13 @@ gj_ticks() {
         sed -n 's/^Frame timer tick \([0-9]*\) at \([0-9]*\) ms (interval \([0-9]*\) ms)$/\1 \2 \3/p'
 }
 
+# gj_client_shot LINE FILE: a screenshot of the client area of the window a description
+# line gives (the frame is as thick left, right and below).
+gj_client_shot() {
+    local border=$(( ($(gj_field "$1" w) - $(gj_field "$1" cw)) / 2 ))
+    import -window root -crop "$(gj_field "$1" cw)x$(gj_field "$1" ch)+$(( $(gj_field "$1" x) + border ))+$(( $(gj_field "$1" y) + $(gj_field "$1" h) - border - $(gj_field "$1" ch) ))" +repage "$2"
+}
+
 # The Wine desktop folder (a folder of the test prefix, not a link to the home folder).
 gj_desktop() { echo "$WINEPREFIX/drive_c/users/$(id -un)/Desktop"; }
 

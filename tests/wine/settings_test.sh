@@ -11,11 +11,6 @@ wine reg delete "$key" /f >/dev/null 2>&1
 
 # share_of FILE FX: the share of a picture's pixels for which the ImageMagick expression holds.
 share_of() { convert "$1" -fx "$2" -format '%[fx:mean]' info:; }
-# shot_of LINE FILE: a screenshot of the client area of the window a description line gives.
-shot_of() {
-    local border=$(( ($(gj_field "$1" w) - $(gj_field "$1" cw)) / 2 ))
-    import -window root -crop "$(gj_field "$1" cw)x$(gj_field "$1" ch)+$(( $(gj_field "$1" x) + border ))+$(( $(gj_field "$1" y) + $(gj_field "$1" h) - border - $(gj_field "$1" ch) ))" +repage "$2"
-}
 greater() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
 stored() { gj_reg_query "$key" /v "$1" | sed -n "s/^ *$1 *REG_[A-Z]* *//p"; }
 # The position fields (2 to 4) of every stored blob.
@@ -25,7 +20,7 @@ positions() { gj_reg_query "$key" | sed -n 's/^ *blob[0-9]* *REG_SZ *[^,]*,\([^,
 gj_start glimmerjar.exe lamp /w
 line=$(gj_wait_window WindowsScreenSaverClass Glimmerjar 20)
 sleep 3
-shot_of "$line" "$GJ_TMP/fresh.png"
+gj_client_shot "$line" "$GJ_TMP/fresh.png"
 # Lava (strong red) in the upper half of the window: lumps already rise.
 upper=$(convert "$GJ_TMP/fresh.png" -crop 100%x50%+0+0 +repage -fx 'r > 0.55 && g < 0.3 && b < 0.3' \
     -format '%[fx:mean]' info:)
@@ -67,7 +62,7 @@ wine reg add "$key" /v lavaHue /t REG_SZ /d 0.330000 /f >/dev/null 2>&1
 gj_start glimmerjar.exe lamp /w
 line=$(gj_wait_window WindowsScreenSaverClass Glimmerjar 20)
 gj_wait_tick_reports "$lamp" 2
-shot_of "$line" "$GJ_TMP/green.png"
+gj_client_shot "$line" "$GJ_TMP/green.png"
 gj_key Escape
 gj_wait_exit "$lamp" 15 >/dev/null
 ticks=$(gj_ticks "$lamp")
