@@ -8,3 +8,8 @@ int evenSlices(int n);
 float sliceWidth(float radius, int n);
 // The whole number of slice widths in a length, at least 1.
 int ringsIn(float length, float width);
+// A count of pieces for a measure x: its whole part, at least 1 and at most maxPieces
+// (1 for a measure that is not a number), so that no shape, however large, asks for more
+// pieces than can be drawn.
+int pieceCount(float x);
+constexpr int maxPieces = 1000;
