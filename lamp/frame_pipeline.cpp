@@ -105,6 +105,24 @@ void advanceViewMotions() {
     }
 }
 
+void applyCameraProjection(Camera& camera) {
+    const double aspect = static_cast<double>(viewportWidth) / viewportHeight;
+    camera.aspect = static_cast<float>(aspect);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(camera.heightAngle * halfAngleRadiansToFullDegrees, aspect, 1.0, 400.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+Matrix4D viewTransform() {
+    const Settings& v = *theSettings;
+    return Matrix4D::translation(Point3D(0, v.translateY.value(), 0)) *
+           Matrix4D::translation(Point3D(v.translateX.value() + v.shiftX.value(), 0, 0)) *
+           Matrix4D::translation(Point3D(0, 0, -v.zoom.value())) * Matrix4D::rotation(v.rotateViewY.value(), 0) *
+           Matrix4D::rotation(v.rotateViewX.value(), 1);
+}
+
 void renderFrame(bool step, bool drawMenu, bool swap) {
     // A minimised window has no area to draw in (and would make the aspect infinite).
     if (viewportWidth <= 0 || viewportHeight <= 0 || !theLampScene || !theSettings) return;
@@ -113,23 +131,12 @@ void renderFrame(bool step, bool drawMenu, bool swap) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
     const Settings& v = *theSettings;
-    Camera& camera = theLampScene->camera;
-    const double aspect = static_cast<double>(viewportWidth) / viewportHeight;
-    camera.aspect = static_cast<float>(aspect);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(camera.heightAngle * halfAngleRadiansToFullDegrees, aspect, 1.0, 400.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    applyCameraProjection(theLampScene->camera);
 
     if (step) theLampScene->step(static_cast<float>(v.speed.value()) * 0.01f * 0.02f);
 
-    camera.lookAt();
-    glTranslatef(0, v.translateY.value(), 0);
-    glTranslatef(v.translateX.value() + v.shiftX.value(), 0, 0);
-    glTranslatef(0, 0, -v.zoom.value());
-    glRotatef(v.rotateViewY.value(), 1, 0, 0);
-    glRotatef(v.rotateViewX.value(), 0, 1, 0);
+    theLampScene->camera.lookAt();
+    glMultMatrixf(viewTransform().data());
     theLampScene->setSpinAngle(v.rot_angle.value());
     theLampScene->draw(complexity);
 

@@ -5,6 +5,10 @@
 
 #include <cstdint>
 
+#include "scene/geometry.h"
+
+struct Camera;
+
 extern int viewportWidth, viewportHeight;
 extern int complexity;
 extern float shiftStep;        // signed drift per frame
@@ -24,6 +28,12 @@ void resetFrameState();
 void initGLState();
 // The viewport for a client area of this size.
 void resizeViewport(int width, int height);
+// The camera's perspective for the viewport's shape; leaves the modelview matrix current
+// and cleared.
+void applyCameraProjection(Camera& camera);
+// The user's view of the lamp (moved, zoomed, turned; the drift included), applied after
+// the camera's look-at.
+Matrix4D viewTransform();
 // One frame; see the steps in frame_pipeline.cpp. Skipped while the client area is empty.
 void renderFrame(bool step, bool drawMenu, bool swap);
 

@@ -12,7 +12,6 @@ LampScene* theLampScene = nullptr;
 namespace {
 constexpr float halfPi = 1.5707964f;
 constexpr float pi = 3.1415927f;
-constexpr int slices = 30;
 }  // namespace
 
 LampScene::LampScene(uint32_t seed)
@@ -31,7 +30,7 @@ LampScene::LampScene(uint32_t seed)
     const LightRow lightRows[lightCount] = {
         {{8, -20, -8}, 0, 0.05f, 0, 1, 0, 0},  {{-8, -20, -8}, 0, 0.05f, 0, 1, 0, 0},
         {{-8, -20, 8}, 0, 0.05f, 0, 1, 0, 0},  {{8, -20, 8}, 0, 0.05f, 0, 1, 0, 0},
-        {{0, -15, 0}, 1, 0, 0, 0.3f, 0.08f, 0}, {{20, 10, 20}, 0, 0.5f, 1, 0.8f, 0, 0},
+        {{0, -15, 0}, 1, 0, 0, 0.3f, 0.08f, 0}, {{20, 10, 20}, 0, keyLightDiffuse, 1, 0.8f, 0, 0},
     };
     for (int n = 0; n < lightCount; ++n) {
         const LightRow& r = lightRows[n];
@@ -46,6 +45,11 @@ LampScene::LampScene(uint32_t seed)
     material[innerGlassMaterial] = Material(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.5f, 0.1f, 1.4f);
     material[metalMaterial] = Material(0.1f, 0.1f, 0.1f, 0.3f, 0.3f, 0.3f, 0.5f, 0.5f, 0.5f, 0, 0, 0, 0.9f, 0, 1.4f);
     material[bulbMaterial] = Material(1, 1, 0.5f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.6f, 0, 1.4f);
+    const char* const materialNames[materialCount] = {"lava", "outer_glass", "inner_glass", "metal", "bulb"};
+    for (int n = 0; n < materialCount; ++n) {
+        material[n].index = n;
+        material[n].name = materialNames[n];
+    }
     Material* outer = &material[outerGlassMaterial];
     Material* inner = &material[innerGlassMaterial];
     Material* metallic = &material[metalMaterial];
@@ -58,20 +62,20 @@ LampScene::LampScene(uint32_t seed)
         return shape;
     };
     auto disk = [&](const Point3D& c, float r, int side, Material* m, bool twoSided) {
-        auto* d = new Disk(c, r, slices, side);
+        auto* d = new Disk(c, r, standardSlices, side);
         d->material = m;
         d->twoSided = twoSided;
         return own(d);
     };
     auto tube = [&](const Point3D& c, float rTop, float rBase, float h, Material* m, bool twoSided) {
-        auto* t = new Tube(c, rTop, rBase, h, slices);
+        auto* t = new Tube(c, rTop, rBase, h, standardSlices);
         t->material = m;
         t->twoSided = twoSided;
         return own(t);
     };
     auto atube = [&](const Point3D& c, std::initializer_list<ATube::ProfilePoint> points, Material* m,
                      bool twoSided) {
-        auto* a = new ATube(c, slices);
+        auto* a = new ATube(c, standardSlices);
         for (const ATube::ProfilePoint& p : points) a->addPoint(p.radius, p.y, p.angle);
         a->material = m;
         a->twoSided = twoSided;
@@ -126,6 +130,12 @@ void LampScene::release() {
     for (PointLight*& l : light) l = nullptr;
 }
 
+std::vector<const Material*> LampScene::materialTable() const {
+    std::vector<const Material*> table;
+    for (const Material& m : material) table.push_back(&m);
+    return table;
+}
+
 void LampScene::draw(int complexity) {
     if (!light[0]) return;  // released
     const bool wireFrame = theSettings && theSettings->showPolygons.value();
@@ -146,14 +156,14 @@ void LampScene::draw(int complexity) {
     glPopMatrix();
 
     // The key light dimmed for the lava, whose glow comes from below.
-    light[keyLight]->setDiffuseScale(0.05f);
+    light[keyLight]->setDiffuseScale(lavaKeyLightDiffuse);
     light[keyLight]->apply();
     glPushMatrix();
     glRotatef(spinAngle, 0, 1, 0);
     lava->draw(complexity);
     glPopMatrix();
 
-    light[keyLight]->setDiffuseScale(0.5f);
+    light[keyLight]->setDiffuseScale(keyLightDiffuse);
     light[keyLight]->apply();
     glPushMatrix();
     glRotatef(spinAngle * 0.125f, 0, 1, 0);

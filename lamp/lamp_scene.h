@@ -16,6 +16,10 @@
 
 class PointLight;
 
+// The key light's diffuse factor for the lava and for the rest of the lamp.
+constexpr float lavaKeyLightDiffuse = 0.05f;
+constexpr float keyLightDiffuse = 0.5f;
+
 class LampScene : public Scene {
 public:
     // seed: the blob generator's seed; 0 seeds it from the clock on first use.
@@ -28,6 +32,8 @@ public:
     void step(float dt) override;
     // Also forgets the lamp's own pointers to its lights.
     void release() override;
+    // The five materials, numbered as their enum below.
+    std::vector<const Material*> materialTable() const override;
 
     void setSpinAngle(float degrees) { spinAngle = degrees; }
     float spinAngleDegrees() const { return spinAngle; }

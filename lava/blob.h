@@ -8,6 +8,9 @@
 
 struct Material;
 
+// Every new blob's radius (the lava's own and those read from scene files).
+constexpr float blobRadius = 1.1f;
+
 class Blob : public Shape {
 public:
     Blob(const Point3D& position, float radius) : position(position), radius(radius) {}

@@ -23,7 +23,7 @@ Blob* addRandomBlob(Group& lava, Material* lavaMaterial, BlobRandom& random) {
     const float x = static_cast<float>(u1) * 0.00030518509f - 5.0f;
     const float z = static_cast<float>(u2) * 0.00030518509f - 5.0f;
     const float y = static_cast<float>(u3) * 0.00030518509f - 14.0f;
-    Blob* blob = new Blob(Point3D(x, y, z), 1.1f);
+    Blob* blob = new Blob(Point3D(x, y, z), blobRadius);
     blob->material = lavaMaterial;
     if (!lava.addBlob(blob)) {
         delete blob;

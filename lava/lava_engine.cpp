@@ -16,6 +16,11 @@ void LavaEngine::stepBlobs(Group& group, float dt) {
     numClusters = stepper.step(group, dt);
 }
 
+void LavaEngine::writeBlobs(const Group& group, int depth, std::FILE* file) const {
+    // Oldest first: a reader adding each at the front rebuilds the list in the same order.
+    for (auto blob = group.blobs.rbegin(); blob != group.blobs.rend(); ++blob) (*blob)->write(depth, file);
+}
+
 void LavaEngine::deleteBlob(Blob* blob) { delete blob; }
 
 namespace {

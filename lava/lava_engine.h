@@ -16,6 +16,8 @@ public:
     // per blob in the particle view; coloured through colour material, by heat when the hot
     // colour is on.
     void drawBlobs(Group& group, int complexity) override;
+    // Each blob writes itself.
+    void writeBlobs(const Group& group, int depth, std::FILE* file) const override;
     void deleteBlob(Blob* blob) override;
 
     // Draw one small sphere per blob instead of the surfaces.

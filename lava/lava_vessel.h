@@ -9,11 +9,11 @@
 class Group;
 
 struct LavaVessel {
-    Disk ceiling{Point3D(0, 16, 0), 4.21f, 30, 2};
-    Tube cone{Point3D(0, -7, 0), 4.21f, 10.8f, 23, 30};
-    Tube ring{Point3D(0, -8, 0), 10.8f, 10.8f, 1, 30};
-    Tube bowl{Point3D(0, -15, 0), 10.8f, 7.3f, 7, 30};
-    Disk floor{Point3D(0, -15, 0), 7.4f, 30, 0};
+    Disk ceiling{Point3D(0, 16, 0), 4.21f, standardSlices, 2};
+    Tube cone{Point3D(0, -7, 0), 4.21f, 10.8f, 23, standardSlices};
+    Tube ring{Point3D(0, -8, 0), 10.8f, 10.8f, 1, standardSlices};
+    Tube bowl{Point3D(0, -15, 0), 10.8f, 7.3f, 7, standardSlices};
+    Disk floor{Point3D(0, -15, 0), 7.4f, standardSlices, 0};
 
     // In the lamp's order, each pushed at the front of the group's collider list.
     void addCollidersTo(Group& lava);

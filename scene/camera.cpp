@@ -2,23 +2,18 @@
 #include "scene/camera.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <initializer_list>
 
 #include "platform/gl.h"
+#include "scene/scene_tokens.h"
 
 Camera::Camera(const Point3D& position, const Point3D& direction, const Point3D& up, float heightAngle)
     : heightAngle(heightAngle), position(position), direction(direction), up(up),
       right(direction.normalised().cross(up.normalised())) {}
 
-bool Camera::read(const char* text) {
+bool Camera::read(SceneTokens& in) {
     float v[10];
-    char* end = nullptr;
-    for (float& value : v) {
-        value = std::strtof(text, &end);
-        if (end == text) return false;
-        text = end;
-    }
+    if (!in.numbers(v, 10)) return false;
     *this = Camera(Point3D(v[0], v[1], v[2]), Point3D(v[3], v[4], v[5]).normalised(),
                    Point3D(v[6], v[7], v[8]).normalised(), v[9]);
     return true;

@@ -5,13 +5,15 @@
 
 #include "scene/geometry.h"
 
+class SceneTokens;
+
 struct Camera {
     Camera() = default;
     // Stores the vectors as given; right = unit(direction) x unit(up).
     Camera(const Point3D& position, const Point3D& direction, const Point3D& up, float heightAngle);
 
     // From a scene file: position, direction, up, heightAngle; direction and up normalised.
-    bool read(const char* text);
+    bool read(SceneTokens& in);
     void write(std::FILE* file) const;
     // Loads the identity into GL_MODELVIEW, then looks from position along direction.
     void lookAt() const;

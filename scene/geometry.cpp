@@ -2,6 +2,7 @@
 #include "scene/geometry.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "scene/module_assert.h"
@@ -50,6 +51,32 @@ Matrix4D::Matrix4D(const float elements[16]) { std::copy(elements, elements + 16
 Matrix4D Matrix4D::identity() {
     Matrix4D r;
     for (int i = 0; i < 4; ++i) r(i, i) = 1.0f;
+    return r;
+}
+
+Matrix4D Matrix4D::translation(const Point3D& t) {
+    Matrix4D r = identity();
+    for (int k = 0; k < 3; ++k) r(3, k) = t[k];
+    return r;
+}
+
+Matrix4D Matrix4D::rotation(float degrees, int axis) {
+    const double radians = static_cast<double>(degrees) * 3.14159265358979323846 / 180.0;
+    const float c = static_cast<float>(std::cos(radians));
+    const float s = static_cast<float>(std::sin(radians));
+    // The two axes turned, in right-handed order: a towards b.
+    const int a = (axis + 1) % 3, b = (axis + 2) % 3;
+    Matrix4D r = identity();
+    r(a, a) = c;
+    r(b, b) = c;
+    r(a, b) = s;
+    r(b, a) = -s;
+    return r;
+}
+
+Matrix4D Matrix4D::scaling(const Point3D& s) {
+    Matrix4D r = identity();
+    for (int k = 0; k < 3; ++k) r(k, k) = s[k];
     return r;
 }
 

@@ -76,6 +76,11 @@ public:
     Matrix4D() = default;  // elements unset
     explicit Matrix4D(const float elements[16]);
     static Matrix4D identity();
+    // The matrices glTranslatef, glRotatef (about axis 0, 1 or 2: x, y or z) and glScalef
+    // multiply by.
+    static Matrix4D translation(const Point3D& t);
+    static Matrix4D rotation(float degrees, int axis);
+    static Matrix4D scaling(const Point3D& s);
 
     // Column i, row j: storage index 4i + j.
     float& operator()(int i, int j) { return m[4 * i + j]; }

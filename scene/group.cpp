@@ -17,15 +17,23 @@ Group::~Group() {
 void Group::write(int depth, std::FILE* file) const {
     writeIndent(depth, file);
     std::fprintf(file, "#group_begin\n");
+    // The whole transform as one matrix, so that a group read with scale, rotation or
+    // translation is drawn the same when read back.
+    const Matrix4D m = transform();
     for (int row = 0; row < 4; ++row) {
         writeIndent(depth, file);
-        std::fprintf(file, "\t%f %f %f %f\n", static_cast<double>(matrix(0, row)),
-                     static_cast<double>(matrix(1, row)), static_cast<double>(matrix(2, row)),
-                     static_cast<double>(matrix(3, row)));
+        std::fprintf(file, "\t%f %f %f %f\n", static_cast<double>(m(0, row)),
+                     static_cast<double>(m(1, row)), static_cast<double>(m(2, row)),
+                     static_cast<double>(m(3, row)));
     }
-    for (const Shape* child : children) child->write(depth + 1, file);
+    writeContents(depth + 1, file);
     writeIndent(depth, file);
     std::fprintf(file, "#group_end\n");
+}
+
+void Group::writeContents(int depth, std::FILE* file) const {
+    for (const Shape* child : children) child->write(depth, file);
+    if (!blobs.empty() && blobBehaviour) blobBehaviour->writeBlobs(*this, depth, file);
 }
 
 BoundingBox3D Group::boundingBox() {
@@ -38,6 +46,16 @@ BoundingBox3D Group::boundingBox() {
     }
     box = BoundingBox3D(corners.data(), static_cast<int>(corners.size())).transformed(matrix);
     return box;
+}
+
+Matrix4D Group::transform() const {
+    Matrix4D m = Matrix4D::identity();
+    if (translate) m = m * Matrix4D::translation(translation);
+    if (rotate)
+        for (int axis = 0; axis < 3; ++axis) m = m * Matrix4D::rotation(rotation[axis], axis);
+    if (scale) m = m * Matrix4D::scaling(scaleFactor);
+    if (useMatrix) m = m * matrix;
+    return m;
 }
 
 void Group::applyTransform() const {

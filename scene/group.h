@@ -24,7 +24,11 @@ public:
     Group& operator=(const Group&) = delete;
 
     const char* name() const override { return "group"; }
+    // The whole transform as its matrix, the children, then the blobs (through the blob
+    // behaviour).
     void write(int depth, std::FILE* file) const override;
+    // The children, then the blobs, at this depth.
+    void writeContents(int depth, std::FILE* file) const;
     // The box of the children's boxes, transformed by the matrix (only the matrix, whatever
     // the flags say), stored in `box`.
     BoundingBox3D boundingBox() override;
@@ -45,6 +49,8 @@ public:
 
     // glTranslate, glRotate x then y then z, glScale, glMultMatrix, as the flags say.
     void applyTransform() const;
+    // The same transform as one matrix.
+    Matrix4D transform() const;
 
     Matrix4D matrix = Matrix4D::identity();
     bool rotate = false, translate = false, scale = false, useMatrix = false;

@@ -1,25 +1,11 @@
 // Light numbers, light programming and scene-file text of lights.
 #include "scene/light.h"
 
-#include <cstdlib>
-
 #include "platform/diagnostics.h"
 #include "platform/gl.h"
+#include "scene/scene_tokens.h"
 
 namespace {
-
-// Reads up to n floats; returns how many were read.
-int readFloats(const char* text, float* values, int n) {
-    int count = 0;
-    char* end = nullptr;
-    while (count < n) {
-        const float v = std::strtof(text, &end);
-        if (end == text) break;
-        values[count++] = v;
-        text = end;
-    }
-    return count;
-}
 
 void lightVector(uint32_t index, GLenum name, const Point3D& v, float w) {
     const float values[4] = {v.x, v.y, v.z, w};
@@ -73,11 +59,23 @@ void Light::applyColours() const {
     lightVector(glIndex, GL_SPECULAR, specular, 1);
 }
 
-void Light::setColours(const float* v) {
-    const Point3D c(v[0], v[1], v[2]);
-    ambient = c * v[3];
-    diffuse = c * v[4];
-    specular = c * v[5];
+bool Light::readColours(SceneTokens& in, int count) {
+    float v[9];
+    if (in.numbersAhead() >= count + 3) {
+        // The form lights are written in: the three colours as stored.
+        if (!in.numbers(v, 9)) return false;
+        colour = Point3D(v[3], v[4], v[5]);
+        ambient = Point3D(v[0], v[1], v[2]);
+        diffuse = colour;
+        specular = Point3D(v[6], v[7], v[8]);
+        return true;
+    }
+    if (!in.numbers(v, 6)) return false;
+    colour = Point3D(v[0], v[1], v[2]);
+    ambient = colour * v[3];
+    diffuse = colour * v[4];
+    specular = colour * v[5];
+    return true;
 }
 
 // ---- PointLight ----
@@ -91,14 +89,13 @@ PointLight::PointLight(const Point3D& position, const Point3D& colour, float ka,
     specular = colour * ks;
 }
 
-bool PointLight::read(const char* text) {
-    float v[12];
-    if (readFloats(text, v, 12) < 12) return false;
-    setColours(v);
-    position = Point3D(v[6], v[7], v[8]);
-    constant = v[9];
-    linear = v[10];
-    quadratic = v[11];
+bool PointLight::read(SceneTokens& in) {
+    float v[6];
+    if (!readColours(in, 12) || !in.numbers(v, 6)) return false;
+    position = Point3D(v[0], v[1], v[2]);
+    constant = v[3];
+    linear = v[4];
+    quadratic = v[5];
     return true;
 }
 
@@ -118,11 +115,10 @@ void PointLight::apply() {
 
 // ---- DirectionalLight ----
 
-bool DirectionalLight::read(const char* text) {
-    float v[9];
-    if (readFloats(text, v, 9) < 9) return false;
-    setColours(v);
-    direction = Point3D(v[6], v[7], v[8]).normalised();
+bool DirectionalLight::read(SceneTokens& in) {
+    float v[3];
+    if (!readColours(in, 9) || !in.numbers(v, 3)) return false;
+    direction = Point3D(v[0], v[1], v[2]).normalised();
     return true;
 }
 
@@ -140,17 +136,16 @@ void DirectionalLight::apply() {
 
 // ---- SpotLight ----
 
-bool SpotLight::read(const char* text) {
-    float v[17];
-    if (readFloats(text, v, 17) < 17) return false;
-    setColours(v);
-    position = Point3D(v[6], v[7], v[8]);
-    direction = Point3D(v[9], v[10], v[11]).normalised();
-    constant = v[12];
-    linear = v[13];
-    quadratic = v[14];
-    cutoff = v[15];
-    dropOff = v[16];
+bool SpotLight::read(SceneTokens& in) {
+    float v[11];
+    if (!readColours(in, 17) || !in.numbers(v, 11)) return false;
+    position = Point3D(v[0], v[1], v[2]);
+    direction = Point3D(v[3], v[4], v[5]).normalised();
+    constant = v[6];
+    linear = v[7];
+    quadratic = v[8];
+    cutoff = v[9];
+    dropOff = v[10];
     return true;
 }
 

@@ -8,13 +8,17 @@
 
 #include "scene/geometry.h"
 
+class SceneTokens;
+
 constexpr uint32_t noLightIndex = 0xFFFFFFFFu;
 
 class Light {
 public:
     virtual ~Light() = default;
-    // Parses the light's numbers from a scene-file line; false when some are missing.
-    virtual bool read(const char* text) = 0;
+    // Reads the light's numbers from a scene file, in either of two forms: a colour and the
+    // factors ka, kd, ks, or the three colours as the light writes them (told apart by how
+    // many numbers follow). False when some are missing.
+    virtual bool read(SceneTokens& in) = 0;
     virtual void write(std::FILE* file) const = 0;
     // Takes a light number if it has none, then programs it (in the coordinates of the
     // modelview matrix current now).
@@ -34,8 +38,9 @@ protected:
     void applyAttenuation(float constant, float linear, float quadratic) const;
     // The directive line and the three colours every light record starts with.
     void writeColours(std::FILE* file, const char* keyword) const;
-    // Reads colour and the three factors from the front of `values`.
-    void setColours(const float* values);
+    // The colours at the front of a light's numbers; count: how many numbers the
+    // colour-and-factors form of this light has.
+    bool readColours(SceneTokens& in, int count);
 };
 
 class PointLight : public Light {
@@ -43,7 +48,7 @@ public:
     PointLight() = default;
     PointLight(const Point3D& position, const Point3D& colour, float ka, float kd, float ks,
                float constant, float linear, float quadratic);
-    bool read(const char* text) override;
+    bool read(SceneTokens& in) override;
     void write(std::FILE* file) const override;
     void apply() override;
 
@@ -58,7 +63,7 @@ public:
 
 class DirectionalLight : public Light {
 public:
-    bool read(const char* text) override;
+    bool read(SceneTokens& in) override;
     void write(std::FILE* file) const override;
     // Sent as the vector towards the light: (-direction, 0).
     void apply() override;
@@ -68,7 +73,7 @@ public:
 
 class SpotLight : public Light {
 public:
-    bool read(const char* text) override;
+    bool read(SceneTokens& in) override;
     void write(std::FILE* file) const override;
     void apply() override;
 

@@ -1,7 +1,10 @@
 // Applying a material to the OpenGL state.
 #include "scene/material.h"
 
+#include <initializer_list>
+
 #include "platform/gl.h"
+#include "scene/scene_text.h"
 #include "scene/texture.h"
 
 Material::Material(float ambientR, float ambientG, float ambientB, float diffuseR,
@@ -61,4 +64,12 @@ void Material::finish() const {
     if (transparency <= 0) return;
     glDepthMask(GL_TRUE);
     glDisable(GL_BLEND);
+}
+
+void Material::write(std::FILE* file) const {
+    std::fprintf(file, "#material\n");
+    for (const Point3D* colour : {&ambient, &diffuse, &specular, &emissive}) writePoint(1, file, *colour);
+    writePoint(1, file, Point3D(specularFalloff, transparency, refractionIndex));
+    writeLine(1, file, "  %d\n", texture ? texture->index : -1);
+    writeLine(1, file, "  !%s!\n", name.c_str());
 }

@@ -2,6 +2,7 @@
 // optional texture. Every shape applies its material before sending geometry.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 #include "scene/geometry.h"
@@ -21,6 +22,8 @@ struct Material {
     void apply() const;
     // After drawing with a transparent material: depth writes on, blending off.
     void finish() const;
+    // The "#material" record of a scene file.
+    void write(std::FILE* file) const;
 
     int index = -1;
     Point3D ambient, diffuse, specular, emissive;

@@ -45,8 +45,8 @@ void Cone::draw(int) {
     glTranslatef(centre.x, centre.y - height / 2, centre.z);
     glRotatef(-90, 1, 0, 0);
     applyMaterial(material);
-    const int slices = evenSlices(static_cast<int>(4.396f * radius));
-    const int stacks = std::max(1, static_cast<int>(0.7f * std::sqrt(radius * radius + height * height)));
+    const int slices = evenSlices(pieceCount(4.396f * radius));
+    const int stacks = pieceCount(0.7f * std::sqrt(radius * radius + height * height));
     gluCylinder(sharedQuadric(), radius, 0, height, slices, stacks);
     glPopMatrix();
 }

@@ -6,6 +6,9 @@
 
 struct Material;
 
+// Slices around the round shapes of the lamp and of scene files.
+constexpr int standardSlices = 30;
+
 class Cone : public Shape {
 public:
     Cone(const Point3D& centre, float radius, float height);

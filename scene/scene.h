@@ -2,6 +2,8 @@
 // its lights. The lamp is a Scene built in code; scene files build others.
 #pragma once
 
+#include <cstdio>
+#include <string>
 #include <vector>
 
 #include "scene/camera.h"
@@ -28,6 +30,19 @@ public:
     virtual void release();
     // The global ambient light, then every light in order, in the current modelview frame.
     void applyLights();
+    // The scene as a scene file: camera, ambient, background, lights, textures, materials,
+    // vertices, ray files (the global section), then the root group's contents.
+    void write(std::FILE* file) const;
+    void writeGlobalSection(std::FILE* file) const;
+    // The materials a scene file numbers, in order (the list `materials` unless the scene
+    // keeps its materials elsewhere). Their `index` must be their place in this list.
+    virtual std::vector<const Material*> materialTable() const;
+
+    // A scene read from another file, drawn by ray-file instances.
+    struct RayFile {
+        std::string fileName;
+        Scene* scene;
+    };
 
     std::vector<Vertex> vertices;
     std::vector<Material> materials;
@@ -36,5 +51,6 @@ public:
     Point3D background;
     Camera camera;
     std::vector<Light*> lights;
+    std::vector<RayFile> rayFiles;
     Group* root = nullptr;
 };

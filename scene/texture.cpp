@@ -42,6 +42,8 @@ void Texture::bind() {
                       image->pixels);
 }
 
+void Texture::write(std::FILE* file) const { std::fprintf(file, "#texture\n   %s\n", fileName.c_str()); }
+
 void Texture::release() {
     delete image;
     image = nullptr;

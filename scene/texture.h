@@ -2,6 +2,7 @@
 // current context, so it waits for the first draw).
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 class Image;
@@ -19,6 +20,8 @@ public:
     bool loaded() const;
     // Binds to GL_TEXTURE_2D, creating the texture with mipmaps the first time.
     void bind();
+    // The "#texture" record of a scene file.
+    void write(std::FILE* file) const;
     // Frees the image; the OpenGL texture name stays.
     void release();
 

@@ -1,10 +1,13 @@
-// Renders the lamp offscreen exactly as the program draws it and writes the frame as a
-// 24-bit BMP.
+// Renders the lamp offscreen exactly as the program draws it, or a scene file, and writes
+// the frame as a 24-bit BMP.
 //   render_lamp [--width W] [--height H] [--seed S] [--steps N] [--frames F]
 //               [--particles] [--polygons] [--set NAME=VALUE]... [--out FILE]
+//               [--write-scene FILE] [--scene FILE]
 // The lava is warmed up as at start-up, advanced N more steps, then F frames are drawn
 // (each advancing the lava once); the last one is written. --set gives a setting (a colour,
-// the lamp heat, the view) its value, by the name it is stored under.
+// the lamp heat, the view) its value, by the name it is stored under. --write-scene also
+// writes the lamp of that frame as a scene file. --scene draws the scene file instead of
+// the lamp (its lava, if any, advanced N steps), with the settings' lava.
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -14,9 +17,12 @@
 
 #include "lamp/frame_pipeline.h"
 #include "lamp/lamp_scene.h"
+#include "lamp/lamp_scene_file.h"
 #include "lamp/lamp_startup.h"
 #include "lamp/offscreen_lamp.h"
+#include "lava/scene_blobs.h"
 #include "scene/bmp.h"
+#include "scene/file_scene.h"
 #include "scene/image.h"
 #include "settings/settings.h"
 
@@ -24,7 +30,7 @@ int main(int argc, char** argv) {
     int width = 533, height = 600, steps = 0, frames = 1;
     unsigned seed = 1;
     bool particles = false, polygons = false;
-    std::string out = "lamp.bmp";
+    std::string out = "lamp.bmp", sceneOut, sceneIn;
     std::vector<std::pair<std::string, float>> assignments;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
@@ -37,6 +43,8 @@ int main(int argc, char** argv) {
         else if (option == "--steps" && hasValue) steps = std::atoi(argv[++i]);
         else if (option == "--frames" && hasValue) frames = std::atoi(argv[++i]);
         else if (option == "--out" && hasValue) out = argv[++i];
+        else if (option == "--write-scene" && hasValue) sceneOut = argv[++i];
+        else if (option == "--scene" && hasValue) sceneIn = argv[++i];
         else if (option == "--set" && hasValue) {
             const std::string assignment = argv[++i];
             const size_t equals = assignment.find('=');
@@ -72,9 +80,32 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    warmUpLava();
-    for (int n = 0; n < steps; ++n) lamp.lamp().step(0.02f);
-    for (int n = 0; n < frames; ++n) renderFrame(true, false, true);
+    if (!sceneIn.empty()) {
+        FileScene scene;
+        const SceneReadResult read = SceneReader(lavaSceneHooks()).readFile(sceneIn, scene);
+        if (!read.ok) {
+            std::fputs(read.message.c_str(), stderr);
+            return 1;
+        }
+        for (int n = 0; n < steps; ++n) drawFileScene(scene, 0.02f, complexity);
+        drawFileScene(scene, 0, complexity);
+    } else {
+        warmUpLava();
+        for (int n = 0; n < steps; ++n) lamp.lamp().step(0.02f);
+        for (int n = 0; n < frames; ++n) renderFrame(true, false, true);
+    }
+    if (!sceneOut.empty()) {
+        std::FILE* file = std::fopen(sceneOut.c_str(), "w");
+        if (!file) {
+            std::fprintf(stderr, "Couldn't open %s for writing\n", sceneOut.c_str());
+            return 1;
+        }
+        writeLampScene(lamp.lamp(), file);
+        if (std::fclose(file) != 0) {
+            std::fprintf(stderr, "render_lamp: could not write %s\n", sceneOut.c_str());
+            return 1;
+        }
+    }
 
     std::unique_ptr<Image> frame = lamp.readFrame();
     std::FILE* file = std::fopen(out.c_str(), "wb");

@@ -15,6 +15,7 @@
 #include "scene/material.h"
 #include "scene/quadric.h"
 #include "scene/quadric_shapes.h"
+#include "scene/scene_tokens.h"
 #include "scene/texture.h"
 #include "platform/offscreen_context.h"
 #include "tests/scene/matrix_probe.h"
@@ -257,7 +258,8 @@ TEST_F(GlStateTest, LightsTakeTheLowestFreeNumbers) {
 
 TEST_F(GlStateTest, LightsAreSentAsTheyAreMeant) {
     DirectionalLight sun;
-    ASSERT_TRUE(sun.read("1 1 1 0.1 0.8 0.5 0 -5 0"));
+    SceneTokens sunText("1 1 1 0.1 0.8 0.5 0 -5 0");
+    ASSERT_TRUE(sun.read(sunText));
     sun.apply();
     GLfloat v[4];
     glGetLightfv(sun.glIndex, GL_POSITION, v);
@@ -279,8 +281,10 @@ TEST_F(GlStateTest, LightsAreSentAsTheyAreMeant) {
     EXPECT_FLOAT_EQ(v[0], 0.1f);
 
     SpotLight spot;
-    EXPECT_FALSE(spot.read("1 1 1 0.1 0.8 0.5 0 5 0 0 -1 0 1 0 0 0.25"));  // 16 numbers
-    ASSERT_TRUE(spot.read("1 1 1 0.1 0.8 0.5 0 5 0 0 -1 0 1 0 0 0.25 0.5"));
+    SceneTokens shortSpot("1 1 1 0.1 0.8 0.5 0 5 0 0 -1 0 1 0 0 0.25");  // 16 numbers
+    EXPECT_FALSE(spot.read(shortSpot));
+    SceneTokens fullSpot("1 1 1 0.1 0.8 0.5 0 5 0 0 -1 0 1 0 0 0.25 0.5");
+    ASSERT_TRUE(spot.read(fullSpot));
     spot.apply();
     glGetLightfv(spot.glIndex, GL_SPOT_CUTOFF, v);
     EXPECT_FLOAT_EQ(v[0], 45.0f);

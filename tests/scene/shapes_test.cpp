@@ -96,6 +96,7 @@ namespace {
 struct CountingBehaviour : BlobBehaviour {
     void stepBlobs(Group&, float) override { ++steps; }
     void drawBlobs(Group&, int) override { ++draws; }
+    void writeBlobs(const Group&, int, std::FILE*) const override {}
     void deleteBlob(Blob* blob) override {
         ++deleted;
         delete blob;
