@@ -20,6 +20,11 @@ void addDrag(Blob& b);
 void collideTube(Blob& b, const Tube& tube);
 // A floor (side 0), ceiling (side 2) or two-faced plane at the disk's height.
 void collideDisk(Blob& b, const Disk& disk);
+// After the move: a blob whose centre went through the tube's wall or past the floor
+// (side 0) or ceiling (side 2) disk within one step — only long steps move that far — is
+// put back on it, and the part of its velocity that was carrying it out is dropped.
+void containInTube(Blob& b, const Tube& tube);
+void containByDisk(Blob& b, const Disk& disk);
 // Surface tension within a cluster, repulsion between clusters; skips identical centres.
 void pairForce(Blob& b, Blob& o);
 // Whether m belongs to seed's cluster (pooled at the bottom or top, or together last step).

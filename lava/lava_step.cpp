@@ -2,6 +2,7 @@
 // exchange and surface tension between neighbours found through the spatial hash; motion.
 #include "lava/lava_step.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "lava/blob.h"
@@ -84,6 +85,33 @@ void collideDisk(Blob& b, const Disk& disk) {
             b.force.y += 1.0f;
         else if (dy >= -1.5f * r && dy <= 1.5f * r)
             b.force.y += 20.0f / dy;
+    }
+}
+
+void containInTube(Blob& b, const Tube& tube) {
+    const Point3D d = b.position - tube.centre;
+    if (!(d.y >= 0 && d.y <= tube.height)) return;
+    const float limit = (tube.rTop - tube.rBase) / tube.height * d.y + tube.rBase;
+    const float rho = std::sqrt(d.x * d.x + d.z * d.z);
+    if (!(rho > limit)) return;
+    const float ux = d.x / rho, uz = d.z / rho;
+    b.position.x = tube.centre.x + ux * limit;
+    b.position.z = tube.centre.z + uz * limit;
+    const float outward = b.velocity.x * ux + b.velocity.z * uz;
+    if (outward > 0) {
+        b.velocity.x -= outward * ux;
+        b.velocity.z -= outward * uz;
+    }
+}
+
+void containByDisk(Blob& b, const Disk& disk) {
+    const float y = disk.centre.y;
+    if (disk.side == 0 && b.position.y < y) {
+        b.position.y = y;
+        b.velocity.y = std::max(b.velocity.y, 0.0f);
+    } else if (disk.side == 2 && b.position.y > y) {
+        b.position.y = y;
+        b.velocity.y = std::min(b.velocity.y, 0.0f);
     }
 }
 
@@ -180,6 +208,14 @@ void assignCluster(std::vector<Blob*>& work, Blob& seed) {
 
 LavaStepper::LavaStepper() : stepHash(stepBucketSize) {}
 
+void LavaStepper::contain(Blob& b) const {
+    // Floor and ceiling first, so the wall is taken at the height the blob ends at.
+    for (const Collider& c : colliders)
+        if (c.disk) containByDisk(b, *c.disk);
+    for (const Collider& c : colliders)
+        if (c.tube) containInTube(b, *c.tube);
+}
+
 int LavaStepper::step(Group& group, float dt) {
     SpatialHash& hash = stepHash;
     hash.clear();
@@ -258,6 +294,7 @@ int LavaStepper::step(Group& group, float dt) {
         ++current;
         b->previousCluster = b->cluster;
         b->step(dt);
+        if (!b->fixed) contain(*b);
     }
     return clusters;
 }

@@ -30,6 +30,9 @@ private:
         const Tube* tube;
         const Disk* disk;
     };
+    // Puts a blob that moved out of the glass back on it.
+    void contain(Blob& b) const;
+
     SpatialHash stepHash;
     std::vector<Collider> colliders;
     std::vector<Blob*> work;

@@ -1,6 +1,7 @@
 // The lava's rules, one at a time, with the numbers the physics is built on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "lava/blob_population.h"
 #include "lava/lava_parameters.h"
 #include "lava/lava_engine.h"
+#include "lava/lava_census.h"
 #include "lava/lava_glass.h"
 #include "lava/lava_physics.h"
 #include "lava/lava_vessel.h"
@@ -127,6 +129,43 @@ TEST_F(LavaTest, GlassPushesBackWithTwoHundredOutside) {
     Blob beyond(Point3D(20, -20, 0), 1.1f);  // below the tube's base: not its business
     collideTube(beyond, tube);
     EXPECT_FLOAT_EQ(beyond.force.x, 0.0f);
+}
+
+TEST_F(LavaTest, ALongStepThroughTheGlassEndsOnIt) {
+    Tube tube(Point3D(0, -15, 0), 10.8f, 7.3f, 7, 30);
+    Blob out(Point3D(9, -14, 0), 1.1f);  // wall at 7.8 here
+    out.velocity = Point3D(5, 1, 2);
+    containInTube(out, tube);
+    EXPECT_NEAR(out.position.x, 7.8f, 1e-5f);
+    EXPECT_FLOAT_EQ(out.position.y, -14);
+    EXPECT_FLOAT_EQ(out.velocity.x, 0) << "the outward part goes";
+    EXPECT_FLOAT_EQ(out.velocity.z, 2) << "the rest stays";
+    Blob leaving(Point3D(0, -14, 7.0f), 1.1f);  // inside: untouched, whatever its speed
+    leaving.velocity = Point3D(0, 0, 10);
+    containInTube(leaving, tube);
+    EXPECT_FLOAT_EQ(leaving.position.z, 7.0f);
+    EXPECT_FLOAT_EQ(leaving.velocity.z, 10);
+
+    Disk floor(Point3D(0, -15, 0), 7.4f, 30, 0), ceiling(Point3D(0, 16, 0), 4.21f, 30, 2);
+    Blob sunk(Point3D(1, -16.5f, 0), 1.1f), risen(Point3D(0, 17, 0), 1.1f);
+    sunk.velocity = Point3D(0, -3, 0);
+    risen.velocity = Point3D(0, -1, 0);
+    containByDisk(sunk, floor);
+    containByDisk(risen, ceiling);
+    EXPECT_FLOAT_EQ(sunk.position.y, -15);
+    EXPECT_FLOAT_EQ(sunk.velocity.y, 0);
+    EXPECT_FLOAT_EQ(risen.position.y, 16);
+    EXPECT_FLOAT_EQ(risen.velocity.y, -1) << "already coming back";
+
+    // Through the whole step, at ten times the usual time step: nothing ends outside.
+    LavaGlass glass(7);
+    glass.setParticleCount(175);
+    float worst = 0;
+    for (int n = 0; n < 3000; ++n) {
+        glass.step(0.2f);
+        worst = std::max(worst, takeCensus(glass.group.blobs, glass.vessel, glass.numClusters()).worstEscape);
+    }
+    EXPECT_LE(worst, 1e-4f);
 }
 
 TEST_F(LavaTest, PairForcesOfOneClusterAndOfTwo) {

@@ -65,6 +65,11 @@ int referenceStep(Group& group, float dt, SpatialHash& hash) {
         }
         b->previousCluster = b->cluster;
         b->step(dt);
+        if (b->fixed) continue;
+        for (Shape* s : group.colliders)
+            if (Disk* disk = dynamic_cast<Disk*>(s)) containByDisk(*b, *disk);
+        for (Shape* s : group.colliders)
+            if (Tube* tube = dynamic_cast<Tube*>(s)) containInTube(*b, *tube);
     }
     return clusters;
 }
