@@ -57,9 +57,10 @@ void BM_EvaluateField(benchmark::State& state) {
     renderer.initPolygoniser();
     const std::vector<Blob*>& blobs = lava.glass.group.blobs;
     const int cluster = blobs.front()->cluster;
-    renderer.fieldHash().clear();
+    std::vector<Blob*> members;
     for (Blob* b : blobs)
-        if (b->cluster == cluster) renderer.fieldHash().insert(b, 3.0f);
+        if (b->cluster == cluster) members.push_back(b);
+    renderer.setFieldBlobs(members.data(), static_cast<int>(members.size()));
     renderer.setPassRadius(1.32f);
     std::vector<Point3D> points;
     for (Blob* b : blobs)

@@ -24,6 +24,19 @@ public:
 
 }  // namespace
 
+void StripEmitter::surface(const SurfaceMesh& mesh) {
+    const Point3D none;
+    uint32_t at = 0;
+    for (const uint32_t end : mesh.stripEnds) {
+        beginStrip();
+        for (; at < end; ++at) {
+            const uint32_t v = mesh.indices[at];
+            vertex(mesh.positions[v], mesh.normals[v], mesh.hasColours, mesh.hasColours ? mesh.colours[v] : none);
+        }
+        endStrip();
+    }
+}
+
 StripEmitter& glStripEmitter() {
     static GlStripEmitter emitter;
     return emitter;

@@ -5,11 +5,6 @@
 #include "lava/polygoniser_tables.h"
 #include "platform/diagnostics.h"
 
-namespace {
-// Edge length of the field hash's cells.
-constexpr float fieldBucketSize = 1.9f;
-}  // namespace
-
 LavaRenderer::LavaRenderer() : hash(fieldBucketSize) {}
 
 LavaRenderer::~LavaRenderer() = default;
@@ -31,6 +26,12 @@ void LavaRenderer::initPolygoniser() {
 void LavaRenderer::setCellSize(float size) {
     spacing = size;
     if (grid) grid->layOut(spacing);
+}
+
+void LavaRenderer::setFieldBlobs(Blob* const* blobs, int n) {
+    hash.clear();
+    for (int b = 0; b < n; ++b) hash.insert(blobs[b], 3.0f);
+    hash.pack();
 }
 
 void LavaRenderer::endPass() {

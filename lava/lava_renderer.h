@@ -16,10 +16,13 @@
 #include <vector>
 
 #include "lava/lava_field.h"
+#include "lava/strip_emitter.h"
 #include "lava/spatial_hash.h"
 
 class Blob;
-class StripEmitter;
+
+// Edge length of the field hash's cells.
+constexpr float fieldBucketSize = 1.9f;
 
 class LavaRenderer {
 public:
@@ -34,14 +37,14 @@ public:
     // New spacing; the records are not touched (their old marks keep them from being reused).
     void setCellSize(float size);
     float cellSize() const { return spacing; }
-    // The lattice, made on first use (24 MB).
+    // The lattice, made on first use (24 MB of records and 18 MB of edge cache).
     LavaLattice& lattice();
-    // The blobs of the current pass, registered with radius 3.
-    SpatialHash& fieldHash() { return hash; }
+    // The blobs the field is made of from now on (each reaches 3 from its centre).
+    void setFieldBlobs(Blob* const* blobs, int n);
 
     // The square of the pass radius used by evaluateField.
     void setPassRadius(float radius) { passRadiusSquared = radius * radius; }
-    // The field at lattice position p from the blobs in the field hash; fills the record's
+    // The field at lattice position p from the field's blobs; fills the record's
     // temperature and normal and returns the value (sum - 2). Finite at a blob's very centre.
     float evaluateField(cornerinfo& record, const Point3D& p);
 
@@ -74,4 +77,5 @@ private:
     SpatialHash hash;
     std::vector<WalkFrame> stack;
     std::vector<Blob*> clusterBlobs;
+    SurfaceMesh mesh;
 };

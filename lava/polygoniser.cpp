@@ -35,29 +35,32 @@ int seedIndex(float coordinate, float offset, float size) {
 
 }  // namespace
 
-// One pass's walk. A cube's neighbours are visited in the order z-1, z+1, y-1, y+1, x-1,
+// One pass's walk, into the renderer's surface mesh. A cube's neighbours are visited in the order z-1, z+1, y-1, y+1, x-1,
 // and last x+1 continues in the same frame, as the tail of a recursive walk would. The
 // stack is explicit, since a large cluster has thousands of cubes.
 class LavaRenderer::CubeWalker {
 public:
-    CubeWalker(LavaRenderer& renderer, StripEmitter& out)
-        : renderer(renderer), out(out), stamp(renderer.passStamp), lattice(renderer.lattice()),
-          size(renderer.cellSize()) {}
+    explicit CubeWalker(LavaRenderer& renderer)
+        : renderer(renderer), mesh(renderer.mesh), stamp(renderer.passStamp), lattice(renderer.lattice()),
+          size(renderer.cellSize()), heatColours(lavaParameters.differentHotColor) {}
 
     // Evaluates the cube's corners, emits its strips, marks it; returns its face mask.
     uint8_t process(int i, int j, int k) {
         ++renderer.cubesProcessed;
         int index = 0;
         for (int n = 0; n < 8; ++n) {
-            const int ci = i + (n >> 2 & 1), cj = j + (n >> 1 & 1), ck = k + (n & 1);
-            cornerinfo& c = lattice.at(ci, cj, ck);
+            const int pi = i + (n >> 2 & 1), pj = j + (n >> 1 & 1), pk = k + (n & 1);
+            cornerinfo& c = lattice.at(pi, pj, pk);
             if (c.valueMark != stamp) {
                 c.valueMark = stamp;
-                c.value = renderer.evaluateField(c, Point3D(lattice.X[ci], lattice.Y[cj], lattice.Z[ck]));
+                c.value = renderer.evaluateField(c, Point3D(lattice.X[pi], lattice.Y[pj], lattice.Z[pk]));
             }
             corner[n] = &c;
             if (std::signbit(c.value)) index |= 1 << n;
         }
+        ci = i;
+        cj = j;
+        ck = k;
         x[0] = lattice.X[i];
         x[1] = lattice.X[i + 1];
         y[0] = lattice.Y[j];
@@ -74,24 +77,26 @@ public:
         stack.clear();
         stack.push_back({i, j, k, process(i, j, k), 0});
         while (!stack.empty()) {
-            const size_t top = stack.size() - 1;
+            // The top frame is worked on in a copy and written back when the walk leaves it:
+            // reading the frame just after writing one byte of it would stall the processor.
+            WalkFrame f = stack.back();
             bool descended = false;
-            while (stack[top].next < 5) {
-                const Neighbour& nb = neighbours[stack[top].next++];
-                const WalkFrame f = stack[top];
+            while (f.next < 5) {
+                const Neighbour& nb = neighbours[f.next++];
                 const int ni = f.i + nb.di, nj = f.j + nb.dj, nk = f.k + nb.dk;
                 if (!(f.mask & nb.bit) || !inside(ni, nj, nk)) continue;
                 if (lattice.at(ni, nj, nk).cubeMark == stamp) continue;
+                stack.back() = f;
                 stack.push_back({ni, nj, nk, process(ni, nj, nk), 0});
                 descended = true;
                 break;
             }
             if (descended) continue;
-            WalkFrame& f = stack[top];
             if ((f.mask & 2) && f.i + 1 <= lastCube && lattice.at(f.i + 1, f.j, f.k).cubeMark != stamp) {
                 ++f.i;
                 f.mask = process(f.i, f.j, f.k);
                 f.next = 0;
+                stack.back() = f;
                 continue;
             }
             stack.pop_back();
@@ -101,15 +106,25 @@ public:
 private:
     void emitCube(int index) {
         const int8_t* row = stripTable()[index];
-        const bool heatColours = lavaParameters.differentHotColor;
         for (int at = 0; row[at] != -1; ++at) {
-            out.beginStrip();
-            for (; row[at] != -1; ++at) emitVertex(edgeinfo[row[at]], heatColours);
-            out.endStrip();
+            for (; row[at] != -1; ++at) mesh.indices.push_back(vertexOn(edgeinfo[row[at]]));
+            mesh.stripEnds.push_back(static_cast<uint32_t>(mesh.indices.size()));
         }
     }
 
-    void emitVertex(const EdgeInfo& e, bool heatColours) {
+    // The number of the vertex on the cube's edge e, made by the first cube that needs it:
+    // the other cubes round the edge have the same two corners, so they would make the same.
+    uint32_t vertexOn(const EdgeInfo& e) {
+        const size_t edge = LavaLattice::edgeAt(ci + e.xSel, cj + e.ySel, ck + e.zSel, e.axis);
+        if (lattice.edgeMarks[edge] == stamp) return lattice.edgeVertices[edge];
+        const uint32_t v = static_cast<uint32_t>(mesh.positions.size());
+        makeVertex(e);
+        lattice.edgeMarks[edge] = stamp;
+        lattice.edgeVertices[edge] = v;
+        return v;
+    }
+
+    void makeVertex(const EdgeInfo& e) {
         const cornerinfo& a = *corner[e.cornerA];
         const cornerinfo& b = *corner[e.cornerB];
         const float difference = a.value - b.value;
@@ -119,31 +134,33 @@ private:
         const float s = 1.0f - t;
         const Point3D normal(s * a.normal[0] + t * b.normal[0], s * a.normal[1] + t * b.normal[1],
                              s * a.normal[2] + t * b.normal[2]);
-        Point3D colour;
-        if (heatColours) colour = lavaColourFor(s * a.temperature + t * b.temperature);
+        if (heatColours) mesh.colours.push_back(lavaColourFor(s * a.temperature + t * b.temperature));
         Point3D position(x[e.xSel], y[e.ySel], z[e.zSel]);
         position[e.axis] += size * t;
-        out.vertex(pulledInside(position, wallRadius(position.y) - glassMargin), normal, heatColours, colour);
+        mesh.positions.push_back(pulledInside(position, wallRadius(position.y) - glassMargin));
+        mesh.normals.push_back(normal);
     }
 
     LavaRenderer& renderer;
-    StripEmitter& out;
+    SurfaceMesh& mesh;
     const uint16_t stamp;
     LavaLattice& lattice;
     const float size;
+    const bool heatColours;
     cornerinfo* corner[8] = {};
+    int ci = 0, cj = 0, ck = 0;  // the cube being processed
     float x[2] = {}, y[2] = {}, z[2] = {};
 };
 
 void LavaRenderer::polygonise(Blob* const* blobs, int n, float R, StripEmitter& out) {
-    hash.clear();
-    out.beginSurface(lavaParameters.lavaColour);
-    for (int b = 0; b < n; ++b) hash.insert(blobs[b], 3.0f);
+    setFieldBlobs(blobs, n);
     setPassRadius(R);
+    mesh.clear();
+    mesh.hasColours = lavaParameters.differentHotColor;
 
     LavaLattice& l = lattice();
     const uint16_t stamp = passStamp;
-    CubeWalker walker(*this, out);
+    CubeWalker walker(*this);
     for (int b = 0; b < n; ++b) {
         const Point3D& centre = blobs[b]->position;
         const int i = seedIndex(centre.x, l.offset.x, spacing);
@@ -164,5 +181,7 @@ void LavaRenderer::polygonise(Blob* const* blobs, int n, float R, StripEmitter& 
         }
     }
     endPass();
+    out.beginSurface(lavaParameters.lavaColour);
+    out.surface(mesh);
     out.endSurface();
 }

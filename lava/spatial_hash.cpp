@@ -7,31 +7,25 @@
 
 SpatialHash::SpatialHash(float bucketSize)
     : bucketSize(bucketSize),
+      cellsPerUnit(1.0f / bucketSize),
       heads(static_cast<size_t>(cellsPerAxis) * cellsPerAxis * cellsPerAxis, none),
-      nodes(poolSize) {
+      nodes(poolSize),
+      packedRanges(heads.size(), PackedRange{0, 0}),
+      nodeCells(poolSize) {
     touched.reserve(poolSize);
 }
 
 void SpatialHash::clear() {
-    for (int32_t bucket : touched) heads[static_cast<size_t>(bucket)] = none;
+    for (int32_t bucket : touched) {
+        heads[static_cast<size_t>(bucket)] = none;
+        packedRanges[static_cast<size_t>(bucket)] = {0, 0};
+    }
     touched.clear();
     blobs.clear();
     centres.clear();
     temperatures.clear();
     used = 0;
     skipped = 0;
-}
-
-int SpatialHash::clampCell(float fractionalIndex) {
-    const float g = std::floor(fractionalIndex);
-    // NaN and far-away points go to a border cell.
-    if (!(g >= 0.0f)) return 0;
-    if (g > cellsPerAxis - 1) return cellsPerAxis - 1;
-    return static_cast<int>(g);
-}
-
-int SpatialHash::cellIndex(float coordinate) const {
-    return clampCell(coordinate / bucketSize + centre);
 }
 
 int32_t SpatialHash::insert(Blob* blob, float radius) {
@@ -45,7 +39,7 @@ int32_t SpatialHash::insert(Blob* blob, float radius) {
     float g[3];
     int lo[3], hi[3];
     for (int a = 0; a < 3; ++a) {
-        g[a] = blob->position[a] / bucketSize + centre;
+        g[a] = blob->position[a] * cellsPerUnit + centre;
         // A centre beyond the grid is taken to the middle of the border cell it lies
         // beyond, so the blob is registered there and finds itself through bucketAt, which
         // takes points outside to the border too. (NaN goes to the low border.)
@@ -64,6 +58,7 @@ int32_t SpatialHash::insert(Blob* blob, float radius) {
     }
     int32_t* const bucketHeads = heads.data();
     Node* const pool = nodes.data();
+    PackedRange* const ranges = packedRanges.data();
     int next = used;
     for (int i = lo[0]; i <= hi[0]; ++i) {
         const float dx = g[0] - (static_cast<float>(i) + 0.5f);
@@ -87,7 +82,13 @@ int32_t SpatialHash::insert(Blob* blob, float radius) {
                     break;
                 }
                 int32_t& head = bucketHeads[row + k];
-                if (head == none) touched.push_back(row + k);
+                PackedRange& cell = ranges[row + k];
+                if (head == none) {
+                    cell.begin = static_cast<int32_t>(touched.size());
+                    touched.push_back(row + k);
+                }
+                ++cell.end;
+                nodeCells[static_cast<size_t>(next)] = cell.begin;
                 pool[next] = {slot, head};
                 head = next++;
             }
@@ -97,7 +98,48 @@ int32_t SpatialHash::insert(Blob* blob, float radius) {
     return slot;
 }
 
-int32_t SpatialHash::bucketAt(const Point3D& point) const {
-    const int i = cellIndex(point.x), j = cellIndex(point.y), k = cellIndex(point.z);
-    return heads[static_cast<size_t>((i * cellsPerAxis + j) * cellsPerAxis + k)];
+int32_t SpatialHash::bucketAt(const Point3D& point) const { return heads[static_cast<size_t>(bucketIndex(point))]; }
+
+void SpatialHash::pack() {
+    // A point this far from everything adds nothing: its squared distance, about 1e36,
+    // is far beyond any reach and still finite.
+    constexpr float far = 1e18f;
+    // A counting sort: each bucket's place from the counts, then the registrations dealt
+    // out newest first, which is the order of the bucket's list.
+    fillCursor.resize(touched.size());
+    int32_t total = 0;
+    for (size_t t = 0; t < touched.size(); ++t) {
+        PackedRange& cell = packedRanges[static_cast<size_t>(touched[t])];
+        const int32_t count = cell.end;
+        fillCursor[t] = total;
+        cell = {total, total + count};
+        total += (count + packLanes - 1) / packLanes * packLanes;
+    }
+    const size_t size = static_cast<size_t>(total);
+    packX.resize(size);
+    packY.resize(size);
+    packZ.resize(size);
+    packT.resize(size);
+    packSlot.resize(size);
+    // Every entry is written: the registrations below, the padding here.
+    for (const int32_t bucket : touched) {
+        const PackedRange& cell = packedRanges[static_cast<size_t>(bucket)];
+        const int32_t paddedEnd = (cell.end + packLanes - 1) / packLanes * packLanes;
+        for (size_t at = static_cast<size_t>(cell.end); at < static_cast<size_t>(paddedEnd); ++at) {
+            packX[at] = packY[at] = packZ[at] = far;
+            packT[at] = 0;
+            packSlot[at] = none;
+        }
+    }
+    for (int32_t n = used - 1; n >= 0; --n) {
+        const size_t at = static_cast<size_t>(fillCursor[static_cast<size_t>(nodeCells[static_cast<size_t>(n)])]++);
+        const int32_t slot = nodes[static_cast<size_t>(n)].slot;
+        const Point3D& c = centres[static_cast<size_t>(slot)];
+        packX[at] = c.x;
+        packY[at] = c.y;
+        packZ[at] = c.z;
+        packT[at] = temperatures[static_cast<size_t>(slot)];
+        packSlot[at] = slot;
+    }
 }
+

@@ -44,6 +44,25 @@ public:
     // The temperature the blob in a slot had when it was inserted.
     float temperatureOf(int32_t slot) const { return temperatures[static_cast<size_t>(slot)]; }
 
+    // Lays every touched bucket's registrations out contiguously, in the bucket's list
+    // order (newest first), as separate x, y, z and temperature arrays, each bucket padded
+    // with far-away points to a multiple of `packLanes`: the loops over a bucket then run
+    // over whole groups of lanes from contiguous memory, which the compiler vectorises.
+    // Valid until the next clear or insert.
+    void pack();
+    static constexpr int packLanes = 8;
+    // Where a point's bucket lies in the packed arrays: [begin, end), empty for none.
+    struct PackedRange {
+        int32_t begin, end;
+    };
+    PackedRange packedAt(const Point3D& point) const { return packedRanges[static_cast<size_t>(bucketIndex(point))]; }
+    const float* packedX() const { return packX.data(); }
+    const float* packedY() const { return packY.data(); }
+    const float* packedZ() const { return packZ.data(); }
+    const float* packedTemperature() const { return packT.data(); }
+    // The slot of each packed entry (-1 for padding).
+    const int32_t* packedSlot() const { return packSlot.data(); }
+
     int nodesUsed() const { return used; }
     int touchedCount() const { return static_cast<int>(touched.size()); }
     int skippedRegistrations() const { return skipped; }
@@ -55,10 +74,21 @@ private:
         int32_t next;
     };
 
-    static int clampCell(float fractionalIndex);
-    int cellIndex(float coordinate) const;
+    static int clampCell(float fractionalIndex) {
+        // NaN and far-away points go to a border cell. What is left is not negative, where
+        // truncation is the floor (and, unlike std::floor, needs no library call).
+        if (!(fractionalIndex >= 0.0f)) return 0;
+        if (fractionalIndex >= cellsPerAxis) return cellsPerAxis - 1;
+        return static_cast<int>(fractionalIndex);
+    }
+    int cellIndex(float coordinate) const { return clampCell(coordinate * cellsPerUnit + centre); }
+    int32_t bucketIndex(const Point3D& point) const {
+        return (cellIndex(point.x) * cellsPerAxis + cellIndex(point.y)) * cellsPerAxis + cellIndex(point.z);
+    }
 
     float bucketSize;
+    // Cells are found by multiplying (the same way for blobs and for points), not dividing.
+    float cellsPerUnit;
     float centre = cellsPerAxis / 2;
     std::vector<int32_t> heads;  // first node of each bucket, or none
     std::vector<Node> nodes;
@@ -69,4 +99,12 @@ private:
     int skipped = 0;
     std::vector<int32_t> touched;
     std::vector<float> columnScratch;  // reused by insert
+    // The packed layout: each bucket's range in the packed arrays (empty for a bucket not
+    // touched since the last clear, which empties the ranges it had set). Until pack(), a
+    // touched bucket's range holds its place in `touched` and its count of registrations.
+    std::vector<PackedRange> packedRanges;
+    std::vector<int32_t> nodeCells;   // by node: its bucket's place in `touched`
+    std::vector<int32_t> fillCursor;  // by place in `touched`, while packing
+    std::vector<float> packX, packY, packZ, packT;
+    std::vector<int32_t> packSlot;
 };

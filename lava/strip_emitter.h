@@ -1,9 +1,30 @@
 // The one point where the polygoniser's triangle strips leave it. The lamp sends them to
-// OpenGL in immediate mode; tests record them and benchmarks count them, so the surface
-// walk can be checked and measured without a display.
+// OpenGL; tests record them and benchmarks count them, so the surface walk can be checked
+// and measured without a display.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "scene/geometry.h"
+
+// One surface as the walk makes it: every vertex once (a vertex on an edge shared by four
+// cubes is computed by the first of them), and strips of vertex numbers.
+struct SurfaceMesh {
+    std::vector<Point3D> positions, normals;
+    std::vector<Point3D> colours;  // heat colours, one per vertex, when hasColours
+    bool hasColours = false;
+    std::vector<uint32_t> indices;    // the strips' vertex numbers, one strip after another
+    std::vector<uint32_t> stripEnds;  // where each strip ends in indices
+
+    void clear() {
+        positions.clear();
+        normals.clear();
+        colours.clear();
+        indices.clear();
+        stripEnds.clear();
+    }
+};
 
 class StripEmitter {
 public:
@@ -16,6 +37,9 @@ public:
     virtual void vertex(const Point3D& position, const Point3D& normal, bool hasColour,
                         const Point3D& colour) = 0;
     virtual void endStrip() = 0;
+    // A whole surface, between beginSurface and endSurface. By default strip by strip,
+    // vertex by vertex, through the calls above.
+    virtual void surface(const SurfaceMesh& mesh);
 };
 
 // glBegin(GL_TRIANGLE_STRIP), glNormal3fv, glColor3f, glVertex3fv, glEnd.

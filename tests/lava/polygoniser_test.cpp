@@ -1,9 +1,11 @@
 // The lava field and the surface walk, through a recording emitter.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
+#include <random>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "lava/glass_wall.h"
 #include "lava/lava_colours.h"
 #include "lava/lava_field.h"
+#include "lava/lava_glass.h"
 #include "lava/lava_parameters.h"
 #include "lava/lava_renderer.h"
 #include "lava/spatial_hash.h"
@@ -70,8 +73,8 @@ TEST_F(PolygoniserTest, LatticeCoordinates) {
 TEST_F(PolygoniserTest, FieldOfOneBlobAndTheBlendOfTwo) {
     Blob blob(Point3D(0, 0, 0), 1.1f);
     blob.temperature = 3;
-    renderer.fieldHash().clear();
-    renderer.fieldHash().insert(&blob, 3.0f);
+    Blob* one[] = {&blob};
+    renderer.setFieldBlobs(one, 1);
     renderer.setPassRadius(1.32f);
     cornerinfo record{};
     EXPECT_NEAR(renderer.evaluateField(record, Point3D(1, 0, 0)), 1.2848f, 1e-4f);
@@ -87,11 +90,48 @@ TEST_F(PolygoniserTest, FieldOfOneBlobAndTheBlendOfTwo) {
     Blob cold(Point3D(-1, 0, 0), 1.1f), hot(Point3D(1, 0, 0), 1.1f);
     cold.temperature = 0;
     hot.temperature = 10;
-    renderer.fieldHash().clear();
-    renderer.fieldHash().insert(&cold, 3.0f);
-    renderer.fieldHash().insert(&hot, 3.0f);
+    Blob* two[] = {&cold, &hot};
+    renderer.setFieldBlobs(two, 2);
     renderer.evaluateField(record, Point3D(0, 0.5f, 0));
     EXPECT_FLOAT_EQ(record.temperature, 5.0f);
+}
+
+// The field as it is defined — the blobs of the point's bucket, one after another, in the
+// bucket's order — against the renderer's vectorised sum, all over a crowded lava.
+TEST_F(PolygoniserTest, FieldEqualsThePlainSumOverItsBucket) {
+    LavaGlass glass(31);
+    glass.setParticleCount(400);
+    for (int n = 0; n < 300; ++n) glass.step(0.02f);
+    std::vector<Blob*>& blobs = glass.group.blobs;
+    renderer.setFieldBlobs(blobs.data(), static_cast<int>(blobs.size()));
+    SpatialHash plain(fieldBucketSize);
+    for (Blob* b : blobs) plain.insert(b, 3.0f);
+    const float R = 1.32f;
+    renderer.setPassRadius(R);
+    std::mt19937 random(5);
+    std::uniform_real_distribution<float> offset(-2.5f, 2.5f);
+    int compared = 0;
+    for (int n = 0; n < 4000; ++n) {
+        const Blob& near = *blobs[static_cast<size_t>(n) % blobs.size()];
+        const Point3D p = near.position + Point3D(offset(random), offset(random), offset(random));
+        double sum = 0, heat = 0;
+        for (int32_t node = plain.bucketAt(p); node != SpatialHash::none; node = plain.nextNode(node)) {
+            const Blob* b = plain.blobOf(node);
+            const Point3D d = p - b->position;
+            const double s = static_cast<double>(R * R) / std::max(static_cast<double>(d.dot(d)), 1e-12) - 0.1;
+            if (s > 0) {
+                sum += 2 * s;
+                heat += 2 * s * static_cast<double>(b->temperature);
+            }
+        }
+        cornerinfo record{};
+        const float value = renderer.evaluateField(record, p);
+        if (sum == 0) continue;
+        ++compared;
+        ASSERT_NEAR(static_cast<double>(value) + 2.0, sum, 1e-6 * sum + 1e-6) << "at point " << n;
+        ASSERT_NEAR(static_cast<double>(record.temperature), heat / sum, 1e-4);
+    }
+    EXPECT_GT(compared, 3000);
 }
 
 // The surface of a lone blob is the sphere of radius 1.2586; its vertices are where the
