@@ -53,5 +53,5 @@ void LavaEngine::drawBlobs(Group& group, int) {
     if (showParticles)
         drawParticles(group);
     else
-        renderer.polygoniseClusters(group.blobs, numClusters, glStripEmitter());
+        renderer.polygoniseClusters(group.blobs, numClusters, *emitter);
 }

@@ -7,12 +7,13 @@
 
 #include "lava/lava_renderer.h"
 #include "lava/lava_step.h"
+#include "lava/strip_emitter.h"
 #include "scene/blob_behaviour.h"
 
 class LavaEngine : public BlobBehaviour {
 public:
     void stepBlobs(Group& group, float dt) override;
-    // One polygonised surface per cluster (to OpenGL in immediate mode), or one small sphere
+    // One polygonised surface per cluster (to OpenGL through `emitter`), or one small sphere
     // per blob in the particle view; coloured through colour material, by heat when the hot
     // colour is on.
     void drawBlobs(Group& group, int complexity) override;
@@ -22,6 +23,8 @@ public:
 
     // Draw one small sphere per blob instead of the surfaces.
     bool showParticles = false;
+    // Where the surfaces go: vertex arrays, or the immediate-mode reference.
+    StripEmitter* emitter = &glArrayEmitter();
     // Clusters found by the last step; blobs added since carry cluster 0.
     int32_t numClusters = 0;
     LavaStepper stepper;

@@ -42,5 +42,8 @@ public:
     virtual void surface(const SurfaceMesh& mesh);
 };
 
-// glBegin(GL_TRIANGLE_STRIP), glNormal3fv, glColor3f, glVertex3fv, glEnd.
+// glBegin(GL_TRIANGLE_STRIP), glNormal3fv, glColor3f, glVertex3fv, glEnd: the reference.
 StripEmitter& glStripEmitter();
+// What the lamp draws with: each surface in one glDrawElements over vertex, normal and
+// colour arrays, the strips as indexed triangles of the same winding.
+StripEmitter& glArrayEmitter();

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "lava/blob.h"
+#include "lava/lava_engine.h"
 #include "lava/lava_parameters.h"
+#include "lava/strip_emitter.h"
 #include "platform/clock.h"
 #include "platform/gl.h"
 #include "tests/scene/matrix_probe.h"
@@ -290,3 +292,32 @@ TEST(FrameClock, TheFirstFrameAfterAWrapMeasuresFromTenMillisecondsBefore) {
 }
 
 }  // namespace
+
+TEST_F(LampTest, VertexArraysDrawTheSameLavaAsImmediateMode) {
+    for (int n = 0; n < 2500; ++n) theLampScene->step(0.02f);
+    LavaEngine& engine = theLampScene->glass.engine;
+    const auto frameWith = [&](StripEmitter& emitter) {
+        engine.emitter = &emitter;
+        renderFrame(false, false, true);
+        return offscreen->readFrame();
+    };
+    // With back faces culled too, so that a triangle wound the wrong way would show.
+    for (const int pass : {0, 1, 2}) {
+        const bool heatColours = pass != 1;
+        theSettings->differentHotColor.setValue(heatColours);
+        if (pass == 2) glEnable(GL_CULL_FACE);
+        std::unique_ptr<Image> reference = frameWith(glStripEmitter());
+        std::unique_ptr<Image> arrays = frameWith(glArrayEmitter());
+        int differing = 0, lava = 0;
+        for (size_t n = 0; n < static_cast<size_t>(533 * 600); ++n) {
+            const Image::Pixel& a = reference->pixels[n];
+            const Image::Pixel& b = arrays->pixels[n];
+            differing += std::abs(a.r - b.r) > 1 || std::abs(a.g - b.g) > 1 || std::abs(a.b - b.b) > 1;
+            lava += isLava({a.r, a.g, a.b});
+        }
+        EXPECT_GT(lava, 2000) << "the lava is in the picture";
+        EXPECT_LE(differing, 8) << "pass " << pass;
+    }
+    glDisable(GL_CULL_FACE);
+    engine.emitter = &glArrayEmitter();
+}

@@ -1,0 +1,60 @@
+// A surface to OpenGL in one call: its shared vertices as vertex, normal and colour arrays,
+// its strips turned into indexed triangles.
+#include "lava/strip_emitter.h"
+#include "platform/gl.h"
+
+namespace {
+
+static_assert(sizeof(Point3D) == 3 * sizeof(float), "points are packed as arrays of three floats");
+
+class GlArrayEmitter : public StripEmitter {
+public:
+    void beginSurface(const Point3D& colour) override { immediate().beginSurface(colour); }
+    void endSurface() override { immediate().endSurface(); }
+    // Single vertices, should anyone send them, go the immediate way.
+    void beginStrip() override { immediate().beginStrip(); }
+    void vertex(const Point3D& position, const Point3D& normal, bool hasColour, const Point3D& colour) override {
+        immediate().vertex(position, normal, hasColour, colour);
+    }
+    void endStrip() override { immediate().endStrip(); }
+
+    void surface(const SurfaceMesh& mesh) override {
+        // Each strip's triangles as a strip makes them: the odd ones with their first two
+        // corners swapped, so that every triangle keeps its winding.
+        triangles.clear();
+        uint32_t begin = 0;
+        for (const uint32_t end : mesh.stripEnds) {
+            for (uint32_t k = begin; k + 2 < end; ++k) {
+                const bool odd = (k - begin) % 2 == 1;
+                triangles.push_back(mesh.indices[odd ? k + 1 : k]);
+                triangles.push_back(mesh.indices[odd ? k : k + 1]);
+                triangles.push_back(mesh.indices[k + 2]);
+            }
+            begin = end;
+        }
+        if (triangles.empty()) return;
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glVertexPointer(3, GL_FLOAT, 0, mesh.positions.data());
+        glEnableClientState(GL_NORMAL_ARRAY);
+        glNormalPointer(GL_FLOAT, 0, mesh.normals.data());
+        if (mesh.hasColours) {
+            glEnableClientState(GL_COLOR_ARRAY);
+            glColorPointer(3, GL_FLOAT, 0, mesh.colours.data());
+        }
+        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(triangles.size()), GL_UNSIGNED_INT, triangles.data());
+        if (mesh.hasColours) glDisableClientState(GL_COLOR_ARRAY);
+        glDisableClientState(GL_NORMAL_ARRAY);
+        glDisableClientState(GL_VERTEX_ARRAY);
+    }
+
+private:
+    static StripEmitter& immediate() { return glStripEmitter(); }
+    std::vector<GLuint> triangles;
+};
+
+}  // namespace
+
+StripEmitter& glArrayEmitter() {
+    static GlArrayEmitter emitter;
+    return emitter;
+}
