@@ -127,6 +127,14 @@ void LampScene::step(float dt) { lava->step(dt); }
 
 void LampScene::release() {
     Scene::release();
+    // The display lists go with the context that made them.
+    for (const std::unique_ptr<Shape>& shape : ownShapes)
+        if (auto* surface = dynamic_cast<SurfaceShape*>(shape.get())) surface->releaseGeometry();
+    LavaVessel& vessel = glass.vessel;
+    for (SurfaceShape* surface : {static_cast<SurfaceShape*>(&vessel.ceiling), static_cast<SurfaceShape*>(&vessel.cone),
+                                  static_cast<SurfaceShape*>(&vessel.ring), static_cast<SurfaceShape*>(&vessel.bowl),
+                                  static_cast<SurfaceShape*>(&vessel.floor)})
+        surface->releaseGeometry();
     for (PointLight*& l : light) l = nullptr;
 }
 

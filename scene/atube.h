@@ -27,4 +27,7 @@ public:
     std::vector<ProfilePoint> profile;
     Point3D centre;
     int slices;
+
+protected:
+    void makeGeometry() const override;
 };

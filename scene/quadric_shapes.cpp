@@ -73,10 +73,15 @@ void Cylinder::draw(int) {
     if (!visible) return;
     prepareQuadric();
     beginSurface();
+    applyMaterial(material);
+    drawGeometry();
+    endSurface();
+}
+
+void Cylinder::makeGeometry() const {
     glPushMatrix();
     glTranslatef(centre.x, centre.y - height / 2, centre.z);
     glRotatef(-90, 1, 0, 0);
-    applyMaterial(material);
     gluCylinder(sharedQuadric(), radius, radius, height, slices, stacks);
     glRotatef(180, 1, 0, 0);
     gluDisk(sharedQuadric(), 0, radius, slices, loops);  // bottom cap
@@ -85,7 +90,6 @@ void Cylinder::draw(int) {
     glTranslatef(centre.x, centre.y + height / 2, centre.z);
     glRotatef(-90, 1, 0, 0);
     gluDisk(sharedQuadric(), 0, radius, slices, loops);  // top cap
-    endSurface();
     glPopMatrix();
 }
 
@@ -114,12 +118,16 @@ void Disk::draw(int) {
     prepareQuadric();
     beginSurface();
     applyMaterial(material);
+    drawGeometry();
+    endSurface();
+}
+
+void Disk::makeGeometry() const {
     glPushMatrix();
     glTranslatef(centre.x, centre.y, centre.z);
     glRotatef(-90, 1, 0, 0);
     gluDisk(sharedQuadric(), 0, radius, slices, loops);
     glPopMatrix();
-    endSurface();
 }
 
 // ---- Sphere ----
@@ -173,11 +181,15 @@ void Tube::draw(int) {
     if (!visible) return;
     prepareQuadric();
     beginSurface();
+    applyMaterial(material);
+    drawGeometry();
+    endSurface();
+}
+
+void Tube::makeGeometry() const {
     glPushMatrix();
     glTranslatef(centre.x, centre.y, centre.z);
     glRotatef(-90, 1, 0, 0);
-    applyMaterial(material);
     gluCylinder(sharedQuadric(), rBase, rTop, height, slices, stacks);
-    endSurface();
     glPopMatrix();
 }

@@ -35,6 +35,9 @@ public:
     Point3D centre;
     float height, radius;
     int slices, loops, stacks;
+
+protected:
+    void makeGeometry() const override;
 };
 
 // Faces +y. `side` tells the lava on which face of the disk the wax must stay.
@@ -50,6 +53,9 @@ public:
     Point3D centre;
     float radius;
     int slices, loops;
+
+protected:
+    void makeGeometry() const override;
 };
 
 class Sphere : public Shape {
@@ -79,4 +85,7 @@ public:
     Point3D centre;
     float height, rTop, rBase;
     int slices, stacks;
+
+protected:
+    void makeGeometry() const override;
 };

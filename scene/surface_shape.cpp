@@ -18,3 +18,28 @@ void SurfaceShape::endSurface() const {
 }
 
 void SurfaceShape::prepareQuadric() const { quadricTextureFor(material); }
+
+void SurfaceShape::drawGeometry() {
+    const bool textured = material && material->texture;
+    if (list != 0 && textured == listTextured && !stale) {
+        glCallList(list);
+        return;
+    }
+    releaseGeometry();
+    list = glGenLists(1);
+    if (list == 0) {
+        // No list to be had: drawn directly, and asked again next time.
+        makeGeometry();
+        return;
+    }
+    listTextured = textured;
+    stale = false;
+    glNewList(list, GL_COMPILE_AND_EXECUTE);
+    makeGeometry();
+    glEndList();
+}
+
+void SurfaceShape::releaseGeometry() {
+    if (list != 0) glDeleteLists(list, 1);
+    list = 0;
+}

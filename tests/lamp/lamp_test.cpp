@@ -10,6 +10,8 @@
 #include "lava/lava_engine.h"
 #include "lava/lava_parameters.h"
 #include "lava/strip_emitter.h"
+#include "overlay/bitmap_font.h"
+#include "scene/surface_shape.h"
 #include "platform/clock.h"
 #include "platform/gl.h"
 #include "tests/scene/matrix_probe.h"
@@ -320,4 +322,25 @@ TEST_F(LampTest, VertexArraysDrawTheSameLavaAsImmediateMode) {
     }
     glDisable(GL_CULL_FACE);
     engine.emitter = &glArrayEmitter();
+}
+
+TEST_F(LampTest, TheVesselIsDrawnFromDisplayListsMadeOnceAndReleasedWithTheLamp) {
+    LampScene& lamp = *theLampScene;
+    std::vector<SurfaceShape*> shapes;
+    for (Group* part : {lamp.metal, lamp.innerGlass, lamp.outerGlass})
+        for (Shape* child : part->children)
+            if (auto* surface = dynamic_cast<SurfaceShape*>(child)) shapes.push_back(surface);
+    ASSERT_EQ(shapes.size(), 17u);  // eight of the metal, four of the liquid, five of the outer glass
+    renderFrame(false, false, true);
+    std::vector<GLuint> lists;
+    for (SurfaceShape* shape : shapes) {
+        const GLuint list = shape->geometryList();
+        EXPECT_TRUE(glIsList(list));
+        EXPECT_FALSE(list >= fontListBase && list < fontListBase + 256) << "a name of the font's lists";
+        lists.push_back(list);
+    }
+    renderFrame(false, false, true);
+    for (size_t n = 0; n < shapes.size(); ++n) EXPECT_EQ(shapes[n]->geometryList(), lists[n]) << "made once";
+    lamp.release();
+    for (GLuint list : lists) EXPECT_FALSE(glIsList(list));
 }
