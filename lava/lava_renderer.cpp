@@ -5,7 +5,7 @@
 #include "lava/polygoniser_tables.h"
 #include "platform/diagnostics.h"
 
-LavaRenderer::LavaRenderer() : hash(fieldBucketSize) {}
+LavaRenderer::LavaRenderer() : hash(fieldBucketSize, true) {}
 
 LavaRenderer::~LavaRenderer() = default;
 

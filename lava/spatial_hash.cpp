@@ -4,21 +4,23 @@
 #include <cmath>
 
 #include "lava/blob.h"
+#include "scene/module_assert.h"
 
-SpatialHash::SpatialHash(float bucketSize)
-    : bucketSize(bucketSize),
+SpatialHash::SpatialHash(float bucketSize, bool packable)
+    : packable(packable),
+      bucketSize(bucketSize),
       cellsPerUnit(1.0f / bucketSize),
       heads(static_cast<size_t>(cellsPerAxis) * cellsPerAxis * cellsPerAxis, none),
       nodes(poolSize),
-      packedRanges(heads.size(), PackedRange{0, 0}),
-      nodeCells(poolSize) {
+      packedRanges(packable ? heads.size() : 0, PackedRange{0, 0}),
+      nodeCells(packable ? poolSize : 0) {
     touched.reserve(poolSize);
 }
 
 void SpatialHash::clear() {
     for (int32_t bucket : touched) {
         heads[static_cast<size_t>(bucket)] = none;
-        packedRanges[static_cast<size_t>(bucket)] = {0, 0};
+        if (packable) packedRanges[static_cast<size_t>(bucket)] = {0, 0};
     }
     touched.clear();
     blobs.clear();
@@ -82,13 +84,15 @@ int32_t SpatialHash::insert(Blob* blob, float radius) {
                     break;
                 }
                 int32_t& head = bucketHeads[row + k];
-                PackedRange& cell = ranges[row + k];
                 if (head == none) {
-                    cell.begin = static_cast<int32_t>(touched.size());
+                    if (packable) ranges[row + k].begin = static_cast<int32_t>(touched.size());
                     touched.push_back(row + k);
                 }
-                ++cell.end;
-                nodeCells[static_cast<size_t>(next)] = cell.begin;
+                if (packable) {
+                    PackedRange& cell = ranges[row + k];
+                    ++cell.end;
+                    nodeCells[static_cast<size_t>(next)] = cell.begin;
+                }
                 pool[next] = {slot, head};
                 head = next++;
             }
@@ -101,6 +105,7 @@ int32_t SpatialHash::insert(Blob* blob, float radius) {
 int32_t SpatialHash::bucketAt(const Point3D& point) const { return heads[static_cast<size_t>(bucketIndex(point))]; }
 
 void SpatialHash::pack() {
+    GJ_ASSERT(packable, "SpatialHash");
     // A point this far from everything adds nothing: its squared distance, about 1e36,
     // is far beyond any reach and still finite.
     constexpr float far = 1e18f;

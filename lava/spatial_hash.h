@@ -23,8 +23,9 @@ public:
     static constexpr int poolSize = 100000;
     static constexpr int32_t none = -1;
 
-    // bucketSize: edge length of a cell (2.0 for the step, 1.9 for the field).
-    explicit SpatialHash(float bucketSize);
+    // bucketSize: edge length of a cell (2.0 for the step, 1.9 for the field). packable: the
+    // hash keeps what pack() needs as blobs are inserted (the field's hash).
+    explicit SpatialHash(float bucketSize, bool packable = false);
 
     void clear();
     // Registers the blob in every cell the sphere of `radius` round its centre may reach.
@@ -48,7 +49,7 @@ public:
     // order (newest first), as separate x, y, z and temperature arrays, each bucket padded
     // with far-away points to a multiple of `packLanes`: the loops over a bucket then run
     // over whole groups of lanes from contiguous memory, which the compiler vectorises.
-    // Valid until the next clear or insert.
+    // Valid until the next clear or insert. Only for a packable hash.
     void pack();
     static constexpr int packLanes = 8;
     // Where a point's bucket lies in the packed arrays: [begin, end), empty for none.
@@ -86,6 +87,7 @@ private:
         return (cellIndex(point.x) * cellsPerAxis + cellIndex(point.y)) * cellsPerAxis + cellIndex(point.z);
     }
 
+    bool packable;
     float bucketSize;
     // Cells are found by multiplying (the same way for blobs and for points), not dividing.
     float cellsPerUnit;
