@@ -29,6 +29,7 @@ public:
     Texture* keepTexture(Texture* texture);
     FileScene* keepScene(FileScene* scene);
     BlobBehaviour* keepBehaviour(BlobBehaviour* behaviour);
+    int behaviourCount() const { return static_cast<int>(behaviours.size()); }
 
 private:
     // Declared first, so destroyed last: the groups (the root group and those among the

@@ -277,8 +277,8 @@ bool Reading::readShape(const std::string& word, Group& parent) {
         // The trailing number is not used (and blobs are written without it).
         int unused = 0;
         in.integer(unused);
-        if (hooks.addBlob && !hooks.addBlob(scene, parent, centre(), material))
-            fail("a group cannot hold more than 400 blobs\n");
+        if (hooks.addBlob)
+            if (const char* refusal = hooks.addBlob(scene, parent, centre(), material)) fail(refusal);
     } else if (word == "ray_file_instance") {
         int index = 0;
         if (!in.integer(index)) fail("could not read ray_file index number\n");

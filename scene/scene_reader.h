@@ -29,9 +29,9 @@ struct SceneReaderHooks {
     // A loaded texture from a BMP file, or null.
     std::function<Texture*(const std::string& path)> loadTexture = loadTextureFile;
     // Puts a blob read from the file into the group (the lava's blob, with the lava's
-    // defaults); false when the group cannot take it. Without this, blobs are read and
-    // left out of the scene.
-    std::function<bool(FileScene& scene, Group& group, const Point3D& position, Material* material)> addBlob;
+    // defaults); returns null, or the message of why it cannot. Without this, blobs are
+    // read and left out of the scene.
+    std::function<const char*(FileScene& scene, Group& group, const Point3D& position, Material* material)> addBlob;
 
     static bool loadTextFile(const std::string& path, std::string& text);
     static Texture* loadTextureFile(const std::string& path);
