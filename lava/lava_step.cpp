@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "lava/blob.h"
 #include "lava/lava_parameters.h"
@@ -20,9 +21,8 @@ constexpr float stepBucketSize = 2.0f;
 // True when |d| is certainly greater than `limit`, decided on the squared length so the
 // square root is only taken for pairs near enough to matter. The margin keeps the answer
 // the same as comparing the rounded square root itself.
-bool certainlyBeyond(float squaredLength, float limit) {
-    return squaredLength > limit * limit * 1.0001f;
-}
+float beyondSquared(float limit) { return limit * limit * 1.0001f; }
+bool certainlyBeyond(float squaredLength, float limit) { return squaredLength > beyondSquared(limit); }
 
 }  // namespace
 
@@ -217,8 +217,6 @@ void LavaStepper::contain(Blob& b) const {
 }
 
 int LavaStepper::step(Group& group, float dt) {
-    SpatialHash& hash = stepHash;
-    hash.clear();
     work.clear();
     // The glass shapes by kind, found once per step; a shape that is neither a tube nor a
     // disk does not collide.
@@ -229,11 +227,18 @@ int LavaStepper::step(Group& group, float dt) {
         else if (const Disk* disk = dynamic_cast<const Disk*>(s))
             colliders.push_back({nullptr, disk});
     }
+    // A blob meets the blobs registered in the step hash's bucket of its centre, each blob
+    // registered with 4 radii. Where every registration is certain to fit in the hash's
+    // pool, the buckets are never filled: the later blobs near enough are found by a scan
+    // and kept when the hash would have registered them in that bucket.
+    registrations.clear();
+    long long boxCells = 0;
     for (Blob* b : group.blobs) {
         b->cluster = -1;
         b->neighbourCount = 0;
         b->processed = false;
-        hash.insert(b, 4.0f * b->radius);
+        registrations.push_back(stepHash.registrationOf(b->position, 4.0f * b->radius));
+        boxCells += registrations.back().boxCells();
         b->force = Point3D();
         heatBlob(*b);
         addBuoyancy(*b);
@@ -256,45 +261,123 @@ int LavaStepper::step(Group& group, float dt) {
         ++clusters;
     }
 
-    // The blobs of b's bucket near enough for a pair force, gathered during the heat pass
-    // so the force pass need not walk the bucket again. Positions do not change between
-    // the two passes, so d stays valid. A bucket lists each blob at most once, so there
-    // are never more than the group's blobs.
     nearby.resize(group.blobs.size());
-    const float exchange = lavaParameters.heatDiffusion * 0.00003f;
-    // Blobs are handled in list order, which is their slot order in the hash, so "o is not
-    // processed yet" is "o's slot comes later", and such an o has not moved since it was
-    // registered: both can be read from the hash without touching o.
+    if (group.blobs.size() <= maxScannedBlobs && boxCells <= SpatialHash::poolSize)
+        meetByScan(group, dt);
+    else
+        meetByBuckets(group, dt);
+    return clusters;
+}
+
+// The blob o, not handled yet, is in b's bucket at offset d: kept for the pair force when
+// near enough, and heat flows between them when nearer still.
+inline void LavaStepper::meet(Blob& b, Blob& o, const Point3D& d, float squared, int& nearCount) {
+    if (certainlyBeyond(squared, 4.0f * b.radius)) return;
+    nearby[static_cast<size_t>(nearCount++)] = {&o, d, squared};
+    const float heatReach = 2.3f * b.radius;
+    if (!certainlyBeyond(squared, heatReach) && std::sqrt(squared) < heatReach) {
+        ++b.neighbourCount;
+        ++o.neighbourCount;
+        const float q = lavaParameters.heatDiffusion * 0.00003f * (o.temperature - b.temperature);
+        b.temperature += q;
+        o.temperature -= q;
+    }
+}
+
+// The pair forces of the blobs b met, then b's move.
+void LavaStepper::settle(Blob& b, int nearCount, float dt) const {
+    const float tension = tensionOf(b);
+    for (int i = 0; i < nearCount; ++i) {
+        const Near& n = nearby[static_cast<size_t>(i)];
+        applyPairForce(b, *n.o, n.d, n.squared, tension);
+    }
+    b.previousCluster = b.cluster;
+    b.step(dt);
+    if (!b.fixed) contain(b);
+}
+
+// Blobs are handled in list order, which is their slot order in the hash, so "o is not
+// handled yet" is "o's slot comes later", and such an o has not moved since it was
+// registered. A bucket lists its blobs newest first, that is by falling slot, and that is
+// the order in which b meets them: heat and forces add up in that order.
+void LavaStepper::meetByBuckets(Group& group, float dt) {
+    SpatialHash& hash = stepHash;
+    hash.clear();
+    for (Blob* b : group.blobs) hash.insert(b, 4.0f * b->radius);
     int32_t current = 0;
     for (Blob* b : group.blobs) {
         b->processed = true;
         int nearCount = 0;
-        const float heatReach = 2.3f * b->radius, forceReach = 4.0f * b->radius;
         for (int32_t n = hash.bucketAt(b->position); n != SpatialHash::none; n = hash.nextNode(n)) {
             const int32_t slot = hash.slotOf(n);
-            // Newest registration first: the slots fall along the list, so once one is
-            // handled already, so are all after it.
+            // Once one is handled already, so are all after it.
             if (slot <= current) break;
             const Point3D d = hash.centreOf(slot) - b->position;
-            const float squared = d.dot(d);
-            if (certainlyBeyond(squared, forceReach)) continue;
-            Blob* o = hash.blobOf(n);
-            nearby[nearCount++] = {o, d, squared};
-            if (!certainlyBeyond(squared, heatReach) && std::sqrt(squared) < heatReach) {
-                ++b->neighbourCount;
-                ++o->neighbourCount;
-                const float q = exchange * (o->temperature - b->temperature);
-                b->temperature += q;
-                o->temperature -= q;
-            }
+            meet(*b, *hash.blobOf(n), d, d.dot(d), nearCount);
         }
-        const float tension = tensionOf(*b);
-        for (int i = 0; i < nearCount; ++i)
-            applyPairForce(*b, *nearby[i].o, nearby[i].d, nearby[i].squared, tension);
+        settle(*b, nearCount, dt);
         ++current;
-        b->previousCluster = b->cluster;
-        b->step(dt);
-        if (!b->fixed) contain(*b);
     }
-    return clusters;
+}
+
+namespace {
+
+// Four floats worked on at once (GCC and Clang vector extensions).
+typedef float Float4 __attribute__((vector_size(16)));
+
+}  // namespace
+
+// The same meetings as meetByBuckets, in the same order, found without the buckets: the
+// squared distance from b to every later blob, four at a time over the centres as they
+// were before anyone moved; then, by falling slot, those not certainly beyond reach whose
+// registration would have put them in b's bucket.
+void LavaStepper::meetByScan(Group& group, float dt) {
+    const std::vector<Blob*>& blobs = group.blobs;
+    const int32_t count = static_cast<int32_t>(blobs.size());
+    const size_t padded = (blobs.size() + 3) / 4 * 4;
+    centreX.assign(padded, 0.0f);
+    centreY.assign(padded, 0.0f);
+    centreZ.assign(padded, 0.0f);
+    for (size_t i = 0; i < blobs.size(); ++i) {
+        centreX[i] = blobs[i]->position.x;
+        centreY[i] = blobs[i]->position.y;
+        centreZ[i] = blobs[i]->position.z;
+    }
+    distances.resize(padded);
+    candidates.resize(blobs.size());
+    float* const squared = distances.data();
+    for (int32_t current = 0; current < count; ++current) {
+        Blob& b = *blobs[static_cast<size_t>(current)];
+        b.processed = true;
+        const Float4 zero = {};
+        const Float4 bx = zero + b.position.x, by = zero + b.position.y, bz = zero + b.position.z;
+        // d = o - b and d·d, added in the order Point3D::dot adds them.
+        for (size_t at = static_cast<size_t>(current + 1) / 4 * 4; at < padded; at += 4) {
+            Float4 x, y, z;
+            std::memcpy(&x, centreX.data() + at, sizeof x);
+            std::memcpy(&y, centreY.data() + at, sizeof y);
+            std::memcpy(&z, centreZ.data() + at, sizeof z);
+            const Float4 dx = x - bx, dy = y - by, dz = z - bz;
+            const Float4 d2 = dx * dx + dy * dy + dz * dz;
+            std::memcpy(squared + at, &d2, sizeof d2);
+        }
+        // The later blobs not certainly beyond reach (NaN included, as in the buckets),
+        // newest slot first, gathered without a branch per blob.
+        const float limit = beyondSquared(4.0f * b.radius);
+        int found = 0;
+        for (int32_t o = count - 1; o > current; --o) {
+            candidates[static_cast<size_t>(found)] = o;
+            found += !(squared[o] > limit);
+        }
+        const SpatialHash::Cell cell = stepHash.cellOf(b.position);
+        int nearCount = 0;
+        for (int c = 0; c < found; ++c) {
+            const size_t slot = static_cast<size_t>(candidates[static_cast<size_t>(c)]);
+            if (!SpatialHash::registers(registrations[slot], cell)) continue;
+            Blob& o = *blobs[slot];
+            const Point3D d = o.position - b.position;
+            meet(b, o, d, d.dot(d), nearCount);
+        }
+        settle(b, nearCount, dt);
+    }
 }

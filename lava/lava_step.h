@@ -16,8 +16,9 @@ public:
     // One step of a group whose blob list is not empty; uses no OpenGL state. Returns the
     // number of clusters it found.
     int step(Group& group, float dt);
-    // The step hash of the last step: every blob registered with 4 radii.
-    const SpatialHash& hash() const { return stepHash; }
+    // Beyond this many blobs the step always walks the hash's buckets: a scan of every
+    // later blob costs the square of the count.
+    static constexpr size_t maxScannedBlobs = 1024;
 
 private:
     // A blob of the current blob's bucket near enough for a pair force, and where it lies.
@@ -32,9 +33,20 @@ private:
     };
     // Puts a blob that moved out of the glass back on it.
     void contain(Blob& b) const;
+    // The pair pass: each blob meets the later blobs of its bucket, then moves.
+    void meetByBuckets(Group& group, float dt);
+    void meetByScan(Group& group, float dt);
+    void meet(Blob& b, Blob& o, const Point3D& d, float squared, int& nearCount);
+    void settle(Blob& b, int nearCount, float dt) const;
 
     SpatialHash stepHash;
     std::vector<Collider> colliders;
     std::vector<Blob*> work;
+    // The blobs the current blob met, for its pair forces.
     std::vector<Near> nearby;
+    // meetByScan's tables: each blob's registration; centres by slot; squared distances
+    // from the current blob; the later blobs near enough, by falling slot.
+    std::vector<SpatialHash::Registration> registrations;
+    std::vector<float> centreX, centreY, centreZ, distances;
+    std::vector<int32_t> candidates;
 };

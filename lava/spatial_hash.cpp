@@ -36,20 +36,11 @@ int32_t SpatialHash::insert(Blob* blob, float radius) {
     centres.push_back(blob->position);
     temperatures.push_back(blob->temperature);
 
-    const float rr = radius / bucketSize;
-    const float reach = (rr + 0.8660254f) * (rr + 0.8660254f);
-    float g[3];
-    int lo[3], hi[3];
-    for (int a = 0; a < 3; ++a) {
-        g[a] = blob->position[a] * cellsPerUnit + centre;
-        // A centre beyond the grid is taken to the middle of the border cell it lies
-        // beyond, so the blob is registered there and finds itself through bucketAt, which
-        // takes points outside to the border too. (NaN goes to the low border.)
-        if (!(g[a] >= 0.0f)) g[a] = 0.5f;
-        else if (g[a] >= cellsPerAxis) g[a] = cellsPerAxis - 0.5f;
-        lo[a] = clampCell(g[a] - rr);
-        hi[a] = clampCell(g[a] + rr);
-    }
+    const Registration r = registrationOf(blob->position, radius);
+    const float* const g = r.g;
+    const int* const lo = r.lo;
+    const int* const hi = r.hi;
+    const float reach = r.reach;
     // The squared offsets of the box's rows and columns, worked out once; each is the
     // float the whole expression would compute for that cell.
     std::vector<float>& dzSquared = columnScratch;
@@ -100,6 +91,24 @@ int32_t SpatialHash::insert(Blob* blob, float radius) {
     }
     used = next;
     return slot;
+}
+
+SpatialHash::Registration SpatialHash::registrationOf(const Point3D& point, float radius) const {
+    Registration r;
+    const float rr = radius / bucketSize;
+    r.reach = (rr + 0.8660254f) * (rr + 0.8660254f);
+    for (int a = 0; a < 3; ++a) {
+        float g = point[a] * cellsPerUnit + centre;
+        // A centre beyond the grid is taken to the middle of the border cell it lies
+        // beyond, so the blob is registered there and finds itself through bucketAt, which
+        // takes points outside to the border too. (NaN goes to the low border.)
+        if (!(g >= 0.0f)) g = 0.5f;
+        else if (g >= cellsPerAxis) g = cellsPerAxis - 0.5f;
+        r.g[a] = g;
+        r.lo[a] = clampCell(g - rr);
+        r.hi[a] = clampCell(g + rr);
+    }
+    return r;
 }
 
 int32_t SpatialHash::bucketAt(const Point3D& point) const { return heads[static_cast<size_t>(bucketIndex(point))]; }

@@ -34,6 +34,35 @@ public:
     // ones are skipped (and counted). Returns the blob's slot.
     int32_t insert(Blob* blob, float radius);
 
+    // Where insert registers a blob with centre `point` and `radius`: the centre in cell
+    // units (taken to the border cell when beyond the grid), the box of cells looked at and
+    // the squared reach in cells. insert decides with exactly this arithmetic, so a caller
+    // can ask whether a blob would be in a bucket without filling the hash.
+    struct Registration {
+        float g[3];
+        int lo[3], hi[3];
+        float reach;
+        int boxCells() const { return (hi[0] - lo[0] + 1) * (hi[1] - lo[1] + 1) * (hi[2] - lo[2] + 1); }
+    };
+    Registration registrationOf(const Point3D& point, float radius) const;
+    struct Cell {
+        int i, j, k;
+    };
+    // The cell of a point, as bucketAt finds it.
+    Cell cellOf(const Point3D& point) const { return {cellIndex(point.x), cellIndex(point.y), cellIndex(point.z)}; }
+    // Whether insert puts a blob with this registration in the bucket of cell c (as long as
+    // the pool has room).
+    static bool registers(const Registration& r, Cell c) {
+        if (c.i < r.lo[0] || c.i > r.hi[0] || c.j < r.lo[1] || c.j > r.hi[1] || c.k < r.lo[2] || c.k > r.hi[2])
+            return false;
+        const float dx = r.g[0] - (static_cast<float>(c.i) + 0.5f);
+        const float dy = r.g[1] - (static_cast<float>(c.j) + 0.5f);
+        const float dxy = dx * dx + dy * dy;
+        if (dxy > r.reach) return false;
+        const float dz = r.g[2] - (static_cast<float>(c.k) + 0.5f);
+        return !(dxy + dz * dz > r.reach);
+    }
+
     // The first node of the bucket of a point's cell (newest registration first), or none.
     // Points outside the grid use the nearest border cell.
     int32_t bucketAt(const Point3D& point) const;

@@ -4,6 +4,7 @@
 // step is defined. Both must leave every blob bit for bit the same.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "lava/lava_glass.h"
 #include "lava/lava_parameters.h"
 #include "lava/lava_physics.h"
+#include "lava/lava_step.h"
 #include "lava/spatial_hash.h"
 #include "scene/quadric_shapes.h"
 
@@ -155,4 +157,78 @@ TEST(LavaStepCrowd, MoreBlobsThanTheCapStepLikeThePlainStep) {
         for (Blob* b : glass->group.blobs) b->position = b->position * 0.05f + Point3D(0, -12, 0);
     }
     expectSameSteps(product, reference, 20);
+}
+
+namespace {
+
+// A lava of blobs of many sizes: a small blob registers with a shorter reach than a large
+// one looks, so only the registration decides whether they meet.
+void mixSizes(LavaGlass& glass, int count, float smallest, float largest) {
+    glass.setParticleCount(count);
+    std::vector<Blob*>& blobs = glass.group.blobs;
+    for (size_t i = 0; i < blobs.size(); ++i) {
+        const float t = static_cast<float>(i % 7) / 6.0f;
+        blobs[i]->radius = smallest + (largest - smallest) * t;
+    }
+}
+
+}  // namespace
+
+TEST(LavaStepSizes, BlobsOfManySizesStepLikeThePlainStep) {
+    lavaParameters.reset();
+    LavaGlass product(31), reference(31);
+    mixSizes(product, 300, 0.4f, 1.8f);
+    mixSizes(reference, 300, 0.4f, 1.8f);
+    expectSameSteps(product, reference, 400);
+}
+
+// Blobs so large that their registrations overflow the hash's pool, and more blobs than
+// the scan takes: the step walks the buckets, skipped registrations and all.
+TEST(LavaStepSizes, OverflowingThePoolAndTooManyBlobsStepLikeThePlainStep) {
+    lavaParameters.reset();
+    LavaGlass product(8), reference(8);
+    mixSizes(product, 150, 2.0f, 4.0f);
+    mixSizes(reference, 150, 2.0f, 4.0f);
+    expectSameSteps(product, reference, 20);
+    for (LavaGlass* glass : {&product, &reference})
+        for (int i = 0; i < static_cast<int>(LavaStepper::maxScannedBlobs) + 10; ++i)
+            glass->group.blobs.push_back(
+                new Blob(Point3D(0.003f * static_cast<float>(i % 97), -10.0f + 0.02f * static_cast<float>(i), 0), 1.1f));
+    expectSameSteps(product, reference, 5);
+}
+
+// Whether the hash would register a blob in a cell, asked without filling it, agrees with
+// what insert registers: centres inside and beyond the grid, on cell borders, NaN.
+TEST(LavaStepSizes, RegistrationAnswersAsInsertRegisters) {
+    SpatialHash hash(2.0f);
+    std::vector<Blob> blobs;
+    const float coordinates[] = {0.0f, 1.0f, -3.999f, 7.25f, 98.9f, -99.5f, 150.0f, -1e9f, std::nanf("")};
+    const float radii[] = {0.3f, 1.1f, 2.7f};
+    for (float x : coordinates)
+        for (float r : radii) blobs.emplace_back(Point3D(x, 0.5f * x + 0.3f, -x * 0.7f), r);
+    for (Blob& blob : blobs) {
+        hash.clear();
+        hash.insert(&blob, 4.0f * blob.radius);
+        const SpatialHash::Registration r = hash.registrationOf(blob.position, 4.0f * blob.radius);
+        int registered = 0;
+        for (int i = r.lo[0] - 1; i <= r.hi[0] + 1; ++i)
+            for (int j = r.lo[1] - 1; j <= r.hi[1] + 1; ++j)
+                for (int k = r.lo[2] - 1; k <= r.hi[2] + 1; ++k) {
+                    if (i < 0 || j < 0 || k < 0 || i >= SpatialHash::cellsPerAxis || j >= SpatialHash::cellsPerAxis ||
+                        k >= SpatialHash::cellsPerAxis)
+                        continue;
+                    const float size = hash.cellSize(), middle = SpatialHash::cellsPerAxis / 2;
+                    const Point3D inCell((static_cast<float>(i) + 0.5f - middle) * size,
+                                         (static_cast<float>(j) + 0.5f - middle) * size,
+                                         (static_cast<float>(k) + 0.5f - middle) * size);
+                    ASSERT_EQ(hash.cellOf(inCell).i, i);
+                    const bool inBucket = hash.bucketAt(inCell) != SpatialHash::none;
+                    ASSERT_EQ(SpatialHash::registers(r, {i, j, k}), inBucket)
+                        << "blob at " << blob.position.x << " radius " << blob.radius << ", cell " << i << "," << j << ","
+                        << k;
+                    registered += inBucket ? 1 : 0;
+                }
+        EXPECT_EQ(registered, hash.nodesUsed());
+        EXPECT_GT(registered, 0);
+    }
 }
