@@ -39,6 +39,36 @@ HCURSOR handCursor = nullptr;
 namespace {
 
 const char* const windowClassName = "WindowsScreenSaverClass";
+// A window property that marks a lamp running as the screen saver. Every lamp window has
+// the same class and title; only a running saver keeps another saver from starting, a lamp
+// open as a window or full screen never does.
+const char* const screenSaverMark = "Glimmerjar.ScreenSaver";
+
+BOOL CALLBACK findScreenSaver(HWND window, LPARAM found) {
+    char className[64] = "", title[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, title, sizeof title);
+    if (lstrcmpA(className, windowClassName) != 0 || lstrcmpA(title, "Glimmerjar") != 0 ||
+        !GetPropA(window, screenSaverMark))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+HWND runningScreenSaver() {
+    HWND found = nullptr;
+    EnumWindows(findScreenSaver, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// A preview fills its box's client area, also after the box changes size.
+void followPreviewBox(HWND box) {
+    RECT client{}, own{};
+    if (!GetClientRect(box, &client) || !GetClientRect(mainWindow, &own)) return;
+    if (client.right == own.right && client.bottom == own.bottom) return;
+    SetWindowPos(mainWindow, nullptr, 0, 0, client.right, client.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
 constexpr UINT frameTimerStartMs = 35;
 // Ticks between two lines of the frame timer's rate diagnostic.
 constexpr int tickReportPeriod = 25;
@@ -114,6 +144,7 @@ void onFrameTimer(FrameTimer&) {
     if (runMode == Preview) {
         switch (previewTick(IsWindow(GetParent(mainWindow)) != FALSE, IsWindow(mainWindow) != FALSE)) {
             case PreviewTick::Draw:
+                followPreviewBox(GetParent(mainWindow));
                 break;
             case PreviewTick::DestroyWindow:
                 if (!DestroyWindow(mainWindow)) PostQuitMessage(0);
@@ -152,7 +183,7 @@ int runMainWindow(HWND parent, int width, int height) {
         parentClient.right - parentClient.left, parentClient.bottom - parentClient.top);
 
     if (runMode == ScreenSaver) {
-        if (HWND running = FindWindowA(windowClassName, "Glimmerjar")) {
+        if (HWND running = runningScreenSaver()) {
             SetForegroundWindow(running);
             return 0;
         }
@@ -193,6 +224,8 @@ int runMainWindow(HWND parent, int width, int height) {
 
 void runCreationSequence(HWND window) {
     mainWindow = window;
+    // Marked first, so that a saver started while this one sets up already finds it.
+    if (runMode == ScreenSaver) SetPropA(window, screenSaverMark, reinterpret_cast<HANDLE>(1));
     createLampScene(0);
     overlayMenu = new OverlayMenu(runMode, windowsPointer(), menuActions());
     openSettingsKey();
@@ -226,6 +259,7 @@ void runCreationSequence(HWND window) {
 }
 
 void runDestructionSequence() {
+    RemovePropA(mainWindow, screenSaverMark);
     saveLavaState();
     theSettings->saveAll();
     glReady = false;
