@@ -2,6 +2,8 @@
 // and destruction sequences that build and save the program's long-lived objects.
 #include "shell/shell_win32.h"
 
+#include <cstring>
+
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "resources/resource_ids.h"
@@ -60,6 +62,40 @@ HWND runningScreenSaver() {
     EnumWindows(findScreenSaver, reinterpret_cast<LPARAM>(&found));
     return found;
 }
+
+// Whether anyone can see frames: not while the system reports the display off (it tells
+// windows that registered for the console display state), nor while the window is
+// minimised or has no client area. The frame timer keeps ticking meanwhile, but the lamp
+// neither moves nor draws, and goes on where it was when it is seen again.
+class FrameAudience {
+public:
+    void reset() {
+        displayOn = true;
+        if (notification) UnregisterPowerSettingNotification(notification);
+        notification = nullptr;
+    }
+    void listen(HWND window) { notification = RegisterPowerSettingNotification(window, &consoleDisplayState, DEVICE_NOTIFY_WINDOW_HANDLE); }
+    void powerSettingChanged(const POWERBROADCAST_SETTING& setting) {
+        if (!IsEqualGUID(setting.PowerSetting, consoleDisplayState) || setting.DataLength < sizeof(DWORD)) return;
+        DWORD state = 0;
+        std::memcpy(&state, setting.Data, sizeof state);
+        displayOn = state != 0;  // 0 off, 1 on, 2 dimmed (still shown)
+        diag("Display %s\n", displayOn ? "on" : "off");
+    }
+    bool watching(HWND window) const {
+        if (!displayOn || IsIconic(window)) return false;
+        RECT client{};
+        return GetClientRect(window, &client) && client.right > client.left && client.bottom > client.top;
+    }
+
+private:
+    // GUID_CONSOLE_DISPLAY_STATE.
+    static constexpr GUID consoleDisplayState = {0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
+    bool displayOn = true;
+    HPOWERNOTIFY notification = nullptr;
+};
+
+FrameAudience audience;
 
 // A preview fills its box's client area, also after the box changes size.
 void followPreviewBox(HWND box) {
@@ -154,7 +190,7 @@ void onFrameTimer(FrameTimer&) {
                 return;
         }
     }
-    if (glReady) renderFrame(animate, true, true);
+    if (glReady && audience.watching(mainWindow)) renderFrame(animate, true, true);
     // The Configure run shows its dialog at once, beside a lamp that already moves.
     if (runMode == Configure && !configShownOnce) {
         configShownOnce = true;
@@ -226,6 +262,8 @@ void runCreationSequence(HWND window) {
     mainWindow = window;
     // Marked first, so that a saver started while this one sets up already finds it.
     if (runMode == ScreenSaver) SetPropA(window, screenSaverMark, reinterpret_cast<HANDLE>(1));
+    audience.reset();
+    audience.listen(window);
     createLampScene(0);
     overlayMenu = new OverlayMenu(runMode, windowsPointer(), menuActions());
     openSettingsKey();
@@ -260,12 +298,15 @@ void runCreationSequence(HWND window) {
 
 void runDestructionSequence() {
     RemovePropA(mainWindow, screenSaverMark);
+    audience.reset();
     saveLavaState();
     theSettings->saveAll();
     glReady = false;
     teardownGL(mainWindow);
     PostQuitMessage(0);
 }
+
+void powerSettingChanged(const POWERBROADCAST_SETTING& setting) { audience.powerSettingChanged(setting); }
 
 bool shouldBlockClose(HWND window) {
     return shouldBlockClose(runMode, closeRequested,

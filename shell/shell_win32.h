@@ -22,6 +22,8 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 void runCreationSequence(HWND window);
 void runDestructionSequence();
 bool shouldBlockClose(HWND window);
+// A power setting the system reports (the display going off, dimmed, on).
+void powerSettingChanged(const POWERBROADCAST_SETTING& setting);
 
 // The window's OpenGL context: made at creation, released at destruction; the viewport
 // follows the client area.

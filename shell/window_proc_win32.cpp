@@ -161,6 +161,10 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_SIZE:
             if (hasGLContext()) resizeViewport(window);
             break;
+        case WM_POWERBROADCAST:
+            if (wParam == PBT_POWERSETTINGCHANGE && lParam)
+                powerSettingChanged(*reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam));
+            return TRUE;
         case WM_PAINT:
         case WM_TIMER:
             if (hasGLContext()) renderFrame(false, true, true);

@@ -24,6 +24,7 @@
 #include "platform/win32/resource_module_win32.h"
 #include "scene/image.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -193,6 +194,33 @@ int runParent(int width, int height, int seconds) {
     return 0;
 }
 
+// The system's console display-state notification, as a window registered for it gets it:
+// WM_POWERBROADCAST with a POWERBROADCAST_SETTING that lives in the window's own process.
+int sendDisplayState(HWND window, DWORD state) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return 1;
+    static const GUID consoleDisplayState = {0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
+    std::vector<unsigned char> setting(offsetof(POWERBROADCAST_SETTING, Data) + sizeof(DWORD));
+    POWERBROADCAST_SETTING header{};
+    header.PowerSetting = consoleDisplayState;
+    header.DataLength = sizeof(DWORD);
+    std::memcpy(setting.data(), &header, offsetof(POWERBROADCAST_SETTING, Data));
+    std::memcpy(setting.data() + offsetof(POWERBROADCAST_SETTING, Data), &state, sizeof state);
+    void* remote = VirtualAllocEx(process, nullptr, setting.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    int result = 1;
+    if (remote && WriteProcessMemory(process, remote, setting.data(), setting.size(), nullptr)) {
+        DWORD_PTR answer = 0;
+        if (SendMessageTimeoutA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(remote),
+                                SMTO_ABORTIFHUNG, 5000, &answer))
+            result = 0;
+    }
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return result;
+}
+
 int saveText(HWND window, const char* file) {
     const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
     std::vector<wchar_t> text(static_cast<size_t>(length) + 1);
@@ -249,6 +277,10 @@ int main(int argc, char** argv) {
     if (command == "parent" && argc == 5)
         return runParent(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
     if (command == "text" && argc == 4) return saveText(parseWindow(argv[2]), argv[3]);
+    if (command == "display" && argc == 4) {
+        const std::string state = argv[3];
+        return sendDisplayState(parseWindow(argv[2]), state == "off" ? 0 : state == "dim" ? 2 : 1);
+    }
     if (command == "move" && argc == 7)
         return SetWindowPos(parseWindow(argv[2]), nullptr, std::atoi(argv[3]), std::atoi(argv[4]),
                             std::atoi(argv[5]), std::atoi(argv[6]), SWP_NOZORDER | SWP_NOACTIVATE)
