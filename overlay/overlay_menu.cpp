@@ -22,10 +22,10 @@ ButtonPlace placeAt(float x, float s) { return {x, 4 * s, 92 * s, 8 * s}; }
 
 }  // namespace
 
-MenuLayout menuLayoutFor(int width, int height, bool withScreenMode) {
+MenuLayout menuLayoutFor(int width, int height, bool withScreenMode, float pixelScale) {
     const int n = withScreenMode ? 5 : 4;
     float s = static_cast<float>(width) / static_cast<float>(92 * n + 8);
-    if (s > 1) s = 1;
+    if (s > pixelScale) s = pixelScale;
     const float w = static_cast<float>(width);
     MenuLayout layout{};
     layout.scale = s;
@@ -34,7 +34,7 @@ MenuLayout menuLayoutFor(int width, int height, bool withScreenMode) {
     layout.configure = placeAt(188 * s, s);
     layout.exit = placeAt(w - 96 * s, s);
     layout.screenMode = placeAt(w - 188 * s, s);
-    layout.textY = static_cast<float>(height) - 12 - 4;
+    layout.textY = static_cast<float>(height) - (12 + 4) * pixelScale;
     return layout;
 }
 
@@ -86,7 +86,7 @@ std::vector<OverlayButton*> OverlayMenu::buttons() const {
 void OverlayMenu::layout(int width, int height) {
     width_ = width;
     height_ = height;
-    const MenuLayout layout = menuLayoutFor(width, height, screenMode_ != nullptr);
+    const MenuLayout layout = menuLayoutFor(width, height, screenMode_ != nullptr, pixelScale_);
     const auto place = [](OverlayButton& button, const ButtonPlace& at) {
         button.place(at.x, at.y, at.size, at.size, -at.inset, at.inset, -at.inset, at.inset);
     };
@@ -95,7 +95,15 @@ void OverlayMenu::layout(int width, int height) {
     place(*configure_, layout.configure);
     if (screenMode_) place(*screenMode_, layout.screenMode);
     place(*exit_, layout.exit);
+    webText_->x = 2 * pixelScale_;
     webText_->y = layout.textY;
+    webText_->height = 12 * pixelScale_;
+}
+
+void OverlayMenu::setPixelScale(float scale) {
+    // Anything from a tenth to ten times: a broken DPI report must not hide the menu.
+    pixelScale_ = scale >= 0.1f && scale <= 10 ? scale : 1;
+    layout(width_, height_);
 }
 
 bool OverlayMenu::update(float seconds) {

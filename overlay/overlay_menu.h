@@ -27,8 +27,10 @@ struct MenuActions {
 };
 
 // Where the buttons go in a window width pixels wide: a row scaled by s = width /
-// (92 n + 8) for n buttons, never above 1; help, snapshot and configure from the left,
-// exit (and the screen-mode button left of it) from the right.
+// (92 n + 8) for n buttons, never above the pixel scale (the display's DPI over 96, so 1
+// on a 96 DPI display); help, snapshot and configure from the left, exit (and the
+// screen-mode button left of it) from the right. The line of text keeps its distance from
+// the bottom in the pixel scale.
 struct ButtonPlace {
     float x, y, size, inset;
 };
@@ -37,7 +39,7 @@ struct MenuLayout {
     ButtonPlace help, snapshot, configure, screenMode, exit;
     float textY;
 };
-MenuLayout menuLayoutFor(int width, int height, bool withScreenMode);
+MenuLayout menuLayoutFor(int width, int height, bool withScreenMode, float pixelScale = 1);
 
 class OverlayMenu {
 public:
@@ -47,6 +49,10 @@ public:
     OverlayMenu& operator=(const OverlayMenu&) = delete;
 
     void layout(int width, int height);
+    // Window pixels per menu pixel: the display's DPI over 96. The menu is laid out again;
+    // the font it writes with is the shell's to match.
+    void setPixelScale(float scale);
+    float pixelScale() const { return pixelScale_; }
     // Once per frame: the idle time, the fades, the pointer. True while the menu is shown
     // (the user is active).
     bool update(float seconds);
@@ -80,6 +86,7 @@ private:
     std::unique_ptr<ViewDragger> dragger_;
     OverlayGroup group_;
     int width_ = 0, height_ = 0;
+    float pixelScale_ = 1;
 };
 
 // The one menu of the program (every run mode has one; only the interactive ones draw it

@@ -6,6 +6,7 @@
 #include "overlay/bitmap_font.h"
 #include "platform/diagnostics.h"
 #include "lamp/lamp_scene.h"
+#include "overlay/overlay_menu.h"
 #include "scene/quadric.h"
 #include "shell/shell_win32.h"
 
@@ -13,12 +14,14 @@ namespace {
 HDC deviceContext = nullptr;
 HGLRC glContext = nullptr;
 
-// The overlay's font as display lists: bold 16-pixel "System", else Arial, Tahoma or
-// Verdana, else a stock font; the device context's own font when there is none at all.
-void createBitmapFont(HDC dc) {
+// The overlay's font as display lists: bold "System" 16 pixels high at 96 DPI (scaled
+// with the display), else Arial, Tahoma or Verdana, else a stock font; the device context's
+// own font when there is none at all.
+void createBitmapFont(HDC dc, float pixelScale) {
+    const int height = static_cast<int>(16 * pixelScale + 0.5f);
     HFONT font = nullptr;
     for (const char* face : {"System", "Arial", "Tahoma", "Verdana"}) {
-        font = CreateFontA(16, 0, 0, 0, 700, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+        font = CreateFontA(height, 0, 0, 0, 700, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, face);
         if (font) break;
     }
@@ -57,6 +60,10 @@ void resizeViewport(HWND window) {
     resizeViewport(client.right - client.left, client.bottom - client.top);
 }
 
+void rebuildOverlayFont(float pixelScale) {
+    if (deviceContext && glContext) createBitmapFont(deviceContext, pixelScale);
+}
+
 void setupGL(HWND window) {
     deviceContext = GetDC(window);
     PIXELFORMATDESCRIPTOR format{};
@@ -71,7 +78,7 @@ void setupGL(HWND window) {
     SetPixelFormat(deviceContext, ChoosePixelFormat(deviceContext, &format), &format);
     glContext = wglCreateContext(deviceContext);
     wglMakeCurrent(deviceContext, glContext);
-    createBitmapFont(deviceContext);
+    createBitmapFont(deviceContext, overlayMenu ? overlayMenu->pixelScale() : 1.0f);
     sharedQuadric();
     initGLState();
     resizeViewport(window);

@@ -75,7 +75,16 @@ public:
         notification = nullptr;
     }
     void listen(HWND window) { notification = RegisterPowerSettingNotification(window, &consoleDisplayState, DEVICE_NOTIFY_WINDOW_HANDLE); }
-    void powerSettingChanged(const POWERBROADCAST_SETTING& setting) {
+    void dpiChanged(HWND window, unsigned dpi, const RECT& suggested) {
+    const float scale = dpi ? static_cast<float>(dpi) / 96.0f : 1.0f;
+    diag("DPI now %u\n", dpi);
+    if (overlayMenu) overlayMenu->setPixelScale(scale);
+    rebuildOverlayFont(overlayMenu ? overlayMenu->pixelScale() : 1.0f);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void powerSettingChanged(const POWERBROADCAST_SETTING& setting) {
         if (!IsEqualGUID(setting.PowerSetting, consoleDisplayState) || setting.DataLength < sizeof(DWORD)) return;
         DWORD state = 0;
         std::memcpy(&state, setting.Data, sizeof state);
@@ -266,6 +275,8 @@ void runCreationSequence(HWND window) {
     audience.listen(window);
     createLampScene(0);
     overlayMenu = new OverlayMenu(runMode, windowsPointer(), menuActions());
+    // The menu keeps its physical size on every display: 96 DPI is the menu's own size.
+    overlayMenu->setPixelScale(static_cast<float>(GetDpiForWindow(window)) / 96.0f);
     openSettingsKey();
     frameTimer = new FrameTimer(frameTimerStartMs);
 
@@ -304,6 +315,15 @@ void runDestructionSequence() {
     glReady = false;
     teardownGL(mainWindow);
     PostQuitMessage(0);
+}
+
+void dpiChanged(HWND window, unsigned dpi, const RECT& suggested) {
+    const float scale = dpi ? static_cast<float>(dpi) / 96.0f : 1.0f;
+    diag("DPI now %u\n", dpi);
+    if (overlayMenu) overlayMenu->setPixelScale(scale);
+    rebuildOverlayFont(overlayMenu ? overlayMenu->pixelScale() : 1.0f);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void powerSettingChanged(const POWERBROADCAST_SETTING& setting) { audience.powerSettingChanged(setting); }

@@ -30,6 +30,10 @@ void powerSettingChanged(const POWERBROADCAST_SETTING& setting);
 void setupGL(HWND window);
 void teardownGL(HWND window);
 void resizeViewport(HWND window);
+// The overlay's font made again for a display of another DPI (pixels per 96 DPI pixel).
+void rebuildOverlayFont(float pixelScale);
+// The system moved the window to a display of another DPI, suggesting its new rectangle.
+void dpiChanged(HWND window, unsigned dpi, const RECT& suggested);
 // Whether the window has its context: from GL set-up to tear-down. Paint messages draw
 // whenever it has, also while frames are paused (behind the help viewer).
 bool hasGLContext();

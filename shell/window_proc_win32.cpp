@@ -161,6 +161,9 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_SIZE:
             if (hasGLContext()) resizeViewport(window);
             break;
+        case WM_DPICHANGED:
+            if (lParam) dpiChanged(window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_POWERBROADCAST:
             if (wParam == PBT_POWERSETTINGCHANGE && lParam)
                 powerSettingChanged(*reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam));

@@ -136,6 +136,39 @@ TEST(MenuLayout, RowsForTheWindowWidth) {
     EXPECT_FLOAT_EQ(saver.exit.x, 928);
 }
 
+// On a 192 DPI display the menu is twice as many pixels, as far as the window's width
+// allows, and the line of text keeps twice its distance from the bottom.
+TEST(MenuLayout, ScaledDisplaysKeepThePhysicalSize) {
+    MenuLayout doubled = menuLayoutFor(1200, 900, true, 2);
+    EXPECT_FLOAT_EQ(doubled.scale, 2);
+    EXPECT_FLOAT_EQ(doubled.help.size, 184);
+    EXPECT_FLOAT_EQ(doubled.help.x, 8);
+    EXPECT_FLOAT_EQ(doubled.snapshot.x, 192);
+    EXPECT_FLOAT_EQ(doubled.exit.x, 1200 - 192);
+    EXPECT_FLOAT_EQ(doubled.textY, 900 - 32);
+    // Too narrow for twice the size: the row fills the width, as at 96 DPI.
+    MenuLayout fitted = menuLayoutFor(702, 900, true, 2);
+    EXPECT_FLOAT_EQ(fitted.scale, 1.5f);
+    EXPECT_FLOAT_EQ(fitted.exit.x + fitted.exit.size, 702 - 6);
+    // 144 DPI.
+    EXPECT_FLOAT_EQ(menuLayoutFor(1200, 900, false, 1.5f).help.size, 138);
+}
+
+TEST_F(OverlayTest, AScaledMenuLaysItsWidgetsOutAgain) {
+    OverlayMenu menu(Windowed, pointer, recordingActions());
+    menu.layout(1200, 900);
+    const float before = menu.helpButton().width;
+    menu.setPixelScale(2);
+    EXPECT_FLOAT_EQ(menu.helpButton().width, 2 * before);
+    EXPECT_FLOAT_EQ(menu.webText().height, 24);
+    EXPECT_FLOAT_EQ(menu.webText().y, 900 - 32);
+    // A nonsense DPI report keeps the menu at its own size.
+    menu.setPixelScale(0);
+    EXPECT_FLOAT_EQ(menu.helpButton().width, before);
+    menu.setPixelScale(1e9f);
+    EXPECT_FLOAT_EQ(menu.helpButton().width, before);
+}
+
 TEST_F(OverlayTest, ScreenSaverHasNoScreenModeButton) {
     OverlayMenu saver(ScreenSaver, pointer, recordingActions());
     EXPECT_EQ(saver.buttons().size(), 4u);

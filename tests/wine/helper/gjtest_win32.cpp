@@ -194,13 +194,28 @@ int runParent(int width, int height, int seconds) {
     return 0;
 }
 
-// The system's console display-state notification, as a window registered for it gets it:
-// WM_POWERBROADCAST with a POWERBROADCAST_SETTING that lives in the window's own process.
-int sendDisplayState(HWND window, DWORD state) {
+// Sends a message whose lParam points at data, the data written into the receiving
+// window's own process, where the system puts it for messages it sends itself.
+int sendWithData(HWND window, UINT message, WPARAM wParam, const void* data, size_t size) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
     if (!process) return 1;
+    void* remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    int result = 1;
+    if (remote && WriteProcessMemory(process, remote, data, size, nullptr)) {
+        DWORD_PTR answer = 0;
+        if (SendMessageTimeoutA(window, message, wParam, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000,
+                                &answer))
+            result = 0;
+    }
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return result;
+}
+
+// The console display-state notification, as a window registered for it gets it.
+int sendDisplayState(HWND window, DWORD state) {
     static const GUID consoleDisplayState = {0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
     std::vector<unsigned char> setting(offsetof(POWERBROADCAST_SETTING, Data) + sizeof(DWORD));
     POWERBROADCAST_SETTING header{};
@@ -208,17 +223,7 @@ int sendDisplayState(HWND window, DWORD state) {
     header.DataLength = sizeof(DWORD);
     std::memcpy(setting.data(), &header, offsetof(POWERBROADCAST_SETTING, Data));
     std::memcpy(setting.data() + offsetof(POWERBROADCAST_SETTING, Data), &state, sizeof state);
-    void* remote = VirtualAllocEx(process, nullptr, setting.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    int result = 1;
-    if (remote && WriteProcessMemory(process, remote, setting.data(), setting.size(), nullptr)) {
-        DWORD_PTR answer = 0;
-        if (SendMessageTimeoutA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(remote),
-                                SMTO_ABORTIFHUNG, 5000, &answer))
-            result = 0;
-    }
-    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
-    return result;
+    return sendWithData(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, setting.data(), setting.size());
 }
 
 int saveText(HWND window, const char* file) {
@@ -277,6 +282,11 @@ int main(int argc, char** argv) {
     if (command == "parent" && argc == 5)
         return runParent(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
     if (command == "text" && argc == 4) return saveText(parseWindow(argv[2]), argv[3]);
+    if (command == "dpi" && argc == 8) {
+        const UINT dpi = static_cast<UINT>(std::atoi(argv[3]));
+        const RECT suggested{std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]), std::atoi(argv[7])};
+        return sendWithData(parseWindow(argv[2]), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), &suggested, sizeof suggested);
+    }
     if (command == "display" && argc == 4) {
         const std::string state = argv[3];
         return sendDisplayState(parseWindow(argv[2]), state == "off" ? 0 : state == "dim" ? 2 : 1);
