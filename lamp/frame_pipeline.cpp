@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
@@ -10,6 +11,7 @@
 #include "platform/gl_context.h"
 #include "lamp/capture.h"
 #include "lamp/lamp_scene.h"
+#include "lamp/lamp_viewports.h"
 #include "overlay/overlay_menu.h"
 #include "settings/run_mode.h"
 #include "settings/colour_model.h"
@@ -37,9 +39,29 @@ constexpr double halfAngleRadiansToFullDegrees = 114.59155583736408;
 int32_t elapsedMs(int32_t now, int32_t then) {
     return static_cast<int32_t>(static_cast<uint32_t>(now) - static_cast<uint32_t>(then));
 }
+// Where the lamp is drawn; empty for the whole window.
+std::vector<LampViewport> viewports;
+
+// The overlay over the first viewport (the primary monitor), in window pixels from the top.
+void layOutOverlayForViewports() {
+    if (viewports.empty()) {
+        layoutOverlay(viewportWidth, viewportHeight);
+        return;
+    }
+    const LampViewport& first = viewports.front();
+    layoutOverlay(first.width, first.height, first.x, viewportHeight - (first.y + first.height));
+}
 }  // namespace
 
+void setLampViewports(const std::vector<LampViewport>& chosen) {
+    viewports = chosen;
+    layOutOverlayForViewports();
+}
+
+const std::vector<LampViewport>& lampViewports() { return viewports; }
+
 void resetFrameState() {
+    viewports.clear();
     viewportWidth = viewportHeight = 0;
     complexity = 0;
     shiftStep = 0.0005f;
@@ -71,7 +93,7 @@ void resizeViewport(int width, int height) {
     viewportWidth = width;
     viewportHeight = height;
     glViewport(0, 0, width, height);
-    layoutOverlay(width, height);
+    layOutOverlayForViewports();
 }
 
 void advanceViewMotions() {
@@ -105,8 +127,10 @@ void advanceViewMotions() {
     }
 }
 
-void applyCameraProjection(Camera& camera) {
-    const double aspect = static_cast<double>(viewportWidth) / viewportHeight;
+void applyCameraProjection(Camera& camera) { applyCameraProjection(camera, viewportWidth, viewportHeight); }
+
+void applyCameraProjection(Camera& camera, int width, int height) {
+    const double aspect = static_cast<double>(width) / height;
     camera.aspect = static_cast<float>(aspect);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -131,14 +155,27 @@ void renderFrame(bool step, bool drawMenu, bool swap) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
     const Settings& v = *theSettings;
-    applyCameraProjection(theLampScene->camera);
-
     if (step) theLampScene->step(static_cast<float>(v.speed.value()) * 0.01f * 0.02f);
 
-    theLampScene->camera.lookAt();
-    glMultMatrixf(viewTransform().data());
-    theLampScene->setSpinAngle(v.rot_angle.value());
-    theLampScene->draw(complexity);
+    // One lamp per viewport, from one simulation step and one polygonisation: the later
+    // viewports draw the surfaces the first one made.
+    const std::vector<LampViewport> whole = {{0, 0, viewportWidth, viewportHeight}};
+    const std::vector<LampViewport>& views = viewports.empty() ? whole : viewports;
+    LavaEngine& engine = theLampScene->glass.engine;
+    engine.keepSurfaces = views.size() > 1;
+    for (size_t n = 0; n < views.size(); ++n) {
+        const LampViewport& view = views[n];
+        if (view.width <= 0 || view.height <= 0) continue;
+        glViewport(view.x, view.y, view.width, view.height);
+        applyCameraProjection(theLampScene->camera, view.width, view.height);
+        theLampScene->camera.lookAt();
+        glMultMatrixf(viewTransform().data());
+        theLampScene->setSpinAngle(v.rot_angle.value());
+        engine.replaySurfaces = n > 0;
+        theLampScene->draw(complexity);
+    }
+    engine.replaySurfaces = false;
+    if (views.size() > 1 || views.front().x != 0 || views.front().y != 0) glViewport(0, 0, viewportWidth, viewportHeight);
 
     // Movie frames are read before the overlay, so they never show the menu.
     if (movieRecording) captureMovieFrame();

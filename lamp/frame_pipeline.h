@@ -31,6 +31,8 @@ void resizeViewport(int width, int height);
 // The camera's perspective for the viewport's shape; leaves the modelview matrix current
 // and cleared.
 void applyCameraProjection(Camera& camera);
+// The same for a viewport of this size.
+void applyCameraProjection(Camera& camera, int width, int height);
 // The user's view of the lamp (moved, zoomed, turned; the drift included), applied after
 // the camera's look-at.
 Matrix4D viewTransform();

@@ -50,8 +50,53 @@ void drawParticles(const Group& group) {
 void LavaEngine::drawBlobs(Group& group, int) {
     glMatrixMode(GL_MODELVIEW);
     applyMaterial(group.blobs.front()->material);
-    if (showParticles)
+    if (showParticles) {
         drawParticles(group);
-    else
+        return;
+    }
+    if (replaySurfaces) {
+        for (size_t n = 0; n < keptCount; ++n) {
+            emitter->beginSurface(kept[n].colour);
+            emitter->surface(kept[n].mesh);
+            emitter->endSurface();
+        }
+        return;
+    }
+    if (!keepSurfaces) {
         renderer.polygoniseClusters(group.blobs, numClusters, *emitter);
+        return;
+    }
+    // Passes everything on and keeps a copy of each surface (the meshes' storage is reused
+    // from frame to frame).
+    class Keeper : public StripEmitter {
+    public:
+        Keeper(StripEmitter& out, std::vector<KeptSurface>& kept, size_t& count) : out(out), kept(kept), count(count) {}
+        void beginSurface(const Point3D& colour) override {
+            if (count == kept.size()) kept.emplace_back();
+            kept[count].colour = colour;
+            kept[count].mesh.clear();
+            out.beginSurface(colour);
+        }
+        void surface(const SurfaceMesh& mesh) override {
+            kept[count].mesh = mesh;
+            out.surface(mesh);
+        }
+        void endSurface() override {
+            ++count;
+            out.endSurface();
+        }
+        void beginStrip() override { out.beginStrip(); }
+        void vertex(const Point3D& p, const Point3D& n, bool hasColour, const Point3D& c) override {
+            out.vertex(p, n, hasColour, c);
+        }
+        void endStrip() override { out.endStrip(); }
+
+    private:
+        StripEmitter& out;
+        std::vector<KeptSurface>& kept;
+        size_t& count;
+    };
+    keptCount = 0;
+    Keeper keeper(*emitter, kept, keptCount);
+    renderer.polygoniseClusters(group.blobs, numClusters, keeper);
 }

@@ -23,10 +23,22 @@ public:
 
     // Draw one small sphere per blob instead of the surfaces.
     bool showParticles = false;
+    // The lamp drawn in several viewports (one per monitor) polygonises once: the first
+    // drawing keeps the surfaces it made, the later ones send those again.
+    bool keepSurfaces = false;
+    bool replaySurfaces = false;
     // Where the surfaces go: vertex arrays, or the immediate-mode reference.
     StripEmitter* emitter = &glArrayEmitter();
     // Clusters found by the last step; blobs added since carry cluster 0.
     int32_t numClusters = 0;
     LavaStepper stepper;
     LavaRenderer renderer;
+
+private:
+    struct KeptSurface {
+        Point3D colour;
+        SurfaceMesh mesh;
+    };
+    std::vector<KeptSurface> kept;
+    size_t keptCount = 0;
 };

@@ -83,27 +83,30 @@ std::vector<OverlayButton*> OverlayMenu::buttons() const {
     return row;
 }
 
-void OverlayMenu::layout(int width, int height) {
+void OverlayMenu::layout(int width, int height, int left, int top) {
     width_ = width;
     height_ = height;
+    left_ = left;
+    top_ = top;
     const MenuLayout layout = menuLayoutFor(width, height, screenMode_ != nullptr, pixelScale_);
-    const auto place = [](OverlayButton& button, const ButtonPlace& at) {
-        button.place(at.x, at.y, at.size, at.size, -at.inset, at.inset, -at.inset, at.inset);
+    const float dx = static_cast<float>(left), dy = static_cast<float>(top);
+    const auto place = [dx, dy](OverlayButton& button, const ButtonPlace& at) {
+        button.place(at.x + dx, at.y + dy, at.size, at.size, -at.inset, at.inset, -at.inset, at.inset);
     };
     place(*help_, layout.help);
     place(*snapshot_, layout.snapshot);
     place(*configure_, layout.configure);
     if (screenMode_) place(*screenMode_, layout.screenMode);
     place(*exit_, layout.exit);
-    webText_->x = 2 * pixelScale_;
-    webText_->y = layout.textY;
+    webText_->x = dx + 2 * pixelScale_;
+    webText_->y = dy + layout.textY;
     webText_->height = 12 * pixelScale_;
 }
 
 void OverlayMenu::setPixelScale(float scale) {
     // Anything from a tenth to ten times: a broken DPI report must not hide the menu.
     pixelScale_ = scale >= 0.1f && scale <= 10 ? scale : 1;
-    layout(width_, height_);
+    layout(width_, height_, left_, top_);
 }
 
 bool OverlayMenu::update(float seconds) {
@@ -180,8 +183,8 @@ bool OverlayMenu::mouse(WindowRef window, float x, float y, MouseEvent event) {
     return group_.handleMouse(window, x, y, event);
 }
 
-void layoutOverlay(int width, int height) {
-    if (overlayMenu) overlayMenu->layout(width, height);
+void layoutOverlay(int width, int height, int left, int top) {
+    if (overlayMenu) overlayMenu->layout(width, height, left, top);
 }
 
 void setupOverlayProjection(int width, int height) {

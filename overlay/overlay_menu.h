@@ -48,7 +48,9 @@ public:
     OverlayMenu(const OverlayMenu&) = delete;
     OverlayMenu& operator=(const OverlayMenu&) = delete;
 
-    void layout(int width, int height);
+    // The menu over a width x height part of the window whose top left corner is at (left,
+    // top) in window pixels (the whole window unless the lamp is drawn per monitor).
+    void layout(int width, int height, int left = 0, int top = 0);
     // Window pixels per menu pixel: the display's DPI over 96. The menu is laid out again;
     // the font it writes with is the shell's to match.
     void setPixelScale(float scale);
@@ -85,7 +87,7 @@ private:
     std::unique_ptr<OverlayText> webText_;
     std::unique_ptr<ViewDragger> dragger_;
     OverlayGroup group_;
-    int width_ = 0, height_ = 0;
+    int width_ = 0, height_ = 0, left_ = 0, top_ = 0;
     float pixelScale_ = 1;
 };
 
@@ -94,7 +96,7 @@ private:
 extern OverlayMenu* overlayMenu;
 
 // The frame's calls, on overlayMenu (each does nothing without one).
-void layoutOverlay(int width, int height);
+void layoutOverlay(int width, int height, int left = 0, int top = 0);
 void setupOverlayProjection(int width, int height);
 void applyOverlayLighting();
 bool updateOverlay(float seconds);

@@ -16,6 +16,7 @@
 #include "platform/gl.h"
 #include "tests/scene/matrix_probe.h"
 #include "lamp/frame_pipeline.h"
+#include "lamp/lamp_viewports.h"
 #include "scene/image.h"
 #include "lamp/lamp_scene.h"
 #include "lamp/lamp_startup.h"
@@ -322,6 +323,46 @@ TEST_F(LampTest, VertexArraysDrawTheSameLavaAsImmediateMode) {
     }
     glDisable(GL_CULL_FACE);
     engine.emitter = &glArrayEmitter();
+}
+
+// A lamp per monitor: each viewport gets a whole lamp of its own shape, from one step and
+// one polygonisation; the later viewports draw the first one's surfaces again, so two
+// viewports of one size show the same picture. Outside every viewport stays background.
+TEST_F(LampTest, EachViewportGetsALampFromOnePolygonisation) {
+    for (int n = 0; n < 1500; ++n) theLampScene->step(0.02f);
+    theSettings->shiftLeftRight.setValue(false);
+    LavaRenderer& renderer = theLampScene->glass.engine.renderer;
+    const auto passesOfAFrame = [&] {
+        const uint16_t before = renderer.passStamp;
+        renderFrame(false, false, true);
+        return static_cast<uint16_t>(renderer.passStamp - before);
+    };
+    const uint16_t passesForOne = passesOfAFrame();
+    // Two monitors of 260 x 300 side by side at the bottom; a strip of 13 pixels between
+    // them and 300 rows above them belong to no monitor.
+    setLampViewports({{0, 0, 260, 300}, {273, 0, 260, 300}});
+    const uint16_t passesForTwo = passesOfAFrame();
+    std::unique_ptr<Image> frame = offscreen->readFrame();
+    setLampViewports({});
+    EXPECT_GT(passesForOne, 0);
+    EXPECT_EQ(passesForTwo, passesForOne) << "the lava polygonised once for both viewports";
+    int lavaLeft = 0, lavaRight = 0, differing = 0, outside = 0;
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 260; ++x) {
+            const Colour a = pixelAt(*frame, x, 300 + y), b = pixelAt(*frame, 273 + x, 300 + y);
+            lavaLeft += isLava(a);
+            lavaRight += isLava(b);
+            // Edges may fall a pixel apart (the viewports' offsets round differently).
+            differing += std::abs(a.r - b.r) > 48 || std::abs(a.g - b.g) > 48 || std::abs(a.b - b.b) > 48;
+        }
+    for (int y = 0; y < 300; ++y) {
+        for (int x = 260; x < 273; ++x) outside += !isBlack(pixelAt(*frame, x, 300 + y));
+        for (int x = 0; x < 533; x += 7) outside += !isBlack(pixelAt(*frame, x, y));
+    }
+    EXPECT_GT(lavaLeft, 300) << "the first viewport shows the lava";
+    EXPECT_NEAR(lavaRight, lavaLeft, lavaLeft / 50) << "the second viewport shows the same lava";
+    EXPECT_LT(differing, 260 * 300 / 100) << "the second viewport shows the same lamp";
+    EXPECT_EQ(outside, 0) << "nothing drawn outside the viewports";
 }
 
 TEST_F(LampTest, TheVesselIsDrawnFromDisplayListsMadeOnceAndReleasedWithTheLamp) {
