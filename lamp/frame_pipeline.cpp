@@ -167,6 +167,13 @@ void renderFrame(bool step, bool drawMenu, bool swap) {
         const LampViewport& view = views[n];
         if (view.width <= 0 || view.height <= 0) continue;
         glViewport(view.x, view.y, view.width, view.height);
+        if (views.size() > 1) {
+            // Each lamp gets a depth buffer of its own, also where monitors overlap.
+            glScissor(view.x, view.y, view.width, view.height);
+            glEnable(GL_SCISSOR_TEST);
+            glClear(GL_DEPTH_BUFFER_BIT);
+            glDisable(GL_SCISSOR_TEST);
+        }
         applyCameraProjection(theLampScene->camera, view.width, view.height);
         theLampScene->camera.lookAt();
         glMultMatrixf(viewTransform().data());

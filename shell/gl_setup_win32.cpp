@@ -9,6 +9,9 @@
 #include "overlay/overlay_menu.h"
 #include "scene/quadric.h"
 #include "shell/shell_win32.h"
+#include "shell/monitors_win32.h"
+#include "lamp/lamp_viewports.h"
+#include "settings/run_mode.h"
 
 namespace {
 HDC deviceContext = nullptr;
@@ -57,7 +60,19 @@ bool hasGLContext() { return glContext != nullptr; }
 void resizeViewport(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
-    resizeViewport(client.right - client.left, client.bottom - client.top);
+    const int width = client.right - client.left, height = client.bottom - client.top;
+    // The saver draws a lamp on each monitor it covers; other windows one lamp.
+    std::vector<LampViewport> viewports;
+    if (runMode == ScreenSaver) {
+        POINT origin{0, 0};
+        ClientToScreen(window, &origin);
+        viewports = lampViewportsFor({origin.x, origin.y, width, height}, systemMonitors());
+        if (viewports.size() == 1 && viewports[0].x == 0 && viewports[0].y == 0 && viewports[0].width == width &&
+            viewports[0].height == height)
+            viewports.clear();
+    }
+    resizeViewport(width, height);
+    setLampViewports(viewports);
 }
 
 void rebuildOverlayFont(float pixelScale) {

@@ -23,6 +23,7 @@
 #include "shell/close_policy.h"
 #include "shell/frame_timer.h"
 #include "shell/main_window.h"
+#include "shell/monitors_win32.h"
 #include "settings/run_mode.h"
 #include "shell/shell_state.h"
 #include "shell/tick_reporter.h"
@@ -223,9 +224,14 @@ int runMainWindow(HWND parent, int width, int height) {
 
     RECT parentClient{};
     if (runMode == Preview && parent) GetClientRect(parent, &parentClient);
-    const WindowPlacement placement = windowPlacementFor(
-        runMode, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), width, height,
-        parentClient.right - parentClient.left, parentClient.bottom - parentClient.top);
+    // The saver covers every monitor; full screen the primary one; a window goes on the
+    // monitor of the window in front (the one the user is looking at).
+    const ScreenRect area = runMode == ScreenSaver  ? virtualScreen()
+                            : runMode == FullScreen ? systemMonitors().front()
+                                                    : monitorOfWindow(GetForegroundWindow());
+    const WindowPlacement placement =
+        windowPlacementFor(runMode, area, width, height, parentClient.right - parentClient.left,
+                           parentClient.bottom - parentClient.top);
 
     if (runMode == ScreenSaver) {
         if (HWND running = runningScreenSaver()) {

@@ -3,19 +3,19 @@
 
 #include <algorithm>
 
-WindowPlacement windowPlacementFor(RunMode mode, int screenWidth, int screenHeight,
-                                   int requestedWidth, int requestedHeight,
+WindowPlacement windowPlacementFor(RunMode mode, const ScreenRect& area, int requestedWidth, int requestedHeight,
                                    int parentClientWidth, int parentClientHeight) {
+    const int screenWidth = area.width, screenHeight = area.height;
     switch (mode) {
         case Preview:
             return {"Preview", WindowFrame::Child, false, 0, 0, parentClientWidth,
                     parentClientHeight};
         case ScreenSaver:
         case FullScreen:
-            return {"Glimmerjar", WindowFrame::Popup, true, 0, 0, screenWidth, screenHeight};
+            return {"Glimmerjar", WindowFrame::Popup, true, area.left, area.top, screenWidth, screenHeight};
         case Configure:
-            return {"Glimmerjar", WindowFrame::Overlapped, false, screenWidth / 2 - 350,
-                    (screenHeight - 500) / 2, 350, 500};
+            return {"Glimmerjar", WindowFrame::Overlapped, false, area.left + screenWidth / 2 - 350,
+                    area.top + (screenHeight - 500) / 2, 350, 500};
         case Windowed:
             break;
     }
@@ -25,6 +25,6 @@ WindowPlacement windowPlacementFor(RunMode mode, int screenWidth, int screenHeig
         width = std::min(screenWidth / 3, 533);
         height = std::min(screenHeight / 2, 600);
     }
-    return {"Glimmerjar", WindowFrame::Overlapped, false, (screenWidth - width) / 2,
-            (screenHeight - height) / 2, width, height};
+    return {"Glimmerjar", WindowFrame::Overlapped, false, area.left + (screenWidth - width) / 2,
+            area.top + (screenHeight - height) / 2, width, height};
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "settings/run_mode.h"
+#include "shell/monitor_layout.h"
 
 enum class WindowFrame {
     Child,       // child of the preview box, clip children
@@ -17,8 +18,9 @@ struct WindowPlacement {
     int x, y, width, height;
 };
 
-// requestedWidth/Height come from the 'w' switch (-1 when none); the parent client size
-// matters only for Preview. Divisions truncate toward zero, as in the rest of the shell.
-WindowPlacement windowPlacementFor(RunMode mode, int screenWidth, int screenHeight,
-                                   int requestedWidth, int requestedHeight,
+// `area` is what the window goes on, in screen coordinates: the virtual screen (every
+// monitor) for the screen saver, one monitor for the others. requestedWidth/Height come
+// from the 'w' switch (-1 when none); the parent client size matters only for Preview.
+// Divisions truncate toward zero, as in the rest of the shell.
+WindowPlacement windowPlacementFor(RunMode mode, const ScreenRect& area, int requestedWidth, int requestedHeight,
                                    int parentClientWidth, int parentClientHeight);

@@ -14,6 +14,7 @@
 #include "shell/main_window.h"
 #include "shell/shell_state.h"
 #include "shell/shell_win32.h"
+#include "shell/monitors_win32.h"
 
 namespace {
 
@@ -160,6 +161,15 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             break;
         case WM_SIZE:
             if (hasGLContext()) resizeViewport(window);
+            break;
+        case WM_DISPLAYCHANGE:
+            // Monitors came, went or changed: the saver covers them all again.
+            if (runMode == ScreenSaver) {
+                const ScreenRect screen = virtualScreen();
+                SetWindowPos(window, nullptr, screen.left, screen.top, screen.width, screen.height,
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+                if (hasGLContext()) resizeViewport(window);
+            }
             break;
         case WM_DPICHANGED:
             if (lParam) dpiChanged(window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

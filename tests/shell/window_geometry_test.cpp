@@ -17,22 +17,22 @@ void expectRect(const WindowPlacement& p, int x, int y, int w, int h) {
 }  // namespace
 
 TEST(WindowGeometry, WindowedDefaultSizeFollowsTheScreen) {
-    expectRect(windowPlacementFor(Windowed, 1024, 768, -1, -1, 0, 0), 341, 192, 341, 384);
-    expectRect(windowPlacementFor(Windowed, 1920, 1080, -1, -1, 0, 0), 693, 270, 533, 540);
+    expectRect(windowPlacementFor(Windowed, {0, 0, 1024, 768}, -1, -1, 0, 0), 341, 192, 341, 384);
+    expectRect(windowPlacementFor(Windowed, {0, 0, 1920, 1080}, -1, -1, 0, 0), 693, 270, 533, 540);
     // Large screens cap the window at 533 x 600.
-    expectRect(windowPlacementFor(Windowed, 3840, 2160, -1, -1, 0, 0), 1653, 780, 533, 600);
+    expectRect(windowPlacementFor(Windowed, {0, 0, 3840, 2160}, -1, -1, 0, 0), 1653, 780, 533, 600);
     // Divisions truncate.
-    expectRect(windowPlacementFor(Windowed, 1023, 767, -1, -1, 0, 0), 341, 192, 341, 383);
+    expectRect(windowPlacementFor(Windowed, {0, 0, 1023, 767}, -1, -1, 0, 0), 341, 192, 341, 383);
 }
 
 TEST(WindowGeometry, WindowedRequestedSizeNeedsBothNumbers) {
-    expectRect(windowPlacementFor(Windowed, 1024, 768, 800, 600, 0, 0), 112, 84, 800, 600);
-    expectRect(windowPlacementFor(Windowed, 1024, 768, 800, 0, 0, 0), 341, 192, 341, 384);
-    expectRect(windowPlacementFor(Windowed, 1024, 768, 0, 600, 0, 0), 341, 192, 341, 384);
-    expectRect(windowPlacementFor(Windowed, 1024, 768, -800, 600, 0, 0), 341, 192, 341, 384);
+    expectRect(windowPlacementFor(Windowed, {0, 0, 1024, 768}, 800, 600, 0, 0), 112, 84, 800, 600);
+    expectRect(windowPlacementFor(Windowed, {0, 0, 1024, 768}, 800, 0, 0, 0), 341, 192, 341, 384);
+    expectRect(windowPlacementFor(Windowed, {0, 0, 1024, 768}, 0, 600, 0, 0), 341, 192, 341, 384);
+    expectRect(windowPlacementFor(Windowed, {0, 0, 1024, 768}, -800, 600, 0, 0), 341, 192, 341, 384);
     // Larger than the screen is the user's choice; the window is still centred.
-    expectRect(windowPlacementFor(Windowed, 1024, 768, 2000, 1000, 0, 0), -488, -116, 2000, 1000);
-    const WindowPlacement p = windowPlacementFor(Windowed, 1024, 768, 800, 600, 0, 0);
+    expectRect(windowPlacementFor(Windowed, {0, 0, 1024, 768}, 2000, 1000, 0, 0), -488, -116, 2000, 1000);
+    const WindowPlacement p = windowPlacementFor(Windowed, {0, 0, 1024, 768}, 800, 600, 0, 0);
     EXPECT_EQ(p.frame, WindowFrame::Overlapped);
     EXPECT_FALSE(p.topmost);
     EXPECT_STREQ(p.title, "Glimmerjar");
@@ -40,7 +40,7 @@ TEST(WindowGeometry, WindowedRequestedSizeNeedsBothNumbers) {
 
 TEST(WindowGeometry, FullScreenModesCoverTheScreenOnTop) {
     for (RunMode mode : {ScreenSaver, FullScreen}) {
-        const WindowPlacement p = windowPlacementFor(mode, 1920, 1080, 800, 600, 0, 0);
+        const WindowPlacement p = windowPlacementFor(mode, {0, 0, 1920, 1080}, 800, 600, 0, 0);
         expectRect(p, 0, 0, 1920, 1080);
         EXPECT_EQ(p.frame, WindowFrame::Popup);
         EXPECT_TRUE(p.topmost);
@@ -49,16 +49,27 @@ TEST(WindowGeometry, FullScreenModesCoverTheScreenOnTop) {
 }
 
 TEST(WindowGeometry, ConfigureSitsLeftOfCentre) {
-    const WindowPlacement p = windowPlacementFor(Configure, 1024, 768, -1, -1, 0, 0);
+    const WindowPlacement p = windowPlacementFor(Configure, {0, 0, 1024, 768}, -1, -1, 0, 0);
     expectRect(p, 162, 134, 350, 500);
     EXPECT_EQ(p.frame, WindowFrame::Overlapped);
-    expectRect(windowPlacementFor(Configure, 1920, 1080, -1, -1, 0, 0), 610, 290, 350, 500);
+    expectRect(windowPlacementFor(Configure, {0, 0, 1920, 1080}, -1, -1, 0, 0), 610, 290, 350, 500);
 }
 
 TEST(WindowGeometry, PreviewFillsItsParent) {
-    const WindowPlacement p = windowPlacementFor(Preview, 1024, 768, 800, 600, 152, 112);
+    const WindowPlacement p = windowPlacementFor(Preview, {0, 0, 1024, 768}, 800, 600, 152, 112);
     expectRect(p, 0, 0, 152, 112);
     EXPECT_EQ(p.frame, WindowFrame::Child);
     EXPECT_FALSE(p.topmost);
     EXPECT_STREQ(p.title, "Preview");
+}
+
+// On a desktop of several monitors the shell passes the area that counts: the virtual
+// screen for the saver (which may start left of and above the primary monitor), the
+// monitor a window goes on otherwise.
+TEST(WindowGeometry, AreasAwayFromTheOrigin) {
+    expectRect(windowPlacementFor(ScreenSaver, {-1080, -600, 3000, 1920}, -1, -1, 0, 0), -1080, -600, 3000, 1920);
+    expectRect(windowPlacementFor(FullScreen, {1920, 0, 1280, 1024}, -1, -1, 0, 0), 1920, 0, 1280, 1024);
+    expectRect(windowPlacementFor(Windowed, {-1280, 0, 1280, 1024}, -1, -1, 0, 0), -1280 + 427, 256, 426, 512);
+    expectRect(windowPlacementFor(Configure, {1920, -200, 1024, 768}, -1, -1, 0, 0), 1920 + 162, -200 + 134, 350, 500);
+    expectRect(windowPlacementFor(Preview, {1920, -200, 1024, 768}, -1, -1, 152, 112), 0, 0, 152, 112);
 }

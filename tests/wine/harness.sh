@@ -4,6 +4,8 @@
 # with xdotool, wait for exits and read the registry.
 #
 #   harness.sh setup STATE_DIR      start Xvfb and make the prefix (a CTest fixture)
+#   harness.sh setup-two STATE_DIR  the same with two monitors: Xvfb with two screens
+#                                   joined by Xinerama (Wine 8 sees both, at the origin)
 #   harness.sh teardown STATE_DIR   stop Wine and Xvfb
 # Test scripts source this file and call gj_load first. A missing Wine or Xvfb fails the
 # test; it never skips.
@@ -37,12 +39,16 @@ gj_free_display() {
 
 gj_setup() {
     local state=$1
+    shift
+    # The screens: one of 1024 x 768 unless others are given.
+    local screens=("$@")
+    [ ${#screens[@]} -gt 0 ] || screens=(-screen 0 1024x768x24)
     gj_need_tools
     rm -rf "$state"
     mkdir -p "$state"
     local display
     display=$(gj_free_display) || gj_fail "no free X display"
-    Xvfb ":$display" -screen 0 1024x768x24 +extension GLX -nolisten tcp -noreset \
+    Xvfb ":$display" "${screens[@]}" +extension GLX -nolisten tcp -noreset \
         >"$state/xvfb.log" 2>&1 &
     local xvfb_pid=$!
     local i
@@ -246,7 +252,8 @@ gj_reg_query() {
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
     case "${1:-}" in
         setup) gj_setup "$2" ;;
+        setup-two) gj_setup "$2" -screen 0 1024x768x24 -screen 1 400x300x24 +xinerama -extension RANDR ;;
         teardown) gj_teardown "$2" ;;
-        *) echo "usage: harness.sh setup|teardown STATE_DIR" >&2; exit 2 ;;
+        *) echo "usage: harness.sh setup|setup-two|teardown STATE_DIR" >&2; exit 2 ;;
     esac
 fi

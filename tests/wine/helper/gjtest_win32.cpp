@@ -146,6 +146,25 @@ int printPictures(const char* file) {
     return 0;
 }
 
+BOOL CALLBACK printMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(monitor, &info)) return TRUE;
+    const RECT& r = info.rcMonitor;
+    std::printf("monitor x=%ld y=%ld w=%ld h=%ld primary=%d\n", r.left, r.top, r.right - r.left, r.bottom - r.top,
+                (info.dwFlags & MONITORINFOF_PRIMARY) ? 1 : 0);
+    return TRUE;
+}
+
+// The monitors as the system reports them, and the virtual screen round them.
+int printMonitors() {
+    std::printf("count=%d\n", GetSystemMetrics(SM_CMONITORS));
+    EnumDisplayMonitors(nullptr, nullptr, printMonitor, 0);
+    std::printf("virtual x=%d y=%d w=%d h=%d\n", GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    return 0;
+}
+
 int printWindows(const std::vector<HWND>& windows) {
     std::printf("count=%zu\n", windows.size());
     for (HWND w : windows) describe(w);
@@ -262,6 +281,7 @@ int main(int argc, char** argv) {
         std::printf("%d %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
         return 0;
     }
+    if (command == "monitors") return printMonitors();
     if (command == "find" && argc == 4) {
         Filter filter{argv[2], argv[3], {}};
         EnumWindows(collect, reinterpret_cast<LPARAM>(&filter));

@@ -1,0 +1,41 @@
+// The monitors as Windows reports them, the primary one first.
+#include "shell/monitors_win32.h"
+
+namespace {
+
+BOOL CALLBACK collectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(monitor, &info)) return TRUE;
+    const RECT& r = info.rcMonitor;
+    auto& monitors = *reinterpret_cast<std::vector<ScreenRect>*>(list);
+    const ScreenRect rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    if (info.dwFlags & MONITORINFOF_PRIMARY)
+        monitors.insert(monitors.begin(), rect);
+    else
+        monitors.push_back(rect);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<ScreenRect> systemMonitors() {
+    std::vector<ScreenRect> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, collectMonitor, reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.empty())
+        monitors.push_back({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    return monitors;
+}
+
+ScreenRect virtualScreen() {
+    const ScreenRect screen{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                            GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    return screen.width > 0 && screen.height > 0 ? screen : boundingRect(systemMonitors());
+}
+
+ScreenRect monitorOfWindow(HWND window) {
+    const std::vector<ScreenRect> monitors = systemMonitors();
+    RECT r{};
+    if (!window || !GetWindowRect(window, &r)) return monitors.front();
+    return monitors[monitorHolding(monitors, (r.left + r.right) / 2, (r.top + r.bottom) / 2)];
+}
