@@ -5,6 +5,7 @@
 
 #include "shell/main_window.h"
 #include "settings/run_mode.h"
+#include "shell/monitors_win32.h"
 #include "shell/shell_win32.h"
 
 namespace {
@@ -25,6 +26,9 @@ void relaunchAtExit() {
 
 void toggleFullScreen() {
     if (runMode != FullScreen && runMode != Windowed) return;
+    // The next process opens on the monitor this window is on.
+    RECT r{};
+    if (GetWindowRect(mainWindow, &r)) handOverMonitor((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     if (!relaunchParameters) std::atexit(relaunchAtExit);
     relaunchParameters = runMode == FullScreen ? "/w" : "/f";
     requestClose();

@@ -224,11 +224,14 @@ int runMainWindow(HWND parent, int width, int height) {
 
     RECT parentClient{};
     if (runMode == Preview && parent) GetClientRect(parent, &parentClient);
-    // The saver covers every monitor; full screen the primary one; a window goes on the
-    // monitor of the window in front (the one the user is looking at).
-    const ScreenRect area = runMode == ScreenSaver  ? virtualScreen()
-                            : runMode == FullScreen ? systemMonitors().front()
-                                                    : monitorOfWindow(GetForegroundWindow());
+    // The saver covers every monitor. After a switch to or from full screen the lamp stays on
+    // the monitor it was on; otherwise full screen takes the primary monitor, and a window
+    // the monitor of the window in front (the one the user is looking at).
+    ScreenRect area;
+    if (runMode == ScreenSaver)
+        area = virtualScreen();
+    else if (!((runMode == FullScreen || runMode == Windowed) && takeHandedOverMonitor(area)))
+        area = runMode == FullScreen ? systemMonitors().front() : monitorOfWindow(GetForegroundWindow());
     const WindowPlacement placement =
         windowPlacementFor(runMode, area, width, height, parentClient.right - parentClient.left,
                            parentClient.bottom - parentClient.top);

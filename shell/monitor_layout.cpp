@@ -18,16 +18,19 @@ ScreenRect boundingRect(const std::vector<ScreenRect>& monitors) {
 
 size_t monitorHolding(const std::vector<ScreenRect>& monitors, int x, int y) {
     size_t best = 0;
-    long long bestDistance = -1;
+    long long bestDistance = -1, bestArea = 0;
     for (size_t n = 0; n < monitors.size(); ++n) {
         const ScreenRect& m = monitors[n];
         // How far the point lies outside the monitor along each axis (0 inside).
         const long long dx = x < m.left ? m.left - x : x >= m.right() ? x - m.right() + 1 : 0;
         const long long dy = y < m.top ? m.top - y : y >= m.bottom() ? y - m.bottom() + 1 : 0;
         const long long distance = dx * dx + dy * dy;
-        if (bestDistance < 0 || distance < bestDistance) {
+        const long long area = static_cast<long long>(m.width) * m.height;
+        // Of monitors that overlap (a display cloned onto a smaller one), the smaller.
+        if (bestDistance < 0 || distance < bestDistance || (distance == bestDistance && area < bestArea)) {
             best = n;
             bestDistance = distance;
+            bestArea = area;
         }
     }
     return best;

@@ -17,7 +17,8 @@ struct ScreenRect {
 // The smallest rectangle round all the monitors (the virtual screen); empty for none.
 ScreenRect boundingRect(const std::vector<ScreenRect>& monitors);
 
-// The monitor that holds the point, else the nearest one; 0 for an empty list.
+// The monitor that holds the point (the smallest, where monitors overlap), else the
+// nearest one; 0 for an empty list.
 size_t monitorHolding(const std::vector<ScreenRect>& monitors, int x, int y);
 
 // For a window whose client area covers `client` (screen coordinates): each monitor's part

@@ -1,6 +1,9 @@
 // The monitors as Windows reports them, the primary one first.
 #include "shell/monitors_win32.h"
 
+#include "platform/settings_store.h"
+#include "settings/registry_values.h"
+
 namespace {
 
 BOOL CALLBACK collectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
@@ -38,4 +41,29 @@ ScreenRect monitorOfWindow(HWND window) {
     RECT r{};
     if (!window || !GetWindowRect(window, &r)) return monitors.front();
     return monitors[monitorHolding(monitors, (r.left + r.right) / 2, (r.top + r.bottom) / 2)];
+}
+
+namespace {
+const char* const handOverX = "screenModeSwitchX";
+const char* const handOverY = "screenModeSwitchY";
+}  // namespace
+
+void handOverMonitor(int x, int y) {
+    if (!settingsKey) openSettingsKey();
+    writeDword(handOverX, x);
+    writeDword(handOverY, y);
+}
+
+bool takeHandedOverMonitor(ScreenRect& monitor) {
+    if (!settingsKey) openSettingsKey();
+    int32_t x = 0, y = 0;
+    const bool handedOver = readDword(handOverX, &x) && readDword(handOverY, &y);
+    if (settingsKey) {
+        settingsKey->deleteValue(handOverX);
+        settingsKey->deleteValue(handOverY);
+    }
+    if (!handedOver) return false;
+    const std::vector<ScreenRect> monitors = systemMonitors();
+    monitor = monitors[monitorHolding(monitors, x, y)];
+    return true;
 }

@@ -14,3 +14,9 @@ std::vector<ScreenRect> systemMonitors();
 ScreenRect virtualScreen();
 // The monitor holding the window's centre (the nearest one), the primary one for none.
 ScreenRect monitorOfWindow(HWND window);
+
+// Between the two processes of a switch to or from full screen: the point whose monitor
+// the next window goes on, kept in the settings store until the next start takes it.
+void handOverMonitor(int x, int y);
+// The monitor handed over by the last switch (and forgets it); false when there is none.
+bool takeHandedOverMonitor(ScreenRect& monitor);

@@ -74,3 +74,14 @@ TEST(MonitorLayout, AWindowGetsOnlyTheMonitorsItCovers) {
     EXPECT_TRUE(lampViewportsFor({5000, 5000, 100, 100}, monitors).empty());
     EXPECT_TRUE(lampViewportsFor({0, 0, 100, 100}, {}).empty());
 }
+
+// Overlapping monitors (as Xvfb's Xinerama screens all start at the origin): a point on
+// both belongs to the smaller one.
+TEST(MonitorLayout, APointOnOverlappingMonitorsBelongsToTheSmaller) {
+    const std::vector<ScreenRect> monitors = {{0, 0, 1024, 768}, {0, 0, 400, 300}};
+    EXPECT_EQ(monitorHolding(monitors, 150, 125), 1u);
+    EXPECT_EQ(monitorHolding(monitors, 500, 125), 0u);
+    const std::vector<LampViewport> v = lampViewportsFor(boundingRect(monitors), monitors);
+    ASSERT_EQ(v.size(), 2u);
+    expectViewport(v[1], 0, 468, 400, 300);
+}

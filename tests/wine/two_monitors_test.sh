@@ -35,4 +35,50 @@ greater 0.05 "$(coloured_at 190 450 30)" || gj_fail "something drawn below the s
 
 gj_key Escape
 gj_expect_eq "$(gj_wait_exit "$saver" 15)" 0 "saver exit code"
+
+# rect_of LINE: a window's rectangle.
+rect_of() { echo "$(gj_field "$1" x),$(gj_field "$1" y),$(gj_field "$1" w)x$(gj_field "$1" h)"; }
+# next_lamp: waits for the lamp a switch started: a shown window other than the old one
+# (the new process may show its window before a poll sees the old one gone).
+next_lamp() {
+    local old found=""
+    old=$(gj_field "$line" hwnd)
+    for _ in $(seq 1 60); do
+        found=$(gj_helper find WindowsScreenSaverClass Glimmerjar | grep '^hwnd=' | grep ' visible=1 ' |
+            grep -v "^hwnd=$old " || true)
+        [ -n "$found" ] && break
+        sleep 0.25
+    done
+    [ -n "$found" ] || gj_fail "no new lamp after the switch"
+    line=$found
+    sleep 0.5
+}
+# switch: the 'f' key.
+switch() { gj_key f; }
+
+# A window moved onto the second monitor goes full screen there, comes back as a window
+# centred on it, and goes full screen there again.
+gj_start glimmerjar.exe lamp /w 200x150
+line=$(gj_wait_window WindowsScreenSaverClass Glimmerjar 20)
+gj_helper move "$(gj_field "$line" hwnd)" 50 50 200 150 || gj_fail "the lamp window could not be moved"
+line=$(gj_wait_window WindowsScreenSaverClass Glimmerjar 5)
+switch
+next_lamp
+gj_expect_eq "$(rect_of "$line")" "0,0,400x300" "full screen on the second monitor"
+switch
+next_lamp
+# The default window on a 400 x 300 monitor: 133 x 150, centred.
+gj_expect_eq "$(rect_of "$line")" "133,75,133x150" "back to a window, on the second monitor"
+switch
+next_lamp
+gj_expect_eq "$(rect_of "$line")" "0,0,400x300" "full screen on the second monitor again"
+gj_helper post "$(gj_field "$line" hwnd)" WM_CLOSE
+gj_wait_no_window WindowsScreenSaverClass Glimmerjar 15
+
+# Without a switch before it, full screen takes the primary monitor.
+gj_start glimmerjar.exe plain /f
+line=$(gj_wait_window WindowsScreenSaverClass Glimmerjar 20)
+gj_expect_eq "$(rect_of "$line")" "0,0,1024x768" "full screen from a plain start"
+gj_helper post "$(gj_field "$line" hwnd)" WM_CLOSE
+gj_expect_eq "$(gj_wait_exit "$plain" 15)" 0 "full-screen lamp exit code"
 echo "ok"
