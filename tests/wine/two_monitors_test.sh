@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # With two monitors the screen saver covers the virtual screen and draws a lamp centred on
-# each monitor. (Xvfb's two screens, joined by Xinerama, both start at the origin under
+# each monitor; full screen and windows go on the monitor they belong on. (Xvfb's two screens, joined by Xinerama, both start at the origin under
 # Wine 8: a primary of 1024 x 768 and a second monitor of 400 x 300 in its top left corner.)
 . "$(dirname "$0")/harness.sh"
 gj_load
@@ -74,6 +74,20 @@ next_lamp
 gj_expect_eq "$(rect_of "$line")" "0,0,400x300" "full screen on the second monitor again"
 gj_helper post "$(gj_field "$line" hwnd)" WM_CLOSE
 gj_wait_no_window WindowsScreenSaverClass Glimmerjar 15
+
+# A new window opens on the monitor of the window in front: here another program's small
+# window on the second monitor.
+front_out="$GJ_TMP/front.out"
+wine "$GJ_BIN/gjtest.exe" parent 152 112 60 >"$front_out" 2>/dev/null &
+GJ_PIDS+=("$!")
+for _ in $(seq 1 40); do grep -q '^hwnd=' "$front_out" && break; sleep 0.25; done
+grep -q '^hwnd=' "$front_out" || gj_fail "the helper made no window"
+sleep 1
+gj_start glimmerjar.exe beside /w
+line=$(gj_wait_window WindowsScreenSaverClass Glimmerjar 20)
+gj_expect_eq "$(rect_of "$line")" "133,75,133x150" "a new window on the monitor of the window in front"
+gj_helper post "$(gj_field "$line" hwnd)" WM_CLOSE
+gj_expect_eq "$(gj_wait_exit "$beside" 15)" 0 "exit code of the window beside"
 
 # Without a switch before it, full screen takes the primary monitor.
 gj_start glimmerjar.exe plain /f
