@@ -76,16 +76,7 @@ public:
         notification = nullptr;
     }
     void listen(HWND window) { notification = RegisterPowerSettingNotification(window, &consoleDisplayState, DEVICE_NOTIFY_WINDOW_HANDLE); }
-    void dpiChanged(HWND window, unsigned dpi, const RECT& suggested) {
-    const float scale = dpi ? static_cast<float>(dpi) / 96.0f : 1.0f;
-    diag("DPI now %u\n", dpi);
-    if (overlayMenu) overlayMenu->setPixelScale(scale);
-    rebuildOverlayFont(overlayMenu ? overlayMenu->pixelScale() : 1.0f);
-    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void powerSettingChanged(const POWERBROADCAST_SETTING& setting) {
+    void powerSettingChanged(const POWERBROADCAST_SETTING& setting) {
         if (!IsEqualGUID(setting.PowerSetting, consoleDisplayState) || setting.DataLength < sizeof(DWORD)) return;
         DWORD state = 0;
         std::memcpy(&state, setting.Data, sizeof state);
