@@ -1,0 +1,36 @@
+// The settings store on Linux: the settings text file in the user's configuration folder,
+// $GLIMMERJAR_SETTINGS_FILE, else $XDG_CONFIG_HOME/glimmerjar/settings, else
+// ~/.config/glimmerjar/settings. Problems in it are reported on standard error.
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "platform/diagnostics.h"
+#include "settings/settings_file.h"
+
+namespace {
+
+std::string settingsFilePath() {
+    if (const char* path = std::getenv("GLIMMERJAR_SETTINGS_FILE"); path && *path) return path;
+    std::string base;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg && xdg[0] == '/') {
+        base = xdg;
+    } else if (const char* home = std::getenv("HOME"); home && *home) {
+        base = std::string(home) + "/.config";
+    } else {
+        return "";
+    }
+    mkdir(base.c_str(), 0755);
+    base += "/glimmerjar";
+    mkdir(base.c_str(), 0755);
+    return base + "/settings";
+}
+
+}  // namespace
+
+SettingsStore* openPlatformSettingsStore() {
+    const std::string path = settingsFilePath();
+    if (path.empty()) return nullptr;
+    return new SettingsFile(path, [](const std::string& message) { diagError("%s\n", message.c_str()); });
+}
