@@ -8,7 +8,7 @@ status=0
 pattern='^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](windows\.h|winuser\.h|wingdi\.h|commctrl\.h|shellapi\.h|richedit\.h|X11/|GL/glx\.h|GL/osmesa\.h|unistd\.h|sys/)'
 while IFS= read -r file; do
     case "$file" in
-        *_win32.cpp|*_win32.h|*/win32/*|*_posix.cpp|*/posix/*|*_x11.cpp|*_osmesa.cpp|*_osmesa.h|platform/gl.h|tools/*osmesa*) continue ;;
+        *_win32.cpp|*_win32.h|*/win32/*|*_posix.cpp|*/posix/*|*_x11.cpp|*_x11.h|*_osmesa.cpp|*_osmesa.h|platform/gl.h|tools/*osmesa*) continue ;;
     esac
     if grep -En "$pattern" "$file" >/dev/null; then
         echo "platform header in portable file: $file"

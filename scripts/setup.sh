@@ -15,6 +15,8 @@ packages=(
     mingw-w64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     # running and testing it: Wine on a private X display with GLX, input and screenshots
     wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick procps
+    # the Linux program: X11 and GLX headers, core fonts for its menu text
+    libx11-dev xfonts-base xfonts-100dpi
     # making the button pictures from their SVG sources
     librsvg2-bin
 )

@@ -2,19 +2,17 @@
 // mouse in the modes where the user may play with the lamp (in Preview and Configure every
 // other message goes to the default procedure).
 #include "help/help_viewer_win32.h"
-#include "lamp/capture.h"
 #include "lamp/frame_pipeline.h"
 #include "overlay/overlay_menu.h"
 #include "platform/diagnostics.h"
 #include "settings/config_dialog_win32.h"
 #include "settings/run_mode.h"
-#include "settings/settings.h"
-#include "settings/view_operations.h"
-#include "shell/input_tables.h"
+#include "shell/input_actions.h"
 #include "shell/main_window.h"
 #include "shell/shell_state.h"
 #include "shell/shell_win32.h"
 #include "shell/monitors_win32.h"
+#include "settings/view_operations.h"
 
 namespace {
 
@@ -49,78 +47,26 @@ Key keyOf(WPARAM virtualKey) {
     }
 }
 
+ShellInputActions inputActions(HWND window) {
+    ShellInputActions actions;
+    actions.close = requestClose;
+    actions.help = [window] { openHelpDialog(window); };
+    actions.configure = [window] { openConfigDialog(window); };
+    actions.fullScreen = toggleFullScreen;
+    return actions;
+}
+
 void handleKeyDown(HWND window, WPARAM virtualKey) {
     diag("Got a keydown\n");
-    userActive = true;
     Modifiers modifiers;
     modifiers.ctrl = down(VK_CONTROL);
     modifiers.shift = down(VK_SHIFT);
     modifiers.leftAlt = down(VK_LMENU);
-    const KeyCommand command = keyCommand(keyOf(virtualKey), modifiers);
-    switch (command.action) {
-        case KeyAction::Close:
-            requestClose();
-            break;
-        case KeyAction::TogglePause:
-            animate = !animate;
-            break;
-        case KeyAction::ToggleMovie:
-            if (movieRecording) {
-                stopMovie();
-            } else {
-                startMovie();
-            }
-            break;
-        case KeyAction::Help:
-            openHelpDialog(window);
-            break;
-        case KeyAction::Translate:
-            addTranslation(command.a, command.b);
-            break;
-        case KeyAction::SpinAngle:
-            addSpinAngle(command.a);
-            break;
-        case KeyAction::Zoom:
-            addZoom(command.a);
-            break;
-        case KeyAction::Orbit:
-            addOrbit(command.a, command.b);
-            break;
-        case KeyAction::SpinSpeed:
-            addSpinSpeed(command.a);
-            break;
-        case KeyAction::Brake:
-            spinBrake = true;
-            break;
-        case KeyAction::None:
-            break;
-    }
+    runKeyCommand(keyCommand(keyOf(virtualKey), modifiers), inputActions(window));
 }
 
 void handleCharacter(HWND window, WPARAM character) {
-    userActive = true;
-    switch (characterCommand(static_cast<unsigned>(character))) {
-        case CharacterAction::TogglePolygons:
-            theSettings->showPolygons.toggle();
-            break;
-        case CharacterAction::ToggleParticles:
-            theSettings->showParticles.toggle();
-            break;
-        case CharacterAction::Configure:
-            openConfigDialog(window);
-            break;
-        case CharacterAction::Screenshot:
-            takeScreenshot();
-            break;
-        case CharacterAction::Help:
-            openHelpDialog(window);
-            break;
-        case CharacterAction::FullScreen:
-            toggleFullScreen();
-            break;
-        case CharacterAction::None:
-            break;
-    }
+    runCharacterCommand(characterCommand(static_cast<unsigned>(character)), inputActions(window));
 }
 
 // Positions are the parameter's low and high words read as unsigned: outside a captured

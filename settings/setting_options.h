@@ -1,0 +1,30 @@
+// Every setting of the table as a command-line option of the Linux program: a number
+// ("--lava-hue 0.33", "--speed=120") or a flag ("--show-particles", "--no-show-particles").
+// One dash works as well as two, as XScreenSaver's hacks are used to.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "settings/settings_table.h"
+
+// "lavaHue" -> "lava-hue", "rot_angle" -> "rot-angle", "translateX" -> "translate-x".
+std::string optionNameOf(const SettingRow& row);
+
+struct SettingOverride {
+    const SettingRow* row;
+    float value;
+};
+
+enum class OptionRead { NotASetting, Taken, Bad };
+
+// Reads the option at arguments[index]; on Taken, index is moved past its value and the
+// override appended; on Bad, error says what was wrong ("--speed: 5000 is not between 0
+// and 1000").
+OptionRead readSettingOption(const std::vector<std::string>& arguments, size_t& index,
+                             std::vector<SettingOverride>& overrides, std::string& error);
+
+// The options for --help and the manual page: one line each, with range and default.
+std::vector<std::string> settingOptionLines();
+// How a row's number reads in options and configuration files ("0.44", "100").
+std::string optionNumber(float value);

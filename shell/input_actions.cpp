@@ -1,0 +1,81 @@
+// Key and character commands carried out.
+#include "shell/input_actions.h"
+
+#include "lamp/capture.h"
+#include "lamp/frame_pipeline.h"
+#include "settings/settings.h"
+#include "settings/view_operations.h"
+
+namespace {
+void call(const std::function<void()>& action) {
+    if (action) action();
+}
+}  // namespace
+
+void runKeyCommand(const KeyCommand& command, const ShellInputActions& actions) {
+    userActive = true;
+    switch (command.action) {
+        case KeyAction::Close:
+            call(actions.close);
+            break;
+        case KeyAction::TogglePause:
+            animate = !animate;
+            break;
+        case KeyAction::ToggleMovie:
+            if (movieRecording) {
+                stopMovie();
+            } else {
+                startMovie();
+            }
+            break;
+        case KeyAction::Help:
+            call(actions.help);
+            break;
+        case KeyAction::Translate:
+            addTranslation(command.a, command.b);
+            break;
+        case KeyAction::SpinAngle:
+            addSpinAngle(command.a);
+            break;
+        case KeyAction::Zoom:
+            addZoom(command.a);
+            break;
+        case KeyAction::Orbit:
+            addOrbit(command.a, command.b);
+            break;
+        case KeyAction::SpinSpeed:
+            addSpinSpeed(command.a);
+            break;
+        case KeyAction::Brake:
+            spinBrake = true;
+            break;
+        case KeyAction::None:
+            break;
+    }
+}
+
+void runCharacterCommand(CharacterAction action, const ShellInputActions& actions) {
+    userActive = true;
+    switch (action) {
+        case CharacterAction::TogglePolygons:
+            theSettings->showPolygons.toggle();
+            break;
+        case CharacterAction::ToggleParticles:
+            theSettings->showParticles.toggle();
+            break;
+        case CharacterAction::Configure:
+            call(actions.configure);
+            break;
+        case CharacterAction::Screenshot:
+            takeScreenshot();
+            break;
+        case CharacterAction::Help:
+            call(actions.help);
+            break;
+        case CharacterAction::FullScreen:
+            call(actions.fullScreen);
+            break;
+        case CharacterAction::None:
+            break;
+    }
+}

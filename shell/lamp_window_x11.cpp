@@ -1,0 +1,208 @@
+// The lamp's X window and its GLX context: a window of its own (a window or the whole
+// screen), the root window, or a window someone else made (XScreenSaver's, a test's); the
+// menu font from an X core font; and putting it all away again.
+#include "lamp/frame_pipeline.h"
+#include "lamp/lamp_scene.h"
+#include "lamp/lamp_viewports.h"
+#include "overlay/bitmap_font.h"
+#include "overlay/overlay_menu.h"
+#include "platform/diagnostics.h"
+#include "platform/gl.h"
+#include "platform/gl_context.h"
+#include "scene/quadric.h"
+#include "settings/run_mode.h"
+#include "shell/shell_x11.h"
+#include "shell/window_geometry.h"
+#include "shell/x11_api_x11.h"
+
+namespace {
+
+constexpr long lampEvents = ExposureMask | StructureNotifyMask | VisibilityChangeMask | KeyPressMask |
+                            ButtonPressMask | ButtonReleaseMask | PointerMotionMask | LeaveWindowMask;
+
+// A double-buffered RGBA visual with depth, for a window of our own.
+XVisualInfo* chooseLampVisual(Display* display) {
+    int withDepth24[] = {GLX_RGBA, GLX_DOUBLEBUFFER, GLX_RED_SIZE, 8, GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8,
+                         GLX_DEPTH_SIZE, 24, 0};
+    int withDepth16[] = {GLX_RGBA, GLX_DOUBLEBUFFER, GLX_DEPTH_SIZE, 16, 0};
+    XVisualInfo* visual = glXChooseVisual(display, DefaultScreen(display), withDepth24);
+    return visual ? visual : glXChooseVisual(display, DefaultScreen(display), withDepth16);
+}
+
+// The visual of a window someone else made: the context must be made for it.
+XVisualInfo* visualOfWindow(Display* display, Window window) {
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(display, window, &attributes)) return nullptr;
+    XVisualInfo wanted{};
+    wanted.visualid = XVisualIDFromVisual(attributes.visual);
+    int count = 0;
+    return XGetVisualInfo(display, VisualIDMask, &wanted, &count);
+}
+
+void setWindowNames(Display* display, Window window, const char* title) {
+    XStoreName(display, window, title);
+    XClassHint hint{};
+    char name[] = "glimmerjar", className[] = "Glimmerjar";
+    hint.res_name = name;
+    hint.res_class = className;
+    XSetClassHint(display, window, &hint);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), utf8, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(title), static_cast<int>(std::string(title).size()));
+}
+
+Window makeOwnWindow(LampWindowX11& lamp, XVisualInfo* visual, const ProgramOptions& options) {
+    Display* display = lamp.display;
+    const int screen = DefaultScreen(display);
+    const ScreenRect area{0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen)};
+    const WindowPlacement placement = windowPlacementFor(runMode, area, options.width, options.height, 0, 0);
+    XSetWindowAttributes attributes{};
+    attributes.colormap = XCreateColormap(display, RootWindow(display, screen), visual->visual, AllocNone);
+    attributes.background_pixel = BlackPixel(display, screen);
+    attributes.border_pixel = 0;
+    attributes.event_mask = lampEvents;
+    Window window = XCreateWindow(display, RootWindow(display, screen), placement.x, placement.y,
+                                  static_cast<unsigned>(placement.width), static_cast<unsigned>(placement.height),
+                                  0, visual->depth, InputOutput, visual->visual,
+                                  CWColormap | CWBackPixel | CWBorderPixel | CWEventMask, &attributes);
+    setWindowNames(display, window, placement.title);
+    // Placed where asked, also by a window manager that would rather choose.
+    XSizeHints hints{};
+    hints.flags = PPosition | PSize | USPosition | USSize;
+    hints.x = placement.x;
+    hints.y = placement.y;
+    hints.width = placement.width;
+    hints.height = placement.height;
+    XSetWMNormalHints(display, window, &hints);
+    Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
+    XSetWMProtocols(display, window, &deleteWindow, 1);
+    if (runMode == FullScreen) {
+        Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
+        XChangeProperty(display, window, XInternAtom(display, "_NET_WM_STATE", False), XA_ATOM, 32,
+                        PropModeReplace, reinterpret_cast<unsigned char*>(&fullScreen), 1);
+    }
+    XMapRaised(display, window);
+    lamp.width = placement.width;
+    lamp.height = placement.height;
+    return window;
+}
+
+// The overlay's font as display lists at the lists the menu draws from: a bold sans-serif
+// core font about 16 pixels high at the menu's scale, else any 16-pixel font, else "fixed".
+void createBitmapFont(Display* display, float pixelScale) {
+    const int pixels = static_cast<int>(16 * pixelScale + 0.5f);
+    const std::string sizes[] = {std::to_string(pixels + 1), std::to_string(pixels), std::to_string(pixels - 2)};
+    std::vector<std::string> names;
+    for (const std::string& size : sizes) names.push_back("-*-helvetica-bold-r-normal--" + size + "-*-*-*-p-*-iso8859-1");
+    for (const std::string& size : sizes) names.push_back("-*-*-bold-r-normal--" + size + "-*-*-*-*-*-iso8859-1");
+    names.push_back("fixed");
+    for (const std::string& name : names) {
+        XFontStruct* font = XLoadQueryFont(display, name.c_str());
+        if (!font) continue;
+        glXUseXFont(font->fid, 0, fontGlyphCount, fontListBase);
+        XFreeFont(display, font);
+        return;
+    }
+    diagError("glimmerjar: no X font for the menu's text\n");
+}
+
+Cursor makeBlankCursor(Display* display, Window window) {
+    static const char nothing[1] = {0};
+    Pixmap empty = XCreateBitmapFromData(display, window, nothing, 1, 1);
+    XColor black{};
+    Cursor cursor = XCreatePixmapCursor(display, empty, empty, &black, &black, 0, 0);
+    XFreePixmap(display, empty);
+    return cursor;
+}
+
+}  // namespace
+
+bool openLampWindow(LampWindowX11& lamp, const ProgramOptions& options, std::string& error) {
+    lamp.display = XOpenDisplay(nullptr);
+    if (!lamp.display) {
+        const char* name = XDisplayName(nullptr);
+        error = std::string("cannot open the X display \"") + (name ? name : "") + "\"";
+        return false;
+    }
+    Display* display = lamp.display;
+    int errorBase = 0, eventBase = 0;
+    if (!glXQueryExtension(display, &errorBase, &eventBase)) {
+        error = "the X display has no OpenGL (GLX)";
+        return false;
+    }
+    XVisualInfo* visual = nullptr;
+    switch (options.target) {
+        case ProgramTarget::OwnWindow:
+        case ProgramTarget::FullScreen:
+            visual = chooseLampVisual(display);
+            if (!visual) {
+                error = "the X display offers no OpenGL visual with a depth buffer";
+                return false;
+            }
+            lamp.ownWindow = true;
+            lamp.window = makeOwnWindow(lamp, visual, options);
+            break;
+        case ProgramTarget::Root:
+        case ProgramTarget::ForeignWindow: {
+            lamp.window = options.target == ProgramTarget::Root ? DefaultRootWindow(display)
+                                                                : static_cast<Window>(options.windowId);
+            XWindowAttributes attributes{};
+            if (!XGetWindowAttributes(display, lamp.window, &attributes)) {
+                error = "there is no X window " + std::to_string(options.windowId);
+                return false;
+            }
+            visual = visualOfWindow(display, lamp.window);
+            if (!visual) {
+                error = "cannot find the visual of the window to draw in";
+                return false;
+            }
+            lamp.width = attributes.width;
+            lamp.height = attributes.height;
+            lamp.visible = attributes.map_state == IsViewable;
+            // Only what the window's owner leaves to others: its size, its end, exposure.
+            XSelectInput(display, lamp.window, ExposureMask | StructureNotifyMask | VisibilityChangeMask);
+            break;
+        }
+    }
+    lamp.context = glXCreateContext(display, visual, nullptr, True);
+    XFree(visual);
+    if (!lamp.context || !glXMakeCurrent(display, lamp.window, lamp.context)) {
+        error = "cannot make an OpenGL context for the window";
+        return false;
+    }
+    lamp.blankCursor = makeBlankCursor(display, lamp.window);
+    XSync(display, False);
+    return true;
+}
+
+void setupLampGL(LampWindowX11& lamp) {
+    createBitmapFont(lamp.display, overlayMenu ? overlayMenu->pixelScale() : 1.0f);
+    sharedQuadric();
+    initGLState();
+    resizeViewport(lamp.width, lamp.height);
+    setLampViewports({});
+}
+
+void teardownLampGL(LampWindowX11& lamp) {
+    deleteSharedQuadric();
+    if (theLampScene) theLampScene->release();
+    if (lamp.display && lamp.context) {
+        glXMakeCurrent(lamp.display, xNone, nullptr);
+        glXDestroyContext(lamp.display, lamp.context);
+    }
+    lamp.context = nullptr;
+}
+
+void closeLampWindow(LampWindowX11& lamp) {
+    if (!lamp.display) return;
+    if (lamp.blankCursor) XFreeCursor(lamp.display, lamp.blankCursor);
+    if (lamp.ownWindow && lamp.window && !lamp.windowGone) XDestroyWindow(lamp.display, lamp.window);
+    XCloseDisplay(lamp.display);
+    lamp.display = nullptr;
+    lamp.window = 0;
+}
+
+void swapFrameBuffers() {
+    LampWindowX11* lamp = lampWindow();
+    if (lamp && lamp->display && !lamp->windowGone) glXSwapBuffers(lamp->display, lamp->window);
+}

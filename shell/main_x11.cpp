@@ -1,0 +1,471 @@
+// The Linux program's entry point and its life: the command line, the lamp window with the
+// same creation and destruction sequences as on Windows, the event loop, and the few
+// things the desktop does for it (the manual, the settings file in an editor).
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "lamp/capture.h"
+#include "lamp/frame_pipeline.h"
+#include "lamp/lamp_startup.h"
+#include "lamp/lava_state.h"
+#include "lamp/setting_effects.h"
+#include "overlay/bitmap_font.h"
+#include "overlay/overlay_menu.h"
+#include "platform/clock.h"
+#include "platform/diagnostics.h"
+#include "platform/gl.h"
+#include "platform/gl_context.h"
+#include "platform/settings_store.h"
+#include "resources/web_site.h"
+#include "settings/frame_rates.h"
+#include "settings/registry_values.h"
+#include "settings/run_mode.h"
+#include "settings/settings.h"
+#include "settings/settings_file.h"
+#include "settings/xscreensaver_config.h"
+#include "shell/frame_timer.h"
+#include "shell/main_window.h"
+#include "shell/shell_state.h"
+#include "shell/shell_x11.h"
+#include "shell/tick_reporter.h"
+#include "shell/x11_api_x11.h"
+
+extern char** environ;
+
+namespace {
+
+constexpr uint32_t frameTimerStartMs = 35;
+constexpr int tickReportPeriod = 25;
+// How often, in frames, an open settings file is looked at for a person's edits.
+constexpr int settingsWatchPeriod = 25;
+
+// A stored value that a command-line option hides for this run: put back after saving.
+struct StoredValue {
+    std::string name;
+    bool present = false;
+    StoredType type = StoredType::Other;
+    std::string bytes;
+};
+
+// Everything the running program owns beside the core's own state; one instance, made by
+// main and gone with it.
+struct X11Program {
+    LampWindowX11 lamp;
+    ProgramOptions options;
+    std::vector<StoredValue> hiddenValues;
+    RunMode restartAs = Windowed;
+    bool restart = false;
+    bool watchingSettingsFile = false;
+    struct timespec settingsFileTime {};
+    int ticksSinceWatch = 0;
+};
+
+X11Program* program = nullptr;
+volatile sig_atomic_t stopSignal = 0;
+
+void onStopSignal(int) { stopSignal = 1; }
+
+// --- settings ---
+
+std::string settingNameFor(const SettingRow& row) {
+    return std::strcmp(row.name, "shiftLeftRight") == 0 ? shiftSwitchFor(runMode).registryName : row.name;
+}
+
+void applyOverrides(const std::vector<SettingOverride>& overrides) {
+    for (const SettingOverride& setting : overrides) theSettings->setByName(settingNameFor(*setting.row), setting.value);
+}
+
+std::vector<StoredValue> storedValuesOf(const std::vector<SettingOverride>& overrides) {
+    std::vector<StoredValue> values;
+    for (const SettingOverride& setting : overrides) {
+        StoredValue value;
+        value.name = settingNameFor(*setting.row);
+        value.present = settingsKey && settingsKey->readValue(value.name.c_str(), value.type, value.bytes);
+        values.push_back(value);
+    }
+    return values;
+}
+
+// Saves every setting; what the command line set for this run stays as the file had it.
+void saveSettings() {
+    theSettings->saveAll();
+    if (!settingsKey || !program) return;
+    for (const StoredValue& value : program->hiddenValues) {
+        if (!value.present) {
+            settingsKey->deleteValue(value.name.c_str());
+        } else if (value.type == StoredType::Dword && value.bytes.size() == 4) {
+            uint32_t number = 0;
+            std::memcpy(&number, value.bytes.data(), 4);
+            settingsKey->setDword(value.name.c_str(), number);
+        } else {
+            settingsKey->setString(value.name.c_str(), value.bytes.c_str());
+        }
+    }
+}
+
+std::string settingsFilePath() {
+    auto* file = dynamic_cast<SettingsFile*>(settingsKey);
+    return file ? file->path() : "";
+}
+
+bool settingsFileTime(struct timespec& time) {
+    struct stat info {};
+    if (stat(settingsFilePath().c_str(), &info) != 0) return false;
+    time = info.st_mtim;
+    return true;
+}
+
+// A person saved the settings file in their editor: the lamp takes the new values.
+void watchSettingsFile() {
+    if (!program->watchingSettingsFile || ++program->ticksSinceWatch < settingsWatchPeriod) return;
+    program->ticksSinceWatch = 0;
+    struct timespec now {};
+    if (!settingsFileTime(now)) return;
+    if (now.tv_sec == program->settingsFileTime.tv_sec && now.tv_nsec == program->settingsFileTime.tv_nsec) return;
+    program->settingsFileTime = now;
+    diagError("glimmerjar: reading the changed settings file %s\n", settingsFilePath().c_str());
+    openSettingsKey();
+    theSettings->loadAll();
+    applyOverrides(program->options.settings);
+}
+
+std::string settingValueText(const SettingRow& row) {
+    Setting* setting = theSettings->find(settingNameFor(row));
+    if (auto* floating = dynamic_cast<FloatSetting*>(setting)) return optionNumber(floating->value());
+    if (auto* whole = dynamic_cast<IntSetting*>(setting)) return std::to_string(whole->value());
+    if (auto* flag = dynamic_cast<BoolSetting*>(setting)) return flag->value() ? "true" : "false";
+    return "?";
+}
+
+// --- what the shell applies and offers ---
+
+void applyFrameRate(DialogPort*, int index) {
+    if (frameTimer) frameTimer->setInterval(frameIntervalMs(index));
+}
+
+// A lamp at low priority gives way to every real program (XScreenSaver lowers its hacks
+// the same way); a process cannot raise itself again, so the others leave it as it is.
+void applyPriority(DialogPort*, int value) {
+    if (processPriorityFor(value) == ProcessPriority::Low && getpriority(PRIO_PROCESS, 0) < 10)
+        setpriority(PRIO_PROCESS, 0, 10);
+}
+
+SettingEffects programSettingEffects() {
+    SettingEffects effects = lampSettingEffects();
+    effects.frameRate = applyFrameRate;
+    effects.priority = applyPriority;
+    return effects;
+}
+
+MenuActions menuActions() {
+    MenuActions actions;
+    actions.help = [](WindowRef) { openManual(); };
+    actions.snapshot = [](WindowRef) { takeScreenshot(); };
+    actions.configure = [](WindowRef) { openSettingsFile(); };
+    actions.screenMode = [](WindowRef) { toggleFullScreen(); };
+    actions.exit = [](WindowRef) { requestClose(); };
+    actions.about = [](WindowRef) { launchBeside({"xdg-open", GLIMMERJAR_WEB_SITE_ADDRESS}); };
+    return actions;
+}
+
+// --- frames ---
+
+void drawFrameRate() {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f frames a second", static_cast<double>(smoothedFrameRate));
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_BLEND);
+    setupOverlayProjection(viewportWidth, viewportHeight);
+    glColor3f(1, 1, 1);
+    drawText(10, 24, text);
+    glPopAttrib();
+}
+
+void drawFrame(bool step) {
+    LampWindowX11& lamp = program->lamp;
+    if (!glReady || lamp.windowGone || !lamp.visible || lamp.width <= 0 || lamp.height <= 0) return;
+    renderFrame(step, true, false);
+    if (lamp.showFrameRate) drawFrameRate();
+    swapFrameBuffers();
+}
+
+void onFrameTimer(FrameTimer&) {
+    if (!program || program->lamp.closing) return;
+    drawFrame(animate);
+    watchSettingsFile();
+}
+
+// --- the window's life ---
+
+void runCreationSequence(LampWindowX11& lamp) {
+    createLampScene(0);
+    overlayMenu = new OverlayMenu(runMode, x11Pointer(), menuActions());
+    frameTimer = new FrameTimer(frameTimerStartMs);
+    createSettings(runMode, programSettingEffects()).loadAll();
+    program->hiddenValues = storedValuesOf(program->options.settings);
+    applyOverrides(program->options.settings);
+    setupLampGL(lamp);
+    glReady = true;
+    if (!theSettings->resumeFromLastPos.value() || !restoreLavaState()) warmUpLava();
+    frameTimer->addFunction(onFrameTimer);
+    frameTimer->addListener(new TickReporter(tickReportPeriod, clockMs));
+    if (!frameTimer->start()) {
+        diagError("glimmerjar: could not start the frame timer, so the lamp cannot move\n");
+        requestClose();
+    }
+}
+
+void runDestructionSequence(LampWindowX11& lamp) {
+    // The settings first: in a new file they come before the lava's long records.
+    saveSettings();
+    saveLavaState();
+    glReady = false;
+    delete frameTimer;
+    frameTimer = nullptr;
+    teardownLampGL(lamp);
+    delete overlayMenu;
+    overlayMenu = nullptr;
+    closeLampWindow(lamp);
+}
+
+bool isLampWindowEvent(const LampWindowX11& lamp, const XEvent& event) { return event.xany.window == lamp.window; }
+
+void handleEvent(LampWindowX11& lamp, XEvent& event) {
+    if (!isLampWindowEvent(lamp, event)) return;
+    switch (event.type) {
+        case ConfigureNotify:
+            if (event.xconfigure.width == lamp.width && event.xconfigure.height == lamp.height) break;
+            lamp.width = event.xconfigure.width;
+            lamp.height = event.xconfigure.height;
+            if (glReady) resizeViewport(lamp.width, lamp.height);
+            break;
+        case Expose:
+            if (event.xexpose.count == 0) drawFrame(false);
+            break;
+        case MapNotify:
+            lamp.visible = true;
+            break;
+        case UnmapNotify:
+            lamp.visible = false;
+            break;
+        case VisibilityNotify:
+            lamp.visible = event.xvisibility.state != VisibilityFullyObscured;
+            break;
+        case DestroyNotify:
+            lamp.windowGone = true;
+            lamp.closing = true;
+            break;
+        case ClientMessage:
+            if (static_cast<Atom>(event.xclient.data.l[0]) == XInternAtom(lamp.display, "WM_DELETE_WINDOW", False))
+                requestClose();
+            break;
+        default:
+            if (isInteractiveMode(runMode) && lamp.ownWindow) handleInputEvent(lamp, event);
+            break;
+    }
+}
+
+void runEventLoop(LampWindowX11& lamp) {
+    while (!lamp.closing) {
+        while (!lamp.closing && XPending(lamp.display)) {
+            XEvent event;
+            XNextEvent(lamp.display, &event);
+            handleEvent(lamp, event);
+        }
+        if (stopSignal) lamp.closing = true;
+        if (lamp.closing) break;
+        pollfd connection{ConnectionNumber(lamp.display), POLLIN, 0};
+        poll(&connection, 1, msUntilNextTimer());
+        fireDueTimers();
+    }
+}
+
+// A window destroyed under us (the screen saver's, a test's) is the end of the run, not an
+// error; anything else is reported and the lamp goes on.
+int onXError(Display* display, XErrorEvent* error) {
+    if (program && error->resourceid == program->lamp.window) {
+        program->lamp.windowGone = true;
+        program->lamp.closing = true;
+        return 0;
+    }
+    char text[256];
+    XGetErrorText(display, error->error_code, text, sizeof text);
+    diagError("glimmerjar: X error: %s\n", text);
+    return 0;
+}
+
+// The X server went away: the lava and the settings are saved before the process ends.
+int onXConnectionLost(Display*) {
+    if (glReady) {
+        saveSettings();
+        saveLavaState();
+    }
+    std::_Exit(0);
+}
+
+void printSettings(const ProgramOptions& options) {
+    openSettingsKey();
+    createSettings(runMode, SettingEffects{}).loadAll();
+    applyOverrides(options.settings);
+    for (size_t i = 0; i < settingRowCount; ++i)
+        std::printf("%s = %s\n", settingRows[i].name, settingValueText(settingRows[i]).c_str());
+    destroySettings();
+}
+
+RunMode runModeFor(const ProgramOptions& options) {
+    switch (options.target) {
+        case ProgramTarget::FullScreen:
+            return FullScreen;
+        case ProgramTarget::Root:
+        case ProgramTarget::ForeignWindow:
+            return ScreenSaver;
+        case ProgramTarget::OwnWindow:
+            break;
+    }
+    if (options.targetChosen) return Windowed;
+    return readBoolValue("startFullScreen", false) ? FullScreen : Windowed;
+}
+
+// Starts this program again in the other screen mode, with the same settings options.
+void restartIn(RunMode mode, const std::vector<std::string>& settingArguments) {
+    std::vector<std::string> arguments{"glimmerjar", mode == FullScreen ? "--fullscreen" : "--window"};
+    arguments.insert(arguments.end(), settingArguments.begin(), settingArguments.end());
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(&argument[0]);
+    argv.push_back(nullptr);
+    execv("/proc/self/exe", argv.data());
+    diagError("glimmerjar: could not start again in the other screen mode: %s\n", std::strerror(errno));
+}
+
+// The arguments that set settings (and --fps, --size), without those that say where the
+// lamp goes: what a restart in the other screen mode passes on.
+std::vector<std::string> settingArgumentsOf(const std::vector<std::string>& arguments) {
+    std::vector<std::string> kept;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const std::string bare = argument.substr(argument.find_first_not_of('-') == std::string::npos
+                                                     ? 0
+                                                     : argument.find_first_not_of('-'));
+        if (bare == "fullscreen" || bare == "full-screen" || bare == "f" || bare == "window" || bare == "root")
+            continue;
+        if (bare == "window-id") {
+            ++i;
+            continue;
+        }
+        kept.push_back(argument);
+    }
+    return kept;
+}
+
+}  // namespace
+
+LampWindowX11* lampWindow() { return program ? &program->lamp : nullptr; }
+
+void requestClose() {
+    closeRequested = true;
+    if (program) program->lamp.closing = true;
+}
+
+void toggleFullScreen() {
+    if (!program || (runMode != Windowed && runMode != FullScreen)) return;
+    program->restart = true;
+    program->restartAs = runMode == FullScreen ? Windowed : FullScreen;
+    requestClose();
+}
+
+bool launchBeside(const std::vector<std::string>& command) {
+    std::vector<std::string> words = command;
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(&word[0]);
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    return posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) == 0;
+}
+
+void openManual() {
+    if (launchBeside({"x-terminal-emulator", "-e", "man", "glimmerjar"})) return;
+    if (launchBeside({"xterm", "-e", "man", "glimmerjar"})) return;
+    diagError("glimmerjar: read the manual with \"man glimmerjar\"\n");
+}
+
+void openSettingsFile() {
+    if (!program || !theSettings) return;
+    saveSettings();
+    const std::string path = settingsFilePath();
+    if (path.empty()) {
+        diagError("glimmerjar: there is no settings file (is $HOME set?)\n");
+        return;
+    }
+    settingsFileTime(program->settingsFileTime);
+    program->watchingSettingsFile = true;
+    if (!launchBeside({"xdg-open", path})) diagError("glimmerjar: edit the settings in %s\n", path.c_str());
+}
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const ProgramOptions options = parseProgramOptions(arguments, std::getenv("XSCREENSAVER_WINDOW"));
+    switch (options.action) {
+        case ProgramAction::Reject:
+            std::fprintf(stderr, "glimmerjar: %s\n", options.error.c_str());
+            return 1;
+        case ProgramAction::Help:
+            std::fputs(programUsage().c_str(), stdout);
+            return 0;
+        case ProgramAction::PrintConfig:
+            std::fputs(xscreensaverConfig().c_str(), stdout);
+            return 0;
+        case ProgramAction::PrintSettings:
+            openSettingsKey();
+            runMode = runModeFor(options);
+            printSettings(options);
+            return 0;
+        case ProgramAction::Run:
+            break;
+    }
+
+    // The diagnostic lines (the frame timer's report among them) only when asked for.
+    const char* diagnostics = std::getenv("GLIMMERJAR_DIAGNOSTICS");
+    if (!(diagnostics && *diagnostics && std::strcmp(diagnostics, "0") != 0)) {
+        if (!std::freopen("/dev/null", "w", stdout)) return 1;
+    }
+    signal(SIGTERM, onStopSignal);
+    signal(SIGINT, onStopSignal);
+    signal(SIGHUP, onStopSignal);
+    signal(SIGCHLD, SIG_IGN);  // the editor and the manual's terminal end on their own
+
+    openSettingsKey();
+    runMode = runModeFor(options);
+    X11Program running;
+    running.options = options;
+    running.lamp.showFrameRate = options.showFrameRate;
+    program = &running;
+    XSetErrorHandler(onXError);
+    XSetIOErrorHandler(onXConnectionLost);
+
+    std::string error;
+    if (!openLampWindow(running.lamp, options, error)) {
+        std::fprintf(stderr, "glimmerjar: %s\n", error.c_str());
+        closeLampWindow(running.lamp);
+        program = nullptr;
+        return 1;
+    }
+    runCreationSequence(running.lamp);
+    runEventLoop(running.lamp);
+    runDestructionSequence(running.lamp);
+    destroyLampScene();
+    destroySettings();
+    program = nullptr;
+    if (running.restart) restartIn(running.restartAs, settingArgumentsOf(arguments));
+    return 0;
+}

@@ -1,0 +1,146 @@
+// Reading the Linux program's command line.
+#include "shell/program_options.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace {
+
+// X window ids come in decimal or, from XScreenSaver and xwininfo, in hex ("0x1e00007").
+bool windowIdOf(const char* text, uint64_t& id) {
+    if (!text || !*text) return false;
+    errno = 0;
+    char* end = nullptr;
+    const unsigned long long value = std::strtoull(text, &end, 0);
+    if (errno != 0 || *end != '\0' || value == 0 || value > 0xFFFFFFFFull || text[0] == '-') return false;
+    id = value;
+    return true;
+}
+
+bool sizeOf(const std::string& text, int& width, int& height) {
+    char* end = nullptr;
+    const long w = std::strtol(text.c_str(), &end, 10);
+    if (end == text.c_str() || (*end != 'x' && *end != 'X')) return false;
+    const char* rest = end + 1;
+    const long h = std::strtol(rest, &end, 10);
+    if (end == rest || *end != '\0' || w < 1 || h < 1 || w > 16384 || h > 16384) return false;
+    width = static_cast<int>(w);
+    height = static_cast<int>(h);
+    return true;
+}
+
+// "--fps", "-fps" and "--size=800x600" alike: the name without dashes, the inline value.
+std::string optionName(const std::string& argument, std::string& inlineValue, bool& hasInline) {
+    size_t dashes = 0;
+    while (dashes < argument.size() && dashes < 2 && argument[dashes] == '-') ++dashes;
+    if (dashes == 0) return "";
+    std::string name = argument.substr(dashes);
+    const size_t equals = name.find('=');
+    hasInline = equals != std::string::npos;
+    if (hasInline) {
+        inlineValue = name.substr(equals + 1);
+        name.erase(equals);
+    }
+    return name;
+}
+
+}  // namespace
+
+ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments, const char* xscreensaverWindow) {
+    ProgramOptions options;
+    auto reject = [&options](const std::string& error) {
+        options.action = ProgramAction::Reject;
+        options.error = error;
+        return options;
+    };
+    for (size_t i = 0; i < arguments.size();) {
+        std::string error;
+        switch (readSettingOption(arguments, i, options.settings, error)) {
+            case OptionRead::Taken:
+                continue;
+            case OptionRead::Bad:
+                return reject(error);
+            case OptionRead::NotASetting:
+                break;
+        }
+        std::string value;
+        bool hasInline = false;
+        const std::string name = optionName(arguments[i], value, hasInline);
+        // The value of an option that takes one: inline or the next argument.
+        auto takeValue = [&]() -> bool {
+            if (hasInline) return true;
+            if (i + 1 >= arguments.size()) return false;
+            value = arguments[++i];
+            return true;
+        };
+        if (name == "help" || name == "h") {
+            options.action = ProgramAction::Help;
+        } else if (name == "print-settings") {
+            options.action = ProgramAction::PrintSettings;
+        } else if (name == "xscreensaver-config") {
+            options.action = ProgramAction::PrintConfig;
+        } else if (name == "fullscreen" || name == "full-screen" || name == "f") {
+            options.target = ProgramTarget::FullScreen;
+            options.targetChosen = true;
+        } else if (name == "window") {
+            options.target = ProgramTarget::OwnWindow;
+            options.targetChosen = true;
+        } else if (name == "root") {
+            options.target = ProgramTarget::Root;
+            options.targetChosen = true;
+        } else if (name == "window-id") {
+            if (!takeValue() || !windowIdOf(value.c_str(), options.windowId))
+                return reject("--window-id needs the number of an X window, like 0x1e00007");
+            options.target = ProgramTarget::ForeignWindow;
+            options.targetChosen = true;
+        } else if (name == "fps") {
+            options.showFrameRate = true;
+        } else if (name == "size") {
+            if (!takeValue() || !sizeOf(value, options.width, options.height))
+                return reject("--size needs a width and a height, like 800x600");
+        } else if (name == "install" || name == "mono") {
+            // Older XScreenSaver versions pass these; a true-colour GL window needs neither.
+        } else if (name == "visual") {
+            if (!takeValue()) return reject("--visual needs a visual");
+        } else {
+            return reject("unknown option " + arguments[i] + " (glimmerjar --help lists them)");
+        }
+        ++i;
+    }
+    // XScreenSaver names the window it wants the hack in; --root then means that window.
+    uint64_t saverWindow = 0;
+    if (options.target == ProgramTarget::Root && windowIdOf(xscreensaverWindow, saverWindow)) {
+        options.target = ProgramTarget::ForeignWindow;
+        options.windowId = saverWindow;
+    }
+    return options;
+}
+
+std::string programUsage() {
+    std::string usage =
+        "Usage: glimmerjar [OPTION]...\n"
+        "A lava lamp, simulated and drawn as you watch.\n"
+        "\n"
+        "Where the lamp is drawn:\n"
+        "  --window             in a window of its own (the default)\n"
+        "  --fullscreen         over the whole screen\n"
+        "  --size WxH           the window's size, like 800x600\n"
+        "  --root               on the root window, or in the window named by\n"
+        "                       $XSCREENSAVER_WINDOW (as XScreenSaver runs it)\n"
+        "  --window-id ID       in the X window ID; ends when that window goes\n"
+        "  --fps                show the frame rate\n"
+        "\n"
+        "Other:\n"
+        "  --help               this text\n"
+        "  --print-settings     print every setting as the options leave it, then end\n"
+        "  --xscreensaver-config  print XScreenSaver's configuration file, then end\n"
+        "\n"
+        "Settings (for this run; the settings file keeps yours, see man glimmerjar):\n";
+    for (const std::string& line : settingOptionLines()) usage += "  " + line + "\n";
+    usage +=
+        "\n"
+        "Keys: arrows spin, Ctrl+arrows turn and zoom, Shift+arrows orbit, Alt+arrows move;\n"
+        "P polygons, O particles, S screenshot, F full screen, C the settings file, H help,\n"
+        "Pause stops the wax, Ctrl+Shift+M starts and stops a movie, Escape or Space ends.\n";
+    return usage;
+}
