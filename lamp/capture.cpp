@@ -81,7 +81,7 @@ void useCaptureFileSystem(FileSystem* fileSystem) {
 void takeScreenshot() {
     // A minimised window has nothing to show.
     if (viewportWidth <= 0 || viewportHeight <= 0) return;
-    const std::string folder = files().desktopFolder();
+    const std::string folder = files().pictureFolder();
     std::string name;
     for (int i = 0;; ++i) {
         name = screenshotName(folder, i);
@@ -95,7 +95,7 @@ void takeScreenshot() {
 
 void startMovie() {
     if (movieRecording) stopMovie();
-    const std::string folder = files().desktopFolder();
+    const std::string folder = files().pictureFolder();
     for (int i = 0; i < 100; ++i) {
         const std::string path = movieFolderName(folder, i);
         if (!files().makeFolder(path)) continue;

@@ -1,6 +1,7 @@
-// Screenshots and movies: the lamp as numbered 24-bit BMP files on the desktop. A
-// screenshot is a fresh frame without the menu buttons; a movie is one file per drawn
-// frame, taken before the overlay, in a new numbered folder.
+// Screenshots and movies: the lamp as numbered 24-bit BMP files in the picture folder (the
+// desktop on Windows, the pictures folder on Linux). A screenshot is a fresh frame without
+// the menu buttons; a movie is one file per drawn frame, taken before the overlay, in a
+// new numbered folder.
 #pragma once
 
 #include <string>

@@ -1,6 +1,7 @@
-// Seam: the few file operations the program's captures need: the user's desktop folder, a
+// Seam: the few file operations the program's captures need: the folder pictures go to, a
 // folder made, a file that exists, a file written and removed. Win32: the shell's desktop
-// folder and the C runtime's files; POSIX: $HOME/Desktop; tests: a fake that can fail.
+// folder and the C runtime's files; POSIX: the user's pictures folder (XDG), else the home
+// folder; tests: a fake that can fail.
 #pragma once
 
 #include <cstddef>
@@ -19,8 +20,8 @@ public:
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
-    // The desktop folder with its trailing separator, or "" when there is none.
-    virtual std::string desktopFolder() = 0;
+    // The folder screenshots and movies go to, with its trailing separator; "" for none.
+    virtual std::string pictureFolder() = 0;
     virtual bool exists(const std::string& path) = 0;
     // True when this call made the folder (false when it was there already or failed).
     virtual bool makeFolder(const std::string& path) = 0;

@@ -1,23 +1,51 @@
-// The file-system seam on POSIX systems: $HOME/Desktop, mkdir, the C library's files.
+// The file-system seam on POSIX systems: pictures go to the user's pictures folder, as the
+// desktop's user-dirs settings name it ($XDG_PICTURES_DIR, else the line in
+// $XDG_CONFIG_HOME/user-dirs.dirs), else to the home folder; mkdir and the C library's files.
 #include <sys/stat.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 
 #include "platform/files.h"
 #include "platform/stdio_files.h"
 
 namespace {
 
+bool isFolder(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// The pictures folder from user-dirs.dirs: XDG_PICTURES_DIR="$HOME/Pictures" (the file's
+// only form: a quoted path, absolute or starting with $HOME/).
+std::string userDirsPicturesFolder(const std::string& home) {
+    std::string config = environment("XDG_CONFIG_HOME");
+    if (config.empty() || config[0] != '/') config = home + "/.config";
+    std::ifstream in(config + "/user-dirs.dirs");
+    std::string line;
+    const std::string key = "XDG_PICTURES_DIR=\"";
+    while (std::getline(in, line)) {
+        if (line.compare(0, key.size(), key) != 0 || line.back() != '"') continue;
+        std::string path = line.substr(key.size(), line.size() - key.size() - 1);
+        if (path.compare(0, 6, "$HOME/") == 0) path = home + path.substr(5);
+        if (!path.empty() && path[0] == '/') return path;
+    }
+    return "";
+}
+
 class PosixFileSystem : public FileSystem {
 public:
-    std::string desktopFolder() override {
-        const char* home = std::getenv("HOME");
-        if (!home || !*home) return "";
-        const std::string folder = std::string(home) + "/Desktop";
-        struct stat info {};
-        if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return "";
-        return folder + "/";
+    std::string pictureFolder() override {
+        const std::string home = environment("HOME");
+        for (const std::string& folder : {environment("XDG_PICTURES_DIR"), home.empty() ? "" : userDirsPicturesFolder(home), home})
+            if (isFolder(folder)) return folder.back() == '/' ? folder : folder + "/";
+        return "";
     }
     bool exists(const std::string& path) override { return stdioFileExists(path); }
     bool makeFolder(const std::string& path) override { return mkdir(path.c_str(), 0755) == 0; }

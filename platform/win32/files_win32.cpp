@@ -12,7 +12,7 @@ namespace {
 
 class Win32FileSystem : public FileSystem {
 public:
-    std::string desktopFolder() override {
+    std::string pictureFolder() override {
         LPITEMIDLIST list = nullptr;
         char path[MAX_PATH] = "";
         if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOPDIRECTORY, &list)) || !list) return "";

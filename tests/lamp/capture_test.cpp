@@ -36,7 +36,7 @@ public:
         std::string path_;
     };
 
-    std::string desktopFolder() override { return desktop; }
+    std::string pictureFolder() override { return desktop; }
     bool exists(const std::string& path) override { return files.count(path) != 0; }
     bool makeFolder(const std::string& path) override {
         if (folders.count(path) || unwritable) return false;
