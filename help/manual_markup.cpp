@@ -82,8 +82,8 @@ bool startsWith(const std::string& text, const std::string& prefix) {
 
 class ManualWriter {
 public:
-    ManualWriter(ManualDocument& document, const PictureLoader& loadPicture)
-        : document_(document), loadPicture_(loadPicture) {
+    ManualWriter(ManualDocument& document, const PictureLoader& loadPicture, const std::vector<ManualOption>& options)
+        : document_(document), loadPicture_(loadPicture), options_(options) {
         document_.rtf = documentHeader;
     }
 
@@ -102,6 +102,59 @@ public:
 
 private:
     enum class Block { None, Paragraph, Bullet };
+    // Which document a part of the source is for: the help viewer's (Windows), the manual
+    // page's (Linux), or both.
+    enum class Audience { Both, Windows, Linux };
+    enum class RoffHeading { Title, Section, Subsection };
+
+    static constexpr unsigned rtfOutput = 1, plainOutput = 2, roffOutput = 4,
+                              allOutputs = rtfOutput | plainOutput | roffOutput;
+    bool forWindows() const { return audience_ != Audience::Linux; }
+    bool forLinux() const { return audience_ != Audience::Windows; }
+    void rtf(const std::string& text) {
+        if (forWindows() && (outputs_ & rtfOutput)) document_.rtf += text;
+    }
+    void rtf(char c) { rtf(std::string(1, c)); }
+    void plain(const std::string& text) {
+        if (!(outputs_ & plainOutput)) return;
+        if (forWindows()) document_.plainText += text;
+        if (forLinux() && !document_.linuxSections.empty()) document_.linuxSections.back().text += text;
+    }
+    void plain(char c) { plain(std::string(1, c)); }
+    // Manual-page text: a line that would start with a control character is protected.
+    void roff(const std::string& text) {
+        if (!forLinux() || !(outputs_ & roffOutput)) return;
+        for (char c : text) {
+            const bool lineStart = document_.manPage.empty() || document_.manPage.back() == '\n';
+            if (lineStart && (c == '.' || c == '\'') ) document_.manPage += "\\&";
+            document_.manPage += c;
+        }
+    }
+    // A request or a line of requests, written as it stands.
+    void roffRequest(const std::string& request) {
+        if (!forLinux() || !(outputs_ & roffOutput)) return;
+        if (!document_.manPage.empty() && document_.manPage.back() != '\n') document_.manPage += '\n';
+        document_.manPage += request;
+    }
+    void roffCharacter(uint32_t code) {
+        if (code == '\\') return roff("\\e");
+        if (code == '-') return roff("\\-");
+        if (roffUppercase_ && code >= 'a' && code <= 'z') code = code - 'a' + 'A';
+        std::string utf8;
+        appendUtf8(utf8, code);
+        roff(utf8);
+    }
+
+    void optionList() {
+        for (const ManualOption& option : options_) {
+            roffRequest(".TP\n");
+            roff("\\fB");
+            for (size_t i = 0; i < option.option.size();) roffCharacter(nextCodePoint(option.option, i));
+            roff("\\fR\n");
+            for (size_t i = 0; i < option.text.size();) roffCharacter(nextCodePoint(option.text, i));
+            roff("\n");
+        }
+    }
 
     void handleLine(std::string line) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -115,10 +168,21 @@ private:
             return;
         }
         if (startsWith(line, "#")) return;
-        if (startsWith(line, "===")) return single(subheadingFormat, trim(line.substr(3)));
-        if (startsWith(line, "==")) return single(headingFormat, trim(line.substr(2)));
-        if (startsWith(line, "=")) return single(titleFormat, trim(line.substr(1)));
+        if (startsWith(line, "===")) return single(subheadingFormat, trim(line.substr(3)), RoffHeading::Subsection);
+        if (startsWith(line, "==")) return single(headingFormat, trim(line.substr(2)), RoffHeading::Section);
+        if (startsWith(line, "=")) return single(titleFormat, trim(line.substr(1)), RoffHeading::Title);
         if (startsWith(line, "@picture")) return picture(trim(line.substr(8)));
+        if (text == "@windows" || text == "@linux" || text == "@both") {
+            flush();
+            audience_ = text == "@windows" ? Audience::Windows : text == "@linux" ? Audience::Linux : Audience::Both;
+            return;
+        }
+        if (text == "@options") {
+            flush();
+            pendingLine_ = lineNumber_;
+            if (audience_ != Audience::Linux) return error("@options belongs in a @linux part");
+            return optionList();
+        }
         if (startsWith(line, "@")) {
             flush();
             pendingLine_ = lineNumber_;
@@ -147,43 +211,79 @@ private:
 
     void flush() {
         if (block_ == Block::Paragraph) {
-            emitParagraph(paragraphFormat, "", pending_);
+            emitParagraph(paragraphFormat, "", pending_, ".PP\n");
         } else if (block_ == Block::Bullet) {
-            emitParagraph(bulletFormat, "\xE2\x80\xA2\t", pending_);
+            emitParagraph(bulletFormat, "\xE2\x80\xA2\t", pending_, ".IP \\(bu 2\n");
         }
         block_ = Block::None;
         pending_.clear();
     }
 
-    void single(const char* format, const std::string& text) {
+    void single(const char* format, const std::string& text, RoffHeading heading) {
         flush();
         pendingLine_ = lineNumber_;
         if (text.empty()) return error("a heading needs text");
-        emitParagraph(format, "", text);
+        if (heading != RoffHeading::Title && forLinux()) document_.linuxSections.push_back({text, ""});
+        switch (heading) {
+            case RoffHeading::Title: {
+                std::string name;
+                for (char c : text) name += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+                roffRequest(".TH " + name + " 6 \"2026\" \"Glimmerjar 1.0\" \"Screen savers\"\n");
+                // The title is the page's header line; the text does not repeat it.
+                outputs_ = rtfOutput | plainOutput;
+                emitParagraph(format, "", text, "");
+                outputs_ = allOutputs;
+                return;
+            }
+            case RoffHeading::Section:
+                roffUppercase_ = true;
+                emitParagraph(format, "", text, ".SH ");
+                roffUppercase_ = false;
+                return;
+            case RoffHeading::Subsection:
+                emitParagraph(format, "", text, ".SS ");
+                return;
+        }
     }
 
     void definition(const std::string& line, size_t separator) {
         pendingLine_ = lineNumber_;
         const std::string term = trim(line.substr(0, separator));
         const std::string text = trim(line.substr(separator + 4));
+        outputs_ = rtfOutput | plainOutput;  // the manual page's form follows below
         if (term.size() > shortTermLength) {
-            document_.rtf += termFormat;
-            document_.rtf += "\\b ";
+            rtf(termFormat);
+            rtf("\\b ");
             writeText(term);
-            document_.rtf += "\\b0";
-            document_.rtf += paragraphEnd;
-            document_.plainText += '\n';
-            emitParagraph(termTextFormat, "", text);
+            rtf("\\b0");
+            rtf(paragraphEnd);
+            plain('\n');
+            emitParagraph(termTextFormat, "", text, "");
+            roffDefinition(term, text);
             return;
         }
-        document_.rtf += definitionFormat;
-        document_.rtf += "\\b ";
+        rtf(definitionFormat);
+        rtf("\\b ");
         writeText(term);
-        document_.rtf += "\\b0\\tab ";
-        document_.plainText += '\t';
+        rtf("\\b0\\tab ");
+        plain('\t');
         writeText(text);
-        document_.rtf += paragraphEnd;
-        document_.plainText += '\n';
+        rtf(paragraphEnd);
+        plain('\n');
+        roffDefinition(term, text);
+    }
+
+    // A definition in the manual page: the term in bold on the tagged paragraph's first line.
+    // The other documents have it already.
+    void roffDefinition(const std::string& term, const std::string& text) {
+        outputs_ = roffOutput;
+        roffRequest(".TP\n");
+        roff("\\fB");
+        writeText(term);
+        roff("\\fR\n");
+        writeText(text);
+        roff("\n");
+        outputs_ = allOutputs;
     }
 
     void picture(const std::string& arguments) {
@@ -193,36 +293,54 @@ private:
         const std::string name = arguments.substr(0, space);
         const std::string caption = space == std::string::npos ? "" : trim(arguments.substr(space + 1));
         if (name.empty()) return error("@picture needs a file name");
+        // Pictures and their captions are for the help viewer only.
+        const unsigned saved = outputs_;
+        outputs_ &= ~roffOutput;
+        struct Restore {
+            unsigned& outputs;
+            unsigned saved;
+            ~Restore() { outputs = saved; }
+        } restore{outputs_, saved};
         ManualPicture picture;
         std::string why;
+        if (!forWindows()) return error("@picture belongs where the help viewer reads it");
         if (!loadPicture_ || !loadPicture_(name, picture, why)) return error("picture " + name + ": " + why);
 
         char size[160];
         std::snprintf(size, sizeof size, "{\\pict\\dibitmap0\\picw%d\\pich%d\\picwgoal%d\\pichgoal%d\n",
                       picture.width, picture.height, picture.width * twipsPerPixel,
                       picture.height * twipsPerPixel);
-        document_.rtf += pictureFormat;
-        document_.rtf += size;
+        rtf(pictureFormat);
+        rtf(size);
         static const char hex[] = "0123456789abcdef";
         for (size_t i = 0; i < picture.dib.size(); ++i) {
-            document_.rtf += hex[picture.dib[i] >> 4];
-            document_.rtf += hex[picture.dib[i] & 15];
-            if (i % 64 == 63) document_.rtf += '\n';
+            rtf(hex[picture.dib[i] >> 4]);
+            rtf(hex[picture.dib[i] & 15]);
+            if (i % 64 == 63) rtf('\n');
         }
-        document_.rtf += "}";
-        document_.rtf += paragraphEnd;
-        appendUtf8(document_.plainText, 0xFFFC);
-        document_.plainText += '\n';
+        rtf("}");
+        rtf(paragraphEnd);
+        std::string replacement;
+        appendUtf8(replacement, 0xFFFC);
+        plain(replacement + '\n');
         ++document_.pictureCount;
-        if (!caption.empty()) emitParagraph(captionFormat, "", caption);
+        if (!caption.empty()) emitParagraph(captionFormat, "", caption, "");
     }
 
-    void emitParagraph(const char* format, const std::string& plainPrefix, const std::string& text) {
-        document_.rtf += format;
-        document_.plainText += plainPrefix;
+    // roffPrefix starts the paragraph in the manual page (".PP\n", ".SH "); an empty one
+    // leaves the paragraph out of it.
+    void emitParagraph(const char* format, const std::string& plainPrefix, const std::string& text,
+                       const std::string& roffPrefix) {
+        const unsigned saved = outputs_;
+        if (roffPrefix.empty()) outputs_ &= ~roffOutput;
+        rtf(format);
+        plain(plainPrefix);
+        roffRequest(roffPrefix);
         writeText(text);
-        document_.rtf += paragraphEnd;
-        document_.plainText += '\n';
+        rtf(paragraphEnd);
+        plain('\n');
+        roff("\n");
+        outputs_ = saved;
     }
 
     // Text with its *bold* and _italic_ spans, escaped for RTF.
@@ -245,7 +363,8 @@ private:
                 const bool closes = on && after && (i + 1 == text.size() || !isWordCharacter(text[i + 1]));
                 if (opens || closes) {
                     on = !on;
-                    document_.rtf += c == '*' ? (on ? "\\b " : "\\b0 ") : (on ? "\\i " : "\\i0 ");
+                    rtf(c == '*' ? (on ? "\\b " : "\\b0 ") : (on ? "\\i " : "\\i0 "));
+                    roff(bold ? "\\fB" : italic ? "\\fI" : "\\fR");
                     ++i;
                     continue;
                 }
@@ -261,12 +380,15 @@ private:
     }
 
     void appendCharacter(uint32_t code) {
-        appendUtf8(document_.plainText, code);
+        std::string utf8;
+        appendUtf8(utf8, code);
+        plain(utf8);
+        roffCharacter(code);
         if (code == '\\' || code == '{' || code == '}') {
-            document_.rtf += '\\';
-            document_.rtf += static_cast<char>(code);
+            rtf('\\');
+            rtf(static_cast<char>(code));
         } else if (code < 0x80) {
-            document_.rtf += static_cast<char>(code);
+            rtf(static_cast<char>(code));
         } else if (code <= 0xFFFF) {
             appendUnicodeEscape(code);
         } else {
@@ -281,7 +403,7 @@ private:
         char escaped[24];
         const int value = static_cast<int>(unit);
         std::snprintf(escaped, sizeof escaped, "\\u%d?", value > 32767 ? value - 65536 : value);
-        document_.rtf += escaped;
+        rtf(escaped);
     }
 
     void error(const std::string& message) {
@@ -291,6 +413,10 @@ private:
 
     ManualDocument& document_;
     const PictureLoader& loadPicture_;
+    const std::vector<ManualOption>& options_;
+    Audience audience_ = Audience::Both;
+    unsigned outputs_ = allOutputs;
+    bool roffUppercase_ = false;  // section headings are capitals in a manual page
     Block block_ = Block::None;
     std::string pending_;
     int lineNumber_ = 0;
@@ -348,8 +474,9 @@ bool pictureFromBmp(const std::vector<uint8_t>& file, ManualPicture& picture, st
     return true;
 }
 
-ManualDocument convertManual(const std::string& source, const PictureLoader& loadPicture) {
+ManualDocument convertManual(const std::string& source, const PictureLoader& loadPicture,
+                             const std::vector<ManualOption>& options) {
     ManualDocument document;
-    ManualWriter(document, loadPicture).convert(source);
+    ManualWriter(document, loadPicture, options).convert(source);
     return document;
 }

@@ -12,6 +12,10 @@
 //   @picture NAME caption        a picture (a 24-bit BMP found by the picture loader),
 //                                centred, with its caption below
 //   # comment                    ignored
+//   @windows  @linux  @both      the lines that follow are for the help viewer of the
+//                                Windows program only, for the Linux manual page only,
+//                                or for both (as at the start)
+//   @options                     (in a @linux part) the program's options, as given
 //
 // Inside text, *words* are bold and _words_ italic; a backslash makes the next character
 // plain (\* \_ \\). The source is UTF-8.
@@ -37,8 +41,22 @@ bool pictureFromBmp(const std::vector<uint8_t>& file, ManualPicture& picture, st
 // Finds a picture by the name the source gives; false (with a reason) when it cannot.
 using PictureLoader = std::function<bool(const std::string& name, ManualPicture& picture, std::string& error)>;
 
+// An option of the Linux program for the manual page: "--lava-hue X", "the lava's hue...".
+struct ManualOption {
+    std::string option, text;
+};
+
+// A section of the Linux manual as plain text (the program's --help shows some of them).
+struct ManualSection {
+    std::string heading, text;
+};
+
 struct ManualDocument {
     std::string rtf;
+    // The manual page of the Linux program (roff, man(7) macros): the parts for both and
+    // for Linux, without pictures.
+    std::string manPage;
+    std::vector<ManualSection> linuxSections;
     // The text as a reader of the document sees it: one line per paragraph, a bullet and a
     // tab before each item, the term and a tab before each definition, and the object
     // replacement character U+FFFC where a picture stands.
@@ -47,4 +65,5 @@ struct ManualDocument {
     int pictureCount = 0;
 };
 
-ManualDocument convertManual(const std::string& source, const PictureLoader& loadPicture);
+ManualDocument convertManual(const std::string& source, const PictureLoader& loadPicture,
+                             const std::vector<ManualOption>& options = {});

@@ -1,6 +1,7 @@
 // The settings table read as command-line options.
 #include "settings/setting_options.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -101,19 +102,29 @@ OptionRead readSettingOption(const std::vector<std::string>& arguments, size_t& 
     return OptionRead::Taken;
 }
 
-std::vector<std::string> settingOptionLines() {
-    std::vector<std::string> lines;
+std::vector<SettingOptionHelp> settingOptionHelp() {
+    std::vector<SettingOptionHelp> help;
     for (size_t i = 0; i < settingRowCount; ++i) {
         const SettingRow& row = settingRows[i];
         const std::string name = optionNameOf(row);
         if (row.kind == SettingKind::Bool) {
-            lines.push_back("--" + name + ", --no-" + name + "  (default: " +
-                            (row.defaultValue != 0 ? "on" : "off") + ")");
+            help.push_back({"--" + name + ", --no-" + name,
+                            std::string("on or off; ") + (row.defaultValue != 0 ? "on" : "off") + " as it comes"});
         } else {
-            lines.push_back("--" + name + " " + (row.kind == SettingKind::Int ? "N" : "X") + "  (" +
-                            optionNumber(row.minimum) + " to " + optionNumber(row.maximum) +
-                            ", default " + optionNumber(row.defaultValue) + ")");
+            help.push_back({"--" + name + (row.kind == SettingKind::Int ? " N" : " X"),
+                            optionNumber(row.minimum) + " to " + optionNumber(row.maximum) + ", " +
+                                optionNumber(row.defaultValue) + " as it comes"});
         }
+    }
+    return help;
+}
+
+std::vector<std::string> settingOptionLines() {
+    std::vector<std::string> lines;
+    for (const SettingOptionHelp& option : settingOptionHelp()) {
+        std::string line = option.option;
+        line.resize(std::max<size_t>(line.size() + 2, 32), ' ');
+        lines.push_back(line + option.text);
     }
     return lines;
 }

@@ -24,7 +24,13 @@ enum class OptionRead { NotASetting, Taken, Bad };
 OptionRead readSettingOption(const std::vector<std::string>& arguments, size_t& index,
                              std::vector<SettingOverride>& overrides, std::string& error);
 
-// The options for --help and the manual page: one line each, with range and default.
+// Each setting's option with what it takes, its range and default: "--lava-hue X" and
+// "0 to 1, as it comes 0".
+struct SettingOptionHelp {
+    std::string option, text;
+};
+std::vector<SettingOptionHelp> settingOptionHelp();
+// The same as lines for --help.
 std::vector<std::string> settingOptionLines();
 // How a row's number reads in options and configuration files ("0.44", "100").
 std::string optionNumber(float value);

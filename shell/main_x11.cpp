@@ -41,6 +41,13 @@
 extern char** environ;
 
 namespace {
+// The manual's sections on the mouse and the keys, as --help shows them.
+const char* const manualHelp =
+#include "manual_help.inc"
+    ;
+}  // namespace
+
+namespace {
 
 constexpr uint32_t frameTimerStartMs = 35;
 constexpr int tickReportPeriod = 25;
@@ -420,7 +427,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "glimmerjar: %s\n", options.error.c_str());
             return 1;
         case ProgramAction::Help:
-            std::fputs(programUsage().c_str(), stdout);
+            std::fputs(programUsage(manualHelp).c_str(), stdout);
             return 0;
         case ProgramAction::PrintConfig:
             std::fputs(xscreensaverConfig().c_str(), stdout);

@@ -116,7 +116,7 @@ ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments, co
     return options;
 }
 
-std::string programUsage() {
+std::string programUsage(const std::string& manualPart) {
     std::string usage =
         "Usage: glimmerjar [OPTION]...\n"
         "A lava lamp, simulated and drawn as you watch.\n"
@@ -137,10 +137,6 @@ std::string programUsage() {
         "\n"
         "Settings (for this run; the settings file keeps yours, see man glimmerjar):\n";
     for (const std::string& line : settingOptionLines()) usage += "  " + line + "\n";
-    usage +=
-        "\n"
-        "Keys: arrows spin, Ctrl+arrows turn and zoom, Shift+arrows orbit, Alt+arrows move;\n"
-        "P polygons, O particles, S screenshot, F full screen, C the settings file, H help,\n"
-        "Pause stops the wax, Ctrl+Shift+M starts and stops a movie, Escape or Space ends.\n";
+    usage += "\n" + manualPart;
     return usage;
 }

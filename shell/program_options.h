@@ -37,5 +37,5 @@ struct ProgramOptions {
 // when unset), which --root uses when it names a window.
 ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments, const char* xscreensaverWindow);
 
-// The text --help prints.
-std::string programUsage();
+// The text --help prints: the options, then manualPart (the manual's keys and mouse).
+std::string programUsage(const std::string& manualPart);

@@ -1,0 +1,43 @@
+# The Linux program: an X11 and GLX shell over the same core, also an XScreenSaver hack.
+# With it, made from the product's own sources when it is built:
+#   glimmerjar.6     the manual page (from help/manual.txt, by tools/manual_page)
+#   glimmerjar.xml   XScreenSaver's settings description (the program's --xscreensaver-config)
+# `cmake --install` puts the program where XScreenSaver looks for hacks, the description
+# where its settings tool reads it, and the manual page with the others.
+find_package(X11 REQUIRED)
+find_library(GL_LIBRARY GL REQUIRED)
+
+set(manual_page ${CMAKE_BINARY_DIR}/glimmerjar.6)
+set(manual_help ${CMAKE_BINARY_DIR}/generated/manual_help.inc)
+add_custom_command(OUTPUT ${manual_page} ${manual_help}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+    COMMAND manual_page ${CMAKE_SOURCE_DIR}/help/manual.txt ${manual_page} ${manual_help}
+    DEPENDS ${CMAKE_SOURCE_DIR}/help/manual.txt manual_page
+    COMMENT "Making the manual page" VERBATIM)
+add_custom_target(manual_page_files ALL DEPENDS ${manual_page} ${manual_help})
+
+add_executable(glimmerjar
+    shell/input_x11.cpp
+    shell/lamp_window_x11.cpp
+    shell/main_x11.cpp
+    shell/thread_timer_x11.cpp
+)
+add_dependencies(glimmerjar manual_page_files)
+target_include_directories(glimmerjar PRIVATE ${CMAKE_BINARY_DIR}/generated)
+target_link_libraries(glimmerjar PRIVATE glimmerjar_core glimmerjar_platform ${X11_LIBRARIES}
+    ${GL_LIBRARY} ${GLU_LIBRARY})
+
+set(xscreensaver_config ${CMAKE_BINARY_DIR}/glimmerjar.xml)
+add_custom_command(OUTPUT ${xscreensaver_config}
+    COMMAND sh -c "\"$<TARGET_FILE:glimmerjar>\" --xscreensaver-config > \"${xscreensaver_config}\""
+    DEPENDS glimmerjar
+    COMMENT "Making XScreenSaver's settings description" VERBATIM)
+add_custom_target(xscreensaver_config ALL DEPENDS ${xscreensaver_config})
+
+set(GLIMMERJAR_HACK_DIR libexec/xscreensaver CACHE STRING
+    "Where XScreenSaver looks for hacks, under the install prefix")
+set(GLIMMERJAR_HACK_CONFIG_DIR share/xscreensaver/config CACHE STRING
+    "Where XScreenSaver's settings tool reads hack descriptions, under the install prefix")
+install(TARGETS glimmerjar RUNTIME DESTINATION ${GLIMMERJAR_HACK_DIR})
+install(FILES ${xscreensaver_config} DESTINATION ${GLIMMERJAR_HACK_CONFIG_DIR})
+install(FILES ${manual_page} DESTINATION share/man/man6)
