@@ -2,6 +2,7 @@
 # The real program shows the lamp: a screenshot of the display has lava-coloured pixels
 # inside the window, glowing liquid above them and black around the lamp.
 . "$(dirname "$0")/harness.sh"
+. "$(dirname "$0")/../lamp_pixels.sh"
 gj_load
 
 gj_start glimmerjar.exe pid /w 533x600
@@ -12,14 +13,7 @@ import -window root "$shot" || gj_fail "no screenshot of the display"
 # The window's client area: without a window manager Wine puts it at the window position
 # plus the frame; count inside the window rectangle.
 x=$(gj_field "$line" x); y=$(gj_field "$line" y); w=$(gj_field "$line" w); h=$(gj_field "$line" h)
-counts=$(/usr/bin/convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage txt:- | awk -F'[(),]' '
-    NR > 1 {
-        r = $3 + 0; g = $4 + 0; b = $5 + 0
-        if (r > 120 && g < 60 && b < 60) lava++
-        if (r > 200 && g > 100 && b < 80) glow++
-        if (r < 8 && g < 8 && b < 8) black++
-    }
-    END { printf "%d %d %d\n", lava, glow, black }')
+counts=$(lamp_pixel_counts "$shot" "${w}x${h}+${x}+${y}")
 read -r lava glow black <<<"$counts"
 echo "lava pixels $lava, glowing liquid $glow, black $black"
 [ "$lava" -gt 1000 ] || gj_fail "no lava in the window ($lava lava-coloured pixels)"

@@ -1,0 +1,60 @@
+// A window for the tests to hand to the lamp, as XScreenSaver hands it one:
+//   test_window WIDTH HEIGHT
+// Makes and maps a plain window of the display's default visual, prints "window=0x..." and
+// waits. SIGTERM destroys the window (and then ends the program), as a screen saver's
+// window goes away under its hack.
+#include <X11/Xlib.h>
+#include <poll.h>
+#include <signal.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+volatile sig_atomic_t destroyRequested = 0;
+void onTerm(int) { destroyRequested = 1; }
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: test_window WIDTH HEIGHT\n");
+        return 2;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fprintf(stderr, "test_window: no X display\n");
+        return 1;
+    }
+    const int screen = DefaultScreen(display);
+    Window window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0,
+                                        static_cast<unsigned>(std::atoi(argv[1])),
+                                        static_cast<unsigned>(std::atoi(argv[2])), 0,
+                                        WhitePixel(display, screen), WhitePixel(display, screen));
+    XStoreName(display, window, "test window");
+    XSelectInput(display, window, StructureNotifyMask);
+    XMapRaised(display, window);
+    for (;;) {  // shown before anyone is told about it
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == MapNotify) break;
+    }
+    signal(SIGTERM, onTerm);
+    std::printf("window=0x%lx\n", window);
+    std::fflush(stdout);
+    while (!destroyRequested) {
+        while (XPending(display)) {
+            XEvent event;
+            XNextEvent(display, &event);
+        }
+        pollfd connection{ConnectionNumber(display), POLLIN, 0};
+        poll(&connection, 1, 100);
+    }
+    XDestroyWindow(display, window);
+    XSync(display, False);
+    std::printf("destroyed\n");
+    std::fflush(stdout);
+    // Kept a moment past the window, so that the lamp sees the window go, not the client.
+    poll(nullptr, 0, 3000);
+    XCloseDisplay(display);
+    return 0;
+}

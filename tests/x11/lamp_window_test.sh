@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The Linux program in a window of its own on a real X server: it shows the lamp, the menu
+# appears when the mouse moves and fades after two seconds of stillness, Escape ends it
+# with 0 and the settings file then holds the settings and the lava.
+. "$(dirname "$0")/harness.sh"
+gx_setup
+
+gx_start pid
+window=$(gx_wait_window 20)
+read -r x y w h <<<"$(gx_geometry "$window")"
+echo "window $window at $x,$y, $w x $h"
+# The default size of a window: a third of the screen wide, half of it high.
+gj_expect_eq "$w x $h" "341 x 384" "the default window size"
+sleep 3
+gx_lamp_shows "${w}x${h}+${x}+${y}" "the window"
+
+# band: how bright the window's top 40 rows are, where the menu's buttons sit.
+band() {
+    import -window root "$GX_TMP/band.png" || gj_fail "no screenshot"
+    convert "$GX_TMP/band.png" -crop "${w}x40+${x}+${y}" +repage -format '%[fx:mean*1000]' info: | cut -d. -f1
+}
+before=$(band)
+xdotool mousemove $((x + w / 2)) $((y + h / 2))
+sleep 0.2
+xdotool mousemove $((x + w / 2 + 20)) $((y + h / 2 + 10))
+sleep 0.6
+shown=$(band)
+sleep 4
+faded=$(band)
+echo "top band brightness: before $before, menu shown $shown, after stillness $faded"
+[ "$shown" -gt $((before + 40)) ] || gj_fail "the menu did not appear ($before -> $shown)"
+[ "$faded" -lt $((before + 15)) ] || gj_fail "the menu did not fade ($shown -> $faded)"
+
+gx_key Escape
+gj_expect_eq "$(gx_wait_exit "$pid" 15)" 0 "exit code after Escape"
+[ -f "$GX_SETTINGS" ] || gj_fail "no settings file at $GX_SETTINGS"
+gj_expect_eq "$(gx_setting noBlobsSaved)" 175 "blobs saved"
+gj_expect_eq "$(gx_setting startFullScreen)" false "startFullScreen"
+gj_expect_eq "$(grep -c '^blob[0-9][0-9][0-9] = ' "$GX_SETTINGS")" 175 "blob records"
+# A person can read it: the settings come first, with their own units.
+head -3 "$GX_SETTINGS"
+gj_expect_eq "$(sed -n 2p "$GX_SETTINGS")" "rot_angle = 0" "the first setting line"
+echo "ok"
