@@ -246,7 +246,10 @@ bool SettingsFile::write() const {
     bool written = true;
     if (lines_.empty() || lines_.front().text.rfind("# Glimmerjar", 0) != 0)
         written = std::fputs("# Glimmerjar settings: name = value, one a line (see man glimmerjar)\n", out) >= 0;
-    for (const Line& line : lines_) written = written && std::fprintf(out, "%s\n", line.text.c_str()) >= 0;
+    // Every byte of a line goes back, a zero byte among them (a text file can hold one).
+    for (const Line& line : lines_)
+        written = written && std::fwrite(line.text.data(), 1, line.text.size(), out) == line.text.size() &&
+                  std::fputc('\n', out) != EOF;
     written = (std::fclose(out) == 0) && written;
     if (written && std::rename(temporary.c_str(), path_.c_str()) == 0) return true;
     std::remove(temporary.c_str());

@@ -189,3 +189,61 @@ TEST(Manual, ConvertsCleanlyAndCoversTheProgram) {
 }
 
 }  // namespace
+
+// One source, two documents: the help viewer's rich text takes the parts for Windows, the
+// Linux manual page the parts for Linux, both the rest.
+TEST(ManualPage, EachPlatformGetsItsOwnParts) {
+    const std::vector<ManualOption> options = {{"--speed N", "0 to 1000, 100 as it comes"}};
+    const ManualDocument document = convertManual(
+        "= Glimmerjar\n"
+        "@linux\n"
+        "== Name\n"
+        "glimmerjar - a lava lamp\n"
+        "@both\n"
+        "== The keys\n"
+        "P :: show the *polygons*.\n"
+        "Ctrl+Shift+M :: start a movie.\n"
+        "@windows\n"
+        "C :: open the configuration dialog.\n"
+        "@linux\n"
+        "C :: open the settings file.\n"
+        ".hidden starts a line; so does 'quote, and C:\\\\path has a backslash\n"
+        "@options\n"
+        "@both\n"
+        "- an _item_\n",
+        noPictures, options);
+    ASSERT_TRUE(document.errors.empty()) << document.errors[0];
+
+    EXPECT_EQ(count(document.rtf, "configuration dialog"), 1u);
+    EXPECT_EQ(count(document.rtf, "settings file"), 0u);
+    EXPECT_EQ(count(document.rtf, "a lava lamp"), 0u);
+    EXPECT_EQ(count(document.plainText, "settings file"), 0u);
+    EXPECT_EQ(count(document.manPage, "configuration dialog"), 0u);
+
+    const std::string& page = document.manPage;
+    EXPECT_EQ(page.rfind(".TH GLIMMERJAR 6 ", 0), 0u) << page;
+    EXPECT_NE(page.find(".SH NAME\n.PP\nglimmerjar \\- a lava lamp\n"), std::string::npos) << page;
+    EXPECT_NE(page.find(".SH THE KEYS\n"), std::string::npos);
+    EXPECT_NE(page.find(".TP\n\\fBP\\fR\nshow the \\fBpolygons\\fR.\n"), std::string::npos) << page;
+    EXPECT_NE(page.find(".TP\n\\fBCtrl+Shift+M\\fR\nstart a movie.\n"), std::string::npos);
+    EXPECT_NE(page.find(".TP\n\\fBC\\fR\nopen the settings file.\n"), std::string::npos);
+    // A text line starting with a dot or a quote is protected; a backslash is printed.
+    EXPECT_NE(page.find("\n\\&.hidden starts a line; so does 'quote, and C:\\epath"), std::string::npos) << page;
+    EXPECT_NE(page.find(".TP\n\\fB\\-\\-speed N\\fR\n0 to 1000, 100 as it comes\n"), std::string::npos) << page;
+    EXPECT_NE(page.find(".IP \\(bu 2\nan \\fIitem\\fR\n"), std::string::npos) << page;
+
+    // The Linux parts as plain text, by section, for --help.
+    ASSERT_EQ(document.linuxSections.size(), 2u);
+    EXPECT_EQ(document.linuxSections[1].heading, "The keys");
+    EXPECT_NE(document.linuxSections[1].text.find("C\topen the settings file.\n"), std::string::npos);
+    EXPECT_EQ(document.linuxSections[1].text.find("configuration dialog"), std::string::npos);
+}
+
+TEST(ManualPage, PlatformPartsAreChecked) {
+    const ManualDocument options = convertManual("@options\n", noPictures);
+    ASSERT_EQ(options.errors.size(), 1u);
+    EXPECT_EQ(options.errors[0], "line 1: @options belongs in a @linux part");
+    const ManualDocument picture = convertManual("\n@linux\n@picture lamp.bmp The lamp\n", noPictures);
+    ASSERT_EQ(picture.errors.size(), 1u);
+    EXPECT_EQ(picture.errors[0], "line 3: @picture belongs where the help viewer reads it");
+}

@@ -1,0 +1,120 @@
+// The Linux program's command line: XScreenSaver's forms, the settings as options, and a
+// clear refusal of anything else.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "settings/setting_options.h"
+#include "shell/program_options.h"
+
+namespace {
+
+ProgramOptions parse(const std::vector<std::string>& arguments, const char* saverWindow = nullptr) {
+    return parseProgramOptions(arguments, saverWindow);
+}
+
+}  // namespace
+
+TEST(ProgramOptions, WhereTheLampGoes) {
+    EXPECT_EQ(parse({}).target, ProgramTarget::OwnWindow);
+    EXPECT_FALSE(parse({}).targetChosen);
+    EXPECT_EQ(parse({"--fullscreen"}).target, ProgramTarget::FullScreen);
+    EXPECT_TRUE(parse({"-f"}).targetChosen);
+    EXPECT_EQ(parse({"-root"}).target, ProgramTarget::Root);
+
+    const ProgramOptions hex = parse({"--window-id", "0x1e00007"});
+    EXPECT_EQ(hex.target, ProgramTarget::ForeignWindow);
+    EXPECT_EQ(hex.windowId, 0x1e00007u);
+    EXPECT_EQ(parse({"-window-id=31457287"}).windowId, 31457287u);
+
+    // XScreenSaver names its window in the environment and passes --root.
+    const ProgramOptions saver = parse({"--root"}, "0x2a00003");
+    EXPECT_EQ(saver.target, ProgramTarget::ForeignWindow);
+    EXPECT_EQ(saver.windowId, 0x2a00003u);
+    EXPECT_EQ(parse({"--root"}, "not a window").target, ProgramTarget::Root);
+    EXPECT_EQ(parse({}, "0x2a00003").target, ProgramTarget::OwnWindow);  // only --root reads it
+    // The last word on where wins, as in the description's command line plus a test's window.
+    EXPECT_EQ(parse({"--root", "--window-id", "77"}).target, ProgramTarget::ForeignWindow);
+
+    const ProgramOptions sized = parse({"--size", "800x600", "--fps", "-install", "-visual", "default"});
+    EXPECT_EQ(sized.action, ProgramAction::Run);
+    EXPECT_EQ(sized.width, 800);
+    EXPECT_EQ(sized.height, 600);
+    EXPECT_TRUE(sized.showFrameRate);
+}
+
+TEST(ProgramOptions, SettingsAsOptions) {
+    const ProgramOptions options =
+        parse({"--lava-hue", "0.33", "-speed=120", "--show-particles", "--no-resume-from-last-pos", "--rot-speed", "-20"});
+    ASSERT_EQ(options.action, ProgramAction::Run) << options.error;
+    ASSERT_EQ(options.settings.size(), 5u);
+    EXPECT_STREQ(options.settings[0].row->name, "lavaHue");
+    EXPECT_FLOAT_EQ(options.settings[0].value, 0.33f);
+    EXPECT_STREQ(options.settings[1].row->name, "speed");
+    EXPECT_FLOAT_EQ(options.settings[1].value, 120);
+    EXPECT_STREQ(options.settings[2].row->name, "showParticles");
+    EXPECT_FLOAT_EQ(options.settings[2].value, 1);
+    EXPECT_STREQ(options.settings[3].row->name, "resumeFromLastPos");
+    EXPECT_FLOAT_EQ(options.settings[3].value, 0);
+    EXPECT_STREQ(options.settings[4].row->name, "rot_speed");
+    EXPECT_FLOAT_EQ(options.settings[4].value, -20);  // a value, not an option: it was asked for
+}
+
+TEST(ProgramOptions, EverySettingHasItsOwnOption) {
+    for (size_t i = 0; i < settingRowCount; ++i) {
+        const SettingRow& row = settingRows[i];
+        const std::string option = "--" + optionNameOf(row);
+        for (size_t j = 0; j < i; ++j) EXPECT_NE(optionNameOf(settingRows[j]), optionNameOf(row));
+        const std::vector<std::string> arguments =
+            row.kind == SettingKind::Bool ? std::vector<std::string>{option}
+                                          : std::vector<std::string>{option, optionNumber(row.maximum)};
+        const ProgramOptions options = parse(arguments);
+        ASSERT_EQ(options.action, ProgramAction::Run) << option << ": " << options.error;
+        ASSERT_EQ(options.settings.size(), 1u);
+        EXPECT_EQ(options.settings[0].row, &row);
+    }
+}
+
+TEST(ProgramOptions, BadCommandLinesSayWhy) {
+    const struct {
+        std::vector<std::string> arguments;
+        const char* error;
+    } cases[] = {
+        {{"--speed", "5000"}, "--speed: 5000 is not between 0 and 1000"},
+        {{"--speed", "1.5"}, "--speed: \"1.5\" is not a whole number"},
+        {{"--lava-hue"}, "--lava-hue needs a number"},
+        {{"--lava-hue", "red"}, "--lava-hue: \"red\" is not a number"},
+        {{"--lava-hue", "nan"}, "--lava-hue: \"nan\" is not a number"},
+        {{"--lava-hue="}, "--lava-hue: \"\" is not a number"},
+        {{"--show-particles=1"}, "--show-particles takes no value"},
+        {{"--no-speed"}, "unknown option --no-speed (glimmerjar --help lists them)"},
+        {{"--window-id"}, "--window-id needs the number of an X window, like 0x1e00007"},
+        {{"--window-id", "-5"}, "--window-id needs the number of an X window, like 0x1e00007"},
+        {{"--window-id", "0x100000000"}, "--window-id needs the number of an X window, like 0x1e00007"},
+        {{"--size", "800"}, "--size needs a width and a height, like 800x600"},
+        {{"--size", "20000x10"}, "--size needs a width and a height, like 800x600"},
+        {{"lamp"}, "unknown option lamp (glimmerjar --help lists them)"},
+        {{"-"}, "unknown option - (glimmerjar --help lists them)"},
+    };
+    for (const auto& c : cases) {
+        const ProgramOptions options = parse(c.arguments);
+        EXPECT_EQ(options.action, ProgramAction::Reject) << c.arguments[0];
+        EXPECT_EQ(options.error, c.error);
+    }
+    EXPECT_EQ(parse({"--help"}).action, ProgramAction::Help);
+    EXPECT_EQ(parse({"--print-settings", "--speed", "3"}).action, ProgramAction::PrintSettings);
+    EXPECT_EQ(parse({"--xscreensaver-config"}).action, ProgramAction::PrintConfig);
+}
+
+TEST(ProgramOptions, UsageListsEveryOptionAndTheManualsPart) {
+    const std::string usage = programUsage("The keys:\n  P  polygons\n");
+    for (size_t i = 0; i < settingRowCount; ++i) {
+        const std::string option = "--" + optionNameOf(settingRows[i]);
+        const size_t at = usage.find(option);
+        ASSERT_NE(at, std::string::npos) << option;
+        EXPECT_TRUE(usage[at + option.size()] == ' ' || usage[at + option.size()] == ',') << option;
+    }
+    EXPECT_NE(usage.find("--window-id ID"), std::string::npos);
+    EXPECT_NE(usage.find("The keys:\n  P  polygons\n"), std::string::npos);
+}
