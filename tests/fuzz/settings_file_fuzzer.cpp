@@ -1,11 +1,10 @@
 // Fuzzes the Linux settings file: any bytes as the file, then every value read and one
 // written. Nothing a person wrote may be lost: every line but the one the write replaced
 // must still be in the file, in its order.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -27,7 +26,8 @@ std::vector<std::string> linesOf(const std::string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string path = "/tmp/glimmerjar-settings-fuzz-" + std::to_string(getpid());
+    // One file per fuzzing process (several may run side by side).
+    static const std::string path = "/tmp/glimmerjar-settings-fuzz-" + std::to_string(std::random_device{}());
     const std::string text(reinterpret_cast<const char*>(data), size);
     { std::ofstream(path, std::ios::binary) << text; }
     {
