@@ -9,7 +9,14 @@
 
 namespace {
 
-// "--speed=120" -> name "speed", value "120", inlineValue true.
+const SettingRow* rowOfOption(const std::string& name) {
+    for (size_t i = 0; i < settingRowCount; ++i)
+        if (optionNameOf(settingRows[i]) == name) return &settingRows[i];
+    return nullptr;
+}
+
+}  // namespace
+
 bool splitOption(const std::string& argument, std::string& name, std::string& value, bool& inlineValue) {
     size_t dashes = 0;
     while (dashes < argument.size() && dashes < 2 && argument[dashes] == '-') ++dashes;
@@ -23,14 +30,6 @@ bool splitOption(const std::string& argument, std::string& name, std::string& va
     }
     return true;
 }
-
-const SettingRow* rowOfOption(const std::string& name) {
-    for (size_t i = 0; i < settingRowCount; ++i)
-        if (optionNameOf(settingRows[i]) == name) return &settingRows[i];
-    return nullptr;
-}
-
-}  // namespace
 
 std::string optionNameOf(const SettingRow& row) {
     std::string option;

@@ -8,6 +8,10 @@
 
 #include "settings/settings_table.h"
 
+// An option's parts: "--speed=120" and "-speed=120" give name "speed", value "120" and
+// inlineValue true; false for an argument that is no option ("lamp", "-", "--").
+bool splitOption(const std::string& argument, std::string& name, std::string& value, bool& inlineValue);
+
 // "lavaHue" -> "lava-hue", "rot_angle" -> "rot-angle", "translateX" -> "translate-x".
 std::string optionNameOf(const SettingRow& row);
 

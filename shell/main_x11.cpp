@@ -361,13 +361,13 @@ std::vector<std::string> settingArgumentsOf(const std::vector<std::string>& argu
     std::vector<std::string> kept;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        const std::string bare = argument.substr(argument.find_first_not_of('-') == std::string::npos
-                                                     ? 0
-                                                     : argument.find_first_not_of('-'));
+        std::string bare, value;
+        bool inlineValue = false;
+        splitOption(argument, bare, value, inlineValue);
         if (bare == "fullscreen" || bare == "full-screen" || bare == "f" || bare == "window" || bare == "root")
             continue;
         if (bare == "window-id") {
-            ++i;
+            if (!inlineValue) ++i;
             continue;
         }
         kept.push_back(argument);

@@ -29,21 +29,6 @@ bool sizeOf(const std::string& text, int& width, int& height) {
     return true;
 }
 
-// "--fps", "-fps" and "--size=800x600" alike: the name without dashes, the inline value.
-std::string optionName(const std::string& argument, std::string& inlineValue, bool& hasInline) {
-    size_t dashes = 0;
-    while (dashes < argument.size() && dashes < 2 && argument[dashes] == '-') ++dashes;
-    if (dashes == 0) return "";
-    std::string name = argument.substr(dashes);
-    const size_t equals = name.find('=');
-    hasInline = equals != std::string::npos;
-    if (hasInline) {
-        inlineValue = name.substr(equals + 1);
-        name.erase(equals);
-    }
-    return name;
-}
-
 }  // namespace
 
 ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments, const char* xscreensaverWindow) {
@@ -63,9 +48,9 @@ ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments, co
             case OptionRead::NotASetting:
                 break;
         }
-        std::string value;
+        std::string name, value;
         bool hasInline = false;
-        const std::string name = optionName(arguments[i], value, hasInline);
+        splitOption(arguments[i], name, value, hasInline);
         // The value of an option that takes one: inline or the next argument.
         auto takeValue = [&]() -> bool {
             if (hasInline) return true;
