@@ -36,6 +36,7 @@
 #include "shell/shell_state.h"
 #include "shell/shell_x11.h"
 #include "shell/tick_reporter.h"
+#include "shell/x_resources.h"
 #include "shell/x11_api_x11.h"
 
 extern char** environ;
@@ -218,6 +219,9 @@ void onFrameTimer(FrameTimer&) {
 void runCreationSequence(LampWindowX11& lamp) {
     createLampScene(0);
     overlayMenu = new OverlayMenu(runMode, x11Pointer(), menuActions());
+    // The menu keeps its physical size on a scaled desktop, as on Windows.
+    const char* resources = XResourceManagerString(lamp.display);
+    overlayMenu->setPixelScale(pixelScaleFromResources(resources ? resources : ""));
     frameTimer = new FrameTimer(frameTimerStartMs);
     createSettings(runMode, programSettingEffects()).loadAll();
     program->hiddenValues = storedValuesOf(program->options.settings);

@@ -51,7 +51,7 @@ gx_start() {
     GX_STARTED=$((${GX_STARTED:-0} + 1))
     tag=$GX_STARTED
     (
-        "$GX_BIN/glimmerjar" "$@" >"$GX_TMP/$tag.log" 2>&1 &
+        GLIMMERJAR_DIAGNOSTICS=1 "$GX_BIN/glimmerjar" "$@" >"$GX_TMP/$tag.log" 2>&1 &
         echo $! >"$GX_TMP/$tag.pid"
         wait $!
         echo $? >"$GX_TMP/$tag.code"
@@ -62,6 +62,17 @@ gx_start() {
 }
 
 gx_pid() { cat "$GX_TMP/$1.pid"; }
+
+# gx_wait_frames TAG N TIMEOUT [RUN]: waits until the lamp has drawn N frames (its frame
+# timer's report of tick N; the first comes after the lava has warmed up), in the RUN-th
+# process of that start (a switch of screen mode starts the program again; default 1).
+gx_wait_frames() {
+    local deadline=$((SECONDS + $3)) run=${4:-1}
+    until [ "$(grep -c "^Frame timer tick $2 at" "$GX_TMP/$1.log" 2>/dev/null)" -ge "$run" ]; do
+        [ $SECONDS -lt $deadline ] || gj_fail "no frame $2 within $3 s: $(tail -3 "$GX_TMP/$1.log")"
+        sleep 0.1
+    done
+}
 gx_log() { cat "$GX_TMP/$1.log" 2>/dev/null; }
 
 # gx_wait_window TIMEOUT: the id of the lamp's own window, once it is mapped.

@@ -16,6 +16,7 @@ input_start_lamp() {
     read -r x y w h <<<"$(gx_geometry "$window")"
     centre_x=$((x + w / 2))
     centre_y=$((y + h / 2 + 40))
+    gx_wait_frames "$lamp" 3 30
     xdotool mousemove "$centre_x" "$centre_y"
     sleep 0.5
 }

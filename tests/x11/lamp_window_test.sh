@@ -9,9 +9,27 @@ gx_start pid
 window=$(gx_wait_window 20)
 read -r x y w h <<<"$(gx_geometry "$window")"
 echo "window $window at $x,$y, $w x $h"
+# menu_coverage TAG: how bright the shown menu makes a patch 110 to 170 pixels below the
+# window's top left corner (thousandths): below buttons of the menu's own size, inside
+# buttons of twice that size.
+menu_coverage() {
+    local id x y w h
+    id=$(gx_wait_window 20)
+    read -r x y w h <<<"$(gx_geometry "$id")"
+    gx_wait_frames "$1" 12 30
+    xdotool mousemove $((x + w / 2)) $((y + h / 2))
+    sleep 0.2
+    xdotool mousemove $((x + w / 2 + 20)) $((y + h / 2 + 10))
+    sleep 0.6
+    import -window root "$GX_TMP/menu.png" || gj_fail "no screenshot"
+    convert "$GX_TMP/menu.png" -crop "150x60+$((x + 10))+$((y + 110))" +repage -format '%[fx:mean*1000]' info: | cut -d. -f1
+    gx_key Escape
+    gj_expect_eq "$(gx_wait_exit "$1" 15)" 0 "exit code"
+}
+
 # The default size of a window: a third of the screen wide, half of it high.
 gj_expect_eq "$w x $h" "341 x 384" "the default window size"
-sleep 3
+gx_wait_frames "$pid" 12 30
 gx_lamp_shows "${w}x${h}+${x}+${y}" "the window"
 
 # band: how bright the window's top 40 rows are, where the menu's buttons sit.
@@ -40,4 +58,14 @@ gj_expect_eq "$(grep -c '^blob[0-9][0-9][0-9] = ' "$GX_SETTINGS")" 175 "blob rec
 # A person can read it: the settings come first, with their own units.
 head -3 "$GX_SETTINGS"
 gj_expect_eq "$(sed -n 2p "$GX_SETTINGS")" "rot_angle = 0" "the first setting line"
+
+# A scaled desktop (Xft.dpi 192, as desktops set it at 200 %): the menu keeps its physical
+# size, so its buttons reach twice as far down.
+gx_start small --size 1000x600
+plain=$(menu_coverage "$small")
+"$GX_BIN/tests/x11/test_window" resources "$(printf 'Xft.dpi:\t192\n')"
+gx_start large --size 1000x600
+scaled=$(menu_coverage "$large")
+echo "menu in the corner: $plain at 96 DPI, $scaled at 192 DPI"
+[ "$plain" -lt 10 ] && [ "$scaled" -gt 60 ] || gj_fail "the menu did not grow with the desktop's scale"
 echo "ok"

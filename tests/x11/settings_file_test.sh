@@ -20,7 +20,7 @@ gx_start lamp --lava-hue 0.2 --size 400x400
 window=$(gx_wait_window 20)
 read -r x y w h <<<"$(gx_geometry "$window")"
 gj_expect_eq "$w x $h" "400 x 400" "the size asked for"
-sleep 1
+gx_wait_frames "$lamp" 3 30
 reports=$(gx_log "$lamp" | grep -c "settings line [0-9]*:")
 gx_log "$lamp"
 gj_expect_eq "$reports" 2 "problems reported"
@@ -40,7 +40,7 @@ gj_expect_eq "$(identify -format '%wx%h' "$XDG_PICTURES_DIR/GlimmerjarScreenshot
 # F: the lamp starts again full screen, and is full screen again at its next start (no
 # option says where it goes); F there brings the window back.
 gx_key f
-sleep 3
+gx_wait_frames "$lamp" 3 30 2
 full=$(gx_wait_window 20)
 read -r fx fy fw fh <<<"$(gx_geometry "$full")"
 gj_expect_eq "$fx,$fy $fw x $fh" "0,0 1024 x 768" "full screen"
@@ -48,12 +48,13 @@ gx_key Escape
 gj_expect_eq "$(gx_wait_exit "$lamp" 15)" 0 "exit code in full screen"
 gj_expect_eq "$(gx_setting startFullScreen)" true "startFullScreen after full screen"
 gx_start lamp --lava-hue 0.2 --size 400x400
+gx_wait_frames "$lamp" 3 30
 full=$(gx_wait_window 20)
 read -r fx fy fw fh <<<"$(gx_geometry "$full")"
 gj_expect_eq "$fx,$fy $fw x $fh" "0,0 1024 x 768" "full screen as it was left"
 xdotool mousemove 500 500
 gx_key f
-sleep 3
+gx_wait_frames "$lamp" 3 30 2
 back=$(gx_wait_window 20)
 read -r bx by bw bh <<<"$(gx_geometry "$back")"
 gj_expect_eq "$bw x $bh" "400 x 400" "the window again"
@@ -75,7 +76,7 @@ gj_expect_eq "$(gx_setting startFullScreen)" false "startFullScreen"
 sed -i '/^blob\|^noBlobsSaved/d' "$GX_SETTINGS"
 gx_start lamp --window
 gx_wait_window 20 >/dev/null
-sleep 1
+gx_wait_frames "$lamp" 3 30
 kill -TERM "$(gx_pid "$lamp")"
 gj_expect_eq "$(gx_wait_exit "$lamp" 10)" 0 "exit code after SIGTERM"
 gj_expect_eq "$(gx_setting noBlobsSaved)" 120 "blobs saved at SIGTERM"

@@ -23,7 +23,7 @@ make_window() {
 # lamp_in_window_ends TAG WINDOW KEEPER WHAT: the lamp draws into the window and ends,
 # with 0, within two seconds of the window being destroyed.
 lamp_in_window_ends() {
-    sleep 3
+    gx_wait_frames "$1" 12 30
     gx_lamp_shows "400x300+0+0" "$4"
     # No window of its own: the lamp drew into the one it was given.
     [ -z "$(xdotool search --name '^Glimmerjar$' 2>/dev/null)" ] || gj_fail "$4 opened a window of its own"

@@ -3,12 +3,16 @@
 // Makes and maps a plain window of the display's default visual, prints "window=0x..." and
 // waits. SIGTERM destroys the window (and then ends the program), as a screen saver's
 // window goes away under its hack.
+//   test_window resources TEXT
+// Sets the X resource database's text (the root window's RESOURCE_MANAGER), as xrdb does.
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <poll.h>
 #include <signal.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 volatile sig_atomic_t destroyRequested = 0;
@@ -17,13 +21,20 @@ void onTerm(int) { destroyRequested = 1; }
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: test_window WIDTH HEIGHT\n");
+        std::fprintf(stderr, "usage: test_window WIDTH HEIGHT | test_window resources TEXT\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr, "test_window: no X display\n");
         return 1;
+    }
+    if (std::string(argv[1]) == "resources") {
+        const std::string text = argv[2];
+        XChangeProperty(display, DefaultRootWindow(display), XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
+        XCloseDisplay(display);
+        return 0;
     }
     const int screen = DefaultScreen(display);
     Window window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0,
