@@ -9,6 +9,9 @@
 #include "platform/diagnostics.h"
 #include "platform/gl.h"
 #include "platform/gl_context.h"
+#include "platform/resources.h"
+#include "resources/resource_ids.h"
+#include "shell/icon_file.h"
 #include "scene/quadric.h"
 #include "settings/run_mode.h"
 #include "shell/shell_x11.h"
@@ -51,6 +54,23 @@ void setWindowNames(Display* display, Window window, const char* title) {
                     reinterpret_cast<const unsigned char*>(title), static_cast<int>(std::string(title).size()));
 }
 
+// The program's icon for the window manager's task bar and switcher (_NET_WM_ICON: each
+// size as width, height and ARGB pixels), from the same icon file as on Windows.
+void setWindowIcon(Display* display, Window window) {
+    const ResourceBytes file = findProgramResource("ICON", RES_ICON_PROGRAM);
+    if (file.status != ResourceStatus::Found) return;
+    std::vector<unsigned long> icon;
+    for (const IconImage& image : readIconFile(file.data, file.size)) {
+        if (image.width > 128) continue;  // the largest is for Windows' own views
+        icon.push_back(static_cast<unsigned long>(image.width));
+        icon.push_back(static_cast<unsigned long>(image.height));
+        icon.insert(icon.end(), image.argb.begin(), image.argb.end());
+    }
+    if (icon.empty()) return;
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(icon.data()), static_cast<int>(icon.size()));
+}
+
 Window makeOwnWindow(LampWindowX11& lamp, XVisualInfo* visual, const ProgramOptions& options) {
     Display* display = lamp.display;
     const int screen = DefaultScreen(display);
@@ -66,6 +86,7 @@ Window makeOwnWindow(LampWindowX11& lamp, XVisualInfo* visual, const ProgramOpti
                                   0, visual->depth, InputOutput, visual->visual,
                                   CWColormap | CWBackPixel | CWBorderPixel | CWEventMask, &attributes);
     setWindowNames(display, window, placement.title);
+    setWindowIcon(display, window);
     // Placed where asked, also by a window manager that would rather choose.
     XSizeHints hints{};
     hints.flags = PPosition | PSize | USPosition | USSize;
