@@ -28,6 +28,7 @@
 #include "settings/frame_rates.h"
 #include "settings/registry_values.h"
 #include "settings/run_mode.h"
+#include "settings/run_settings.h"
 #include "settings/settings.h"
 #include "settings/settings_file.h"
 #include "settings/xscreensaver_config.h"
@@ -55,20 +56,12 @@ constexpr int tickReportPeriod = 25;
 // How often, in frames, an open settings file is looked at for a person's edits.
 constexpr int settingsWatchPeriod = 25;
 
-// A stored value that a command-line option hides for this run: put back after saving.
-struct StoredValue {
-    std::string name;
-    bool present = false;
-    StoredType type = StoredType::Other;
-    std::string bytes;
-};
-
 // Everything the running program owns beside the core's own state; one instance, made by
 // main and gone with it.
 struct X11Program {
     LampWindowX11 lamp;
     ProgramOptions options;
-    std::vector<StoredValue> hiddenValues;
+    RunSettings runSettings{{}, Windowed};
     RunMode restartAs = Windowed;
     bool restart = false;
     bool watchingSettingsFile = false;
@@ -83,40 +76,9 @@ void onStopSignal(int) { stopSignal = 1; }
 
 // --- settings ---
 
-std::string settingNameFor(const SettingRow& row) {
-    return std::strcmp(row.name, "shiftLeftRight") == 0 ? shiftSwitchFor(runMode).registryName : row.name;
-}
-
-void applyOverrides(const std::vector<SettingOverride>& overrides) {
-    for (const SettingOverride& setting : overrides) theSettings->setByName(settingNameFor(*setting.row), setting.value);
-}
-
-std::vector<StoredValue> storedValuesOf(const std::vector<SettingOverride>& overrides) {
-    std::vector<StoredValue> values;
-    for (const SettingOverride& setting : overrides) {
-        StoredValue value;
-        value.name = settingNameFor(*setting.row);
-        value.present = settingsKey && settingsKey->readValue(value.name.c_str(), value.type, value.bytes);
-        values.push_back(value);
-    }
-    return values;
-}
-
 // Saves every setting; what the command line set for this run stays as the file had it.
 void saveSettings() {
-    theSettings->saveAll();
-    if (!settingsKey || !program) return;
-    for (const StoredValue& value : program->hiddenValues) {
-        if (!value.present) {
-            settingsKey->deleteValue(value.name.c_str());
-        } else if (value.type == StoredType::Dword && value.bytes.size() == 4) {
-            uint32_t number = 0;
-            std::memcpy(&number, value.bytes.data(), 4);
-            settingsKey->setDword(value.name.c_str(), number);
-        } else {
-            settingsKey->setString(value.name.c_str(), value.bytes.c_str());
-        }
-    }
+    if (program) program->runSettings.saveAll();
 }
 
 std::string settingsFilePath() {
@@ -142,15 +104,7 @@ void watchSettingsFile() {
     diagError("glimmerjar: reading the changed settings file %s\n", settingsFilePath().c_str());
     openSettingsKey();
     theSettings->loadAll();
-    applyOverrides(program->options.settings);
-}
-
-std::string settingValueText(const SettingRow& row) {
-    Setting* setting = theSettings->find(settingNameFor(row));
-    if (auto* floating = dynamic_cast<FloatSetting*>(setting)) return optionNumber(floating->value());
-    if (auto* whole = dynamic_cast<IntSetting*>(setting)) return std::to_string(whole->value());
-    if (auto* flag = dynamic_cast<BoolSetting*>(setting)) return flag->value() ? "true" : "false";
-    return "?";
+    program->runSettings.reapply();
 }
 
 // --- what the shell applies and offers ---
@@ -224,8 +178,8 @@ void runCreationSequence(LampWindowX11& lamp) {
     overlayMenu->setPixelScale(pixelScaleFromResources(resources ? resources : ""));
     frameTimer = new FrameTimer(frameTimerStartMs);
     createSettings(runMode, programSettingEffects()).loadAll();
-    program->hiddenValues = storedValuesOf(program->options.settings);
-    applyOverrides(program->options.settings);
+    program->runSettings = RunSettings(program->options.settings, runMode);
+    program->runSettings.apply();
     setupLampGL(lamp);
     glReady = true;
     if (!theSettings->resumeFromLastPos.value() || !restoreLavaState()) warmUpLava();
@@ -328,9 +282,8 @@ int onXConnectionLost(Display*) {
 void printSettings(const ProgramOptions& options) {
     openSettingsKey();
     createSettings(runMode, SettingEffects{}).loadAll();
-    applyOverrides(options.settings);
-    for (size_t i = 0; i < settingRowCount; ++i)
-        std::printf("%s = %s\n", settingRows[i].name, settingValueText(settingRows[i]).c_str());
+    RunSettings(options.settings, runMode).apply();
+    std::fputs(settingsListing(runMode).c_str(), stdout);
     destroySettings();
 }
 
@@ -349,34 +302,14 @@ RunMode runModeFor(const ProgramOptions& options) {
 }
 
 // Starts this program again in the other screen mode, with the same settings options.
-void restartIn(RunMode mode, const std::vector<std::string>& settingArguments) {
-    std::vector<std::string> arguments{"glimmerjar", mode == FullScreen ? "--fullscreen" : "--window"};
-    arguments.insert(arguments.end(), settingArguments.begin(), settingArguments.end());
+void restartIn(RunMode mode, const std::vector<std::string>& given) {
+    std::vector<std::string> arguments{"glimmerjar"};
+    for (const std::string& argument : argumentsForScreenMode(given, mode == FullScreen)) arguments.push_back(argument);
     std::vector<char*> argv;
     for (std::string& argument : arguments) argv.push_back(&argument[0]);
     argv.push_back(nullptr);
     execv("/proc/self/exe", argv.data());
     diagError("glimmerjar: could not start again in the other screen mode: %s\n", std::strerror(errno));
-}
-
-// The arguments that set settings (and --fps, --size), without those that say where the
-// lamp goes: what a restart in the other screen mode passes on.
-std::vector<std::string> settingArgumentsOf(const std::vector<std::string>& arguments) {
-    std::vector<std::string> kept;
-    for (size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        std::string bare, value;
-        bool inlineValue = false;
-        splitOption(argument, bare, value, inlineValue);
-        if (bare == "fullscreen" || bare == "full-screen" || bare == "f" || bare == "window" || bare == "root")
-            continue;
-        if (bare == "window-id") {
-            if (!inlineValue) ++i;
-            continue;
-        }
-        kept.push_back(argument);
-    }
-    return kept;
 }
 
 }  // namespace
@@ -477,6 +410,6 @@ int main(int argc, char** argv) {
     destroyLampScene();
     destroySettings();
     program = nullptr;
-    if (running.restart) restartIn(running.restartAs, settingArgumentsOf(arguments));
+    if (running.restart) restartIn(running.restartAs, arguments);
     return 0;
 }

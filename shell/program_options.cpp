@@ -101,6 +101,23 @@ ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments, co
     return options;
 }
 
+std::vector<std::string> argumentsForScreenMode(const std::vector<std::string>& arguments, bool fullScreen) {
+    std::vector<std::string> kept{fullScreen ? "--fullscreen" : "--window"};
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        std::string name, value;
+        bool inlineValue = false;
+        splitOption(arguments[i], name, value, inlineValue);
+        if (name == "fullscreen" || name == "full-screen" || name == "f" || name == "window" || name == "root")
+            continue;
+        if (name == "window-id") {
+            if (!inlineValue) ++i;
+            continue;
+        }
+        kept.push_back(arguments[i]);
+    }
+    return kept;
+}
+
 std::string programUsage(const std::string& manualPart) {
     std::string usage =
         "Usage: glimmerjar [OPTION]...\n"

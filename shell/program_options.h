@@ -37,5 +37,10 @@ struct ProgramOptions {
 // when unset), which --root uses when it names a window.
 ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments, const char* xscreensaverWindow);
 
+// The arguments of a start in the other screen mode: "--fullscreen" or "--window", then
+// the given ones without those that say where the lamp goes (the settings, --fps and
+// --size stay).
+std::vector<std::string> argumentsForScreenMode(const std::vector<std::string>& arguments, bool fullScreen);
+
 // The text --help prints: the options, then manualPart (the manual's keys and mouse).
 std::string programUsage(const std::string& manualPart);

@@ -118,3 +118,18 @@ TEST(ProgramOptions, UsageListsEveryOptionAndTheManualsPart) {
     EXPECT_NE(usage.find("--window-id ID"), std::string::npos);
     EXPECT_NE(usage.find("The keys:\n  P  polygons\n"), std::string::npos);
 }
+
+TEST(ProgramOptions, ASwitchOfScreenModeKeepsTheSettings) {
+    const std::vector<std::string> given = {"--window", "--lava-hue", "0.2", "--size", "400x400", "-fps",
+                                            "--window-id", "77", "--speed=5", "--root", "--window-id=9"};
+    const std::vector<std::string> full = {"--fullscreen", "--lava-hue", "0.2", "--size", "400x400", "-fps",
+                                           "--speed=5"};
+    EXPECT_EQ(argumentsForScreenMode(given, true), full);
+    const std::vector<std::string> window = {"--window", "--show-particles"};
+    EXPECT_EQ(argumentsForScreenMode({"-f", "--show-particles"}, false), window);
+    // What it gives is read as it was meant.
+    const ProgramOptions again = parseProgramOptions(argumentsForScreenMode(given, true), nullptr);
+    EXPECT_EQ(again.target, ProgramTarget::FullScreen);
+    EXPECT_EQ(again.settings.size(), 2u);
+    EXPECT_TRUE(again.showFrameRate);
+}

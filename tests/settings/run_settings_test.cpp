@@ -1,0 +1,67 @@
+// Settings for one run: they hold in the run, and the store keeps the user's own values.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "settings/memory_settings_store.h"
+#include "settings/registry_values.h"
+#include "settings/run_settings.h"
+#include "settings/settings.h"
+
+namespace {
+
+class RunSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override { useSettingsStore(store = new MemorySettingsStore); }
+    void TearDown() override {
+        destroySettings();
+        useSettingsStore(nullptr);
+    }
+    std::vector<SettingOverride> overrides(const std::vector<std::pair<const char*, float>>& values) {
+        std::vector<SettingOverride> list;
+        for (const auto& [name, value] : values) list.push_back({findSettingRow(name), value});
+        return list;
+    }
+    MemorySettingsStore* store = nullptr;
+};
+
+}  // namespace
+
+TEST_F(RunSettingsTest, HoldForTheRunAndAreNotSaved) {
+    writeFloatValue("lavaHue", 0.5f);
+    writeDword("numParticles", 120);
+    writeBoolValue("shiftLeftRightSS", true);
+    Settings& settings = createSettings(ScreenSaver, SettingEffects{});
+    settings.loadAll();
+    RunSettings run(overrides({{"lavaHue", 0.2f}, {"speed", 250}, {"shiftLeftRight", 0}}), ScreenSaver);
+    run.apply();
+    EXPECT_FLOAT_EQ(settings.lavaHue.value(), 0.2f);
+    EXPECT_EQ(settings.speed.value(), 250);
+    EXPECT_FALSE(settings.shiftLeftRight.value());
+
+    settings.numParticles.setValue(300);  // changed in the run by the user: saved
+    run.saveAll();
+    EXPECT_FLOAT_EQ(readFloatValue("lavaHue", 0), 0.5f);
+    EXPECT_FALSE(store->contains("speed"));
+    EXPECT_TRUE(readBoolValue("shiftLeftRightSS", false));
+    EXPECT_EQ(readDword("numParticles", 0), 300);
+    EXPECT_EQ(readDword("viscosity", 0), 100);
+
+    // Loaded again from the store (the settings file edited): the run's values win again.
+    settings.loadAll();
+    EXPECT_FLOAT_EQ(settings.lavaHue.value(), 0.5f);
+    run.reapply();
+    EXPECT_FLOAT_EQ(settings.lavaHue.value(), 0.2f);
+    EXPECT_EQ(settings.speed.value(), 250);
+}
+
+TEST_F(RunSettingsTest, TheListingHasEverySettingInItsUnits) {
+    createSettings(Windowed, SettingEffects{}).loadAll();
+    RunSettings(overrides({{"lavaHue", 0.25f}, {"showParticles", 1}}), Windowed).apply();
+    const std::string listing = settingsListing(Windowed);
+    EXPECT_NE(listing.find("lavaHue = 0.25\n"), std::string::npos) << listing;
+    EXPECT_NE(listing.find("showParticles = true\n"), std::string::npos);
+    EXPECT_NE(listing.find("shiftLeftRight = false\n"), std::string::npos);  // a window's default
+    EXPECT_NE(listing.find("speed = 100\n"), std::string::npos);
+    EXPECT_EQ(static_cast<size_t>(std::count(listing.begin(), listing.end(), '\n')), settingRowCount);
+}
