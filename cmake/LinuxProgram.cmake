@@ -24,8 +24,11 @@ add_executable(glimmerjar
 )
 add_dependencies(glimmerjar manual_page_files)
 target_include_directories(glimmerjar PRIVATE ${CMAKE_BINARY_DIR}/generated)
+if(NOT X11_Xinerama_FOUND)
+    message(FATAL_ERROR "Xinerama's headers are missing (run scripts/setup.sh)")
+endif()
 target_link_libraries(glimmerjar PRIVATE glimmerjar_core glimmerjar_platform ${X11_LIBRARIES}
-    ${GL_LIBRARY} ${GLU_LIBRARY})
+    ${X11_Xinerama_LIB} ${GL_LIBRARY} ${GLU_LIBRARY})
 
 set(xscreensaver_config ${CMAKE_BINARY_DIR}/glimmerjar.xml)
 add_custom_command(OUTPUT ${xscreensaver_config}

@@ -16,7 +16,7 @@ packages=(
     # running and testing it: Wine on a private X display with GLX, input and screenshots
     wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick procps
     # the Linux program: X11 and GLX headers, core fonts for its menu text
-    libx11-dev xfonts-base xfonts-100dpi
+    libx11-dev libxinerama-dev xfonts-base xfonts-100dpi
     # making the button pictures from their SVG sources
     librsvg2-bin
 )

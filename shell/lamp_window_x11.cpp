@@ -15,6 +15,7 @@
 #include "scene/quadric.h"
 #include "settings/run_mode.h"
 #include "shell/shell_x11.h"
+#include "shell/monitor_layout.h"
 #include "shell/window_geometry.h"
 #include "shell/x11_api_x11.h"
 
@@ -71,10 +72,30 @@ void setWindowIcon(Display* display, Window window) {
                     reinterpret_cast<const unsigned char*>(icon.data()), static_cast<int>(icon.size()));
 }
 
+// The monitors of the X screen, the primary (Xinerama's first) first; the whole screen
+// when Xinerama is not there.
+std::vector<ScreenRect> screenMonitors(Display* display) {
+    std::vector<ScreenRect> monitors;
+    int count = 0;
+    if (XineramaIsActive(display)) {
+        if (XineramaScreenInfo* screens = XineramaQueryScreens(display, &count)) {
+            for (int i = 0; i < count; ++i)
+                monitors.push_back({screens[i].x_org, screens[i].y_org, screens[i].width, screens[i].height});
+            XFree(screens);
+        }
+    }
+    if (monitors.empty()) {
+        const int screen = DefaultScreen(display);
+        monitors.push_back({0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen)});
+    }
+    return monitors;
+}
+
 Window makeOwnWindow(LampWindowX11& lamp, XVisualInfo* visual, const ProgramOptions& options) {
     Display* display = lamp.display;
     const int screen = DefaultScreen(display);
-    const ScreenRect area{0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen)};
+    // A window or full screen goes on the primary monitor, as on Windows.
+    const ScreenRect area = screenMonitors(display).front();
     const WindowPlacement placement = windowPlacementFor(runMode, area, options.width, options.height, 0, 0);
     XSetWindowAttributes attributes{};
     attributes.colormap = XCreateColormap(display, RootWindow(display, screen), visual->visual, AllocNone);
@@ -200,8 +221,24 @@ void setupLampGL(LampWindowX11& lamp) {
     createBitmapFont(lamp.display, overlayMenu ? overlayMenu->pixelScale() : 1.0f);
     sharedQuadric();
     initGLState();
+    resizeLampViewports(lamp);
+}
+
+void resizeLampViewports(LampWindowX11& lamp) {
     resizeViewport(lamp.width, lamp.height);
-    setLampViewports({});
+    // The screen saver draws a lamp on each monitor its window covers (the root window
+    // spans them all; XScreenSaver's own windows cover one each); other windows one lamp.
+    std::vector<LampViewport> viewports;
+    if (runMode == ScreenSaver) {
+        int x = 0, y = 0;
+        Window child = 0;
+        XTranslateCoordinates(lamp.display, lamp.window, DefaultRootWindow(lamp.display), 0, 0, &x, &y, &child);
+        viewports = lampViewportsFor({x, y, lamp.width, lamp.height}, screenMonitors(lamp.display));
+        if (viewports.size() == 1 && viewports[0].x == 0 && viewports[0].y == 0 && viewports[0].width == lamp.width &&
+            viewports[0].height == lamp.height)
+            viewports.clear();
+    }
+    setLampViewports(viewports);
 }
 
 void teardownLampGL(LampWindowX11& lamp) {

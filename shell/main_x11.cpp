@@ -213,7 +213,7 @@ void handleEvent(LampWindowX11& lamp, XEvent& event) {
             if (event.xconfigure.width == lamp.width && event.xconfigure.height == lamp.height) break;
             lamp.width = event.xconfigure.width;
             lamp.height = event.xconfigure.height;
-            if (glReady) resizeViewport(lamp.width, lamp.height);
+            if (glReady) resizeLampViewports(lamp);
             break;
         case Expose:
             if (event.xexpose.count == 0) drawFrame(false);

@@ -40,6 +40,8 @@ bool openLampWindow(LampWindowX11& lamp, const ProgramOptions& options, std::str
 // The GL context's state the lamp needs, and the menu font from an X core font.
 void setupLampGL(LampWindowX11& lamp);
 void teardownLampGL(LampWindowX11& lamp);
+// The viewport for the window's size, and in the screen saver a lamp on each monitor.
+void resizeLampViewports(LampWindowX11& lamp);
 void closeLampWindow(LampWindowX11& lamp);
 
 // Keys, characters and the mouse: the program's input tables on X events.

@@ -9,6 +9,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>
+#include <X11/extensions/Xinerama.h>
 #include <X11/keysym.h>
 
 constexpr unsigned long xNone = None;

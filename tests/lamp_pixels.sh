@@ -13,3 +13,23 @@ lamp_pixel_counts() {
         }
         END { printf "%d %d %d\n", lava, glow, black }'
 }
+
+# coloured_share SHOT X Y SIZE: the share of strongly coloured pixels (the lamp's, not the
+# black background's or grey's) in a square of the screenshot.
+coloured_share() {
+    /usr/bin/convert "$1" -crop "$4x$4+$2+$3" +repage -colorspace HSL -channel G -separate +channel \
+        -threshold 40% -format '%[fx:mean]' info:
+}
+
+# greater A B: A > B, for decimals.
+greater() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
+
+# two_lamps_shown SHOT: the screenshot of a screen saver on Xvfb's two monitors joined by
+# Xinerama (both at the origin: 1024 x 768, and 400 x 300 in its top left corner) shows a
+# lamp in the middle of each and background between and below them.
+two_lamps_shown() {
+    greater "$(coloured_share "$1" 497 300 30)" 0.3 || gj_fail "no lamp in the middle of the primary monitor"
+    greater "$(coloured_share "$1" 190 110 20)" 0.3 || gj_fail "no lamp in the middle of the second monitor"
+    greater 0.05 "$(coloured_share "$1" 300 200 30)" || gj_fail "something drawn between the two lamps"
+    greater 0.05 "$(coloured_share "$1" 190 450 30)" || gj_fail "something drawn below the second monitor's lamp"
+}

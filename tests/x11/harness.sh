@@ -9,7 +9,10 @@
 . "$(dirname "${BASH_SOURCE[0]}")/../wine/harness.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/../lamp_pixels.sh"
 
+# gx_setup [XVFB SCREEN ARGUMENTS...]: one screen of 1024 x 768 unless others are given.
 gx_setup() {
+    local screens=("$@")
+    [ ${#screens[@]} -gt 0 ] || screens=(-screen 0 1024x768x24)
     local tool
     for tool in Xvfb xdotool import convert xwininfo; do
         command -v "$tool" >/dev/null 2>&1 || gj_fail "$tool is not installed (run scripts/setup.sh)"
@@ -26,7 +29,7 @@ gx_setup() {
     GX_SETTINGS="$XDG_CONFIG_HOME/glimmerjar/settings"
     local display i
     display=$(gj_free_display) || gj_fail "no free X display"
-    Xvfb ":$display" -screen 0 1024x768x24 +extension GLX -nolisten tcp -noreset >"$GX_TMP/xvfb.log" 2>&1 &
+    Xvfb ":$display" "${screens[@]}" +extension GLX -nolisten tcp -noreset >"$GX_TMP/xvfb.log" 2>&1 &
     GX_XVFB=$!
     for i in $(seq 1 100); do
         [ -e "/tmp/.X11-unix/X$display" ] && break
