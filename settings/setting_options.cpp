@@ -122,7 +122,7 @@ std::vector<std::string> settingOptionLines() {
     std::vector<std::string> lines;
     for (const SettingOptionHelp& option : settingOptionHelp()) {
         std::string line = option.option;
-        line.resize(std::max<size_t>(line.size() + 2, 32), ' ');
+        line.resize(std::max<size_t>(line.size() + 2, 30), ' ');  // the manual's column, after an indent of 2
         lines.push_back(line + option.text);
     }
     return lines;

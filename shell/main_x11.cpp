@@ -43,10 +43,9 @@
 extern char** environ;
 
 namespace {
-// The manual's sections on the mouse and the keys, as --help shows them.
-const char* const manualHelp =
+// The manual's sections on the options, the mouse and the keys, as --help shows them
+// (manualOptionsHelp, manualInputHelp).
 #include "manual_help.inc"
-    ;
 }  // namespace
 
 namespace {
@@ -364,7 +363,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "glimmerjar: %s\n", options.error.c_str());
             return 1;
         case ProgramAction::Help:
-            std::fputs(programUsage(manualHelp).c_str(), stdout);
+            std::fputs(programUsage(manualOptionsHelp, manualInputHelp).c_str(), stdout);
             return 0;
         case ProgramAction::PrintConfig:
             std::fputs(xscreensaverConfig().c_str(), stdout);

@@ -118,27 +118,11 @@ std::vector<std::string> argumentsForScreenMode(const std::vector<std::string>& 
     return kept;
 }
 
-std::string programUsage(const std::string& manualPart) {
+std::string programUsage(const std::string& manualOptions, const std::string& manualInput) {
     std::string usage =
         "Usage: glimmerjar [OPTION]...\n"
-        "A lava lamp, simulated and drawn as you watch.\n"
-        "\n"
-        "Where the lamp is drawn:\n"
-        "  --window             in a window of its own (the default)\n"
-        "  --fullscreen         over the whole screen\n"
-        "  --size WxH           the window's size, like 800x600\n"
-        "  --root               on the root window, or in the window named by\n"
-        "                       $XSCREENSAVER_WINDOW (as XScreenSaver runs it)\n"
-        "  --window-id ID       in the X window ID; ends when that window goes\n"
-        "  --fps                show the frame rate\n"
-        "\n"
-        "Other:\n"
-        "  --help               this text\n"
-        "  --print-settings     print every setting as the options leave it, then end\n"
-        "  --xscreensaver-config  print XScreenSaver's configuration file, then end\n"
-        "\n"
-        "Settings (for this run; the settings file keeps yours, see man glimmerjar):\n";
+        "A lava lamp, simulated and drawn as you watch. More in the manual: man glimmerjar\n\n" +
+        manualOptions + "Settings:\n";
     for (const std::string& line : settingOptionLines()) usage += "  " + line + "\n";
-    usage += "\n" + manualPart;
-    return usage;
+    return usage + "\n" + manualInput;
 }

@@ -42,5 +42,6 @@ ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments, co
 // --size stay).
 std::vector<std::string> argumentsForScreenMode(const std::vector<std::string>& arguments, bool fullScreen);
 
-// The text --help prints: the options, then manualPart (the manual's keys and mouse).
-std::string programUsage(const std::string& manualPart);
+// The text --help prints: the manual's part on the options, every setting's option, then
+// the manual's part on the mouse and the keys.
+std::string programUsage(const std::string& manualOptions, const std::string& manualInput);

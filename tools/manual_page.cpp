@@ -14,8 +14,12 @@
 
 namespace {
 
-// The sections of the manual that --help shows after the options.
-const char* const helpSections[] = {"The mouse", "The keys"};
+// What --help shows of the manual: the options (before the list of the settings' options)
+// and the mouse and the keys (after it), each as a constant the program includes.
+const struct {
+    const char* constant;
+    std::vector<const char*> sections;
+} helpParts[] = {{"manualOptionsHelp", {"Options"}}, {"manualInputHelp", {"The mouse", "The keys"}}};
 
 bool writeFile(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
@@ -107,20 +111,24 @@ int main(int argc, char** argv) {
     for (const std::string& problem : document.errors) std::fprintf(stderr, "%s:%s\n", argv[1], problem.c_str());
     if (!document.errors.empty()) return 1;
 
-    std::string help;
-    for (const char* wanted : helpSections) {
-        bool found = false;
-        for (const ManualSection& section : document.linuxSections) {
-            if (section.heading != wanted) continue;
-            help += section.heading + ":\n" + helpText(section.text) + "\n";
-            found = true;
+    std::string include = "// Made by tools/manual_page.\n";
+    for (const auto& part : helpParts) {
+        std::string help;
+        for (const char* wanted : part.sections) {
+            bool found = false;
+            for (const ManualSection& section : document.linuxSections) {
+                if (section.heading != wanted) continue;
+                help += section.heading + ":\n" + helpText(section.text) + "\n";
+                found = true;
+            }
+            if (!found) {
+                std::fprintf(stderr, "manual_page: the manual has no section \"%s\" for --help\n", wanted);
+                return 1;
+            }
         }
-        if (!found) {
-            std::fprintf(stderr, "manual_page: the manual has no section \"%s\" for --help\n", wanted);
-            return 1;
-        }
+        include += std::string("const char* const ") + part.constant + " =\n" + literal(help) + ";\n";
     }
-    if (!writeFile(argv[2], document.manPage) || !writeFile(argv[3], "// Made by tools/manual_page.\n" + literal(help) + "\n")) {
+    if (!writeFile(argv[2], document.manPage) || !writeFile(argv[3], include)) {
         std::fprintf(stderr, "manual_page: cannot write the output\n");
         return 1;
     }
