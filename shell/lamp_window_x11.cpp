@@ -123,7 +123,6 @@ Window makeOwnWindow(LampWindowX11& lamp, XVisualInfo* visual, const ProgramOpti
         XChangeProperty(display, window, XInternAtom(display, "_NET_WM_STATE", False), XA_ATOM, 32,
                         PropModeReplace, reinterpret_cast<unsigned char*>(&fullScreen), 1);
     }
-    XMapRaised(display, window);
     lamp.width = placement.width;
     lamp.height = placement.height;
     return window;
@@ -215,6 +214,10 @@ bool openLampWindow(LampWindowX11& lamp, const ProgramOptions& options, std::str
     lamp.blankCursor = makeBlankCursor(display, lamp.window);
     XSync(display, False);
     return true;
+}
+
+void showLampWindow(LampWindowX11& lamp) {
+    if (lamp.ownWindow) XMapRaised(lamp.display, lamp.window);
 }
 
 void setupLampGL(LampWindowX11& lamp) {

@@ -404,6 +404,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     runCreationSequence(running.lamp);
+    showLampWindow(running.lamp);
     runEventLoop(running.lamp);
     runDestructionSequence(running.lamp);
     destroyLampScene();

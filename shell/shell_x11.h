@@ -37,6 +37,9 @@ LampWindowX11* lampWindow();
 
 // Opens the window for the options and makes its context current; false with a message.
 bool openLampWindow(LampWindowX11& lamp, const ProgramOptions& options, std::string& error);
+// Maps a window of the program's own: once the lamp is ready to draw (the lava's warm-up
+// takes seconds at the first start), as a Windows window shows after its creation.
+void showLampWindow(LampWindowX11& lamp);
 // The GL context's state the lamp needs, and the menu font from an X core font.
 void setupLampGL(LampWindowX11& lamp);
 void teardownLampGL(LampWindowX11& lamp);
