@@ -66,6 +66,7 @@ struct X11Program {
     bool watchingSettingsFile = false;
     struct timespec settingsFileTime {};
     int ticksSinceWatch = 0;
+    TickReporter tickReporter{tickReportPeriod, clockMs};
 };
 
 X11Program* program = nullptr;
@@ -183,7 +184,7 @@ void runCreationSequence(LampWindowX11& lamp) {
     glReady = true;
     if (!theSettings->resumeFromLastPos.value() || !restoreLavaState()) warmUpLava();
     frameTimer->addFunction(onFrameTimer);
-    frameTimer->addListener(new TickReporter(tickReportPeriod, clockMs));
+    frameTimer->addListener(&program->tickReporter);
     if (!frameTimer->start()) {
         diagError("glimmerjar: could not start the frame timer, so the lamp cannot move\n");
         requestClose();
