@@ -12,17 +12,27 @@
 
 namespace {
 
-// "lavaHueHot" -> "Lava hue hot"; a few names read better in other words.
+// "lavaHue" -> "Lava hue"; where the dialog says it in other words, its words.
 std::string labelOf(const SettingRow& row) {
     static const struct {
         const char* name;
         const char* label;
     } spoken[] = {
-        {"numParticles", "Number of blobs"},   {"renderAccuracy", "Surface detail"},
-        {"differentHotColor", "Hot wax in its own colour"}, {"lavaRotateColor", "Cycle the wax colour"},
-        {"lavaRotateColorHot", "Cycle the hot colour"},     {"shiftLeftRight", "Drift against burn-in"},
-        {"resumeFromLastPos", "Resume where the lava was"}, {"bgHue", "Background hue"},
-        {"bgSaturation", "Background saturation"},          {"bgLuminance", "Background brightness"},
+        // The configuration dialog's own words where they differ from the name's.
+        {"speed", "Time step"},
+        {"numParticles", "Number of particles"},
+        {"renderAccuracy", "Lava render quality"},
+        {"differentHotColor", "Lava changes color as it heats"},
+        {"lavaHueHot", "Hot lava hue"},
+        {"lavaSaturationHot", "Hot lava saturation"},
+        {"lavaLuminanceHot", "Hot lava brightness"},
+        {"lavaRotateColor", "Lava color wanders"},
+        {"lavaRotateColorHot", "Hot color wanders"},
+        {"shiftLeftRight", "Slowly shift lamp left and right to avoid burn-in"},
+        {"resumeFromLastPos", "Resume from last position on startup"},
+        {"bgHue", "Background hue"},
+        {"bgSaturation", "Background saturation"},
+        {"bgLuminance", "Background brightness"},
     };
     for (const auto& entry : spoken)
         if (std::strcmp(entry.name, row.name) == 0) return entry.label;
