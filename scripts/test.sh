@@ -2,8 +2,7 @@
 # Sets everything up, builds the three trees and runs every test: the unit and GL tests and
 # the fuzzers under AddressSanitizer and UndefinedBehaviorSanitizer (build/sanitize), then
 # unit, GL, tree checks, the real Windows program under Wine and the Linux program on Xvfb
-# (build/linux). Ends with
-# CTest's summary; non-zero on any failure in either tree.
+# (build/linux). Ends with CTest's summary; non-zero on any failure in either tree.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
