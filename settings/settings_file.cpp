@@ -155,14 +155,16 @@ std::string tidyDecimal(const std::string& text) {
     return tidy == "-0" ? "0" : tidy;
 }
 
-SettingsFile::SettingsFile(std::string path, const Report& report) : path_(std::move(path)) { read(report); }
+SettingsFile::SettingsFile(std::string path, const Report& report) : path_(std::move(path)), report_(report) {
+    read();
+}
 
-void SettingsFile::read(const Report& report) {
+void SettingsFile::read() {
     std::ifstream in(path_);
     std::string text;
     int number = 0;
     auto problem = [&](const std::string& what) {
-        if (report) report(path_ + " line " + std::to_string(number) + ": " + what);
+        if (report_) report_(path_ + " line " + std::to_string(number) + ": " + what);
     };
     while (std::getline(in, text)) {
         ++number;
@@ -239,10 +241,10 @@ bool SettingsFile::deleteValue(const char* name) {
     return false;
 }
 
-bool SettingsFile::write() const {
+bool SettingsFile::write() {
     const std::string temporary = path_ + ".new";
     std::FILE* out = std::fopen(temporary.c_str(), "w");
-    if (!out) return false;
+    if (!out) return writeFailed(std::strerror(errno));
     bool written = true;
     if (lines_.empty() || lines_.front().text.rfind("# Glimmerjar", 0) != 0)
         written = std::fputs("# Glimmerjar settings: name = value, one a line (see man glimmerjar)\n", out) >= 0;
@@ -252,6 +254,14 @@ bool SettingsFile::write() const {
                   std::fputc('\n', out) != EOF;
     written = (std::fclose(out) == 0) && written;
     if (written && std::rename(temporary.c_str(), path_.c_str()) == 0) return true;
+    const std::string reason = std::strerror(errno);
     std::remove(temporary.c_str());
+    return writeFailed(reason);
+}
+
+bool SettingsFile::writeFailed(const std::string& reason) {
+    if (report_ && !writeFailureReported_)
+        report_("cannot write " + path_ + " (" + reason + "); the settings are not kept");
+    writeFailureReported_ = true;
     return false;
 }

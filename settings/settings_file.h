@@ -9,7 +9,8 @@
 // whole numbers as numbers, the rest as written. Blank lines, comments (# or ;) and lines
 // the program does not understand stay in the file exactly as they were; each line it
 // cannot use is reported once, when the file is read, and otherwise ignored. A value the
-// program writes replaces its line in place, or is added at the end.
+// program writes replaces its line in place, or is added at the end; a file that cannot be
+// written is reported once.
 #pragma once
 
 #include <functional>
@@ -29,7 +30,7 @@ class SettingsFile : public SettingsStore {
 public:
     using Report = std::function<void(const std::string& message)>;
     // Reads the file (a missing one is an empty file). Each problem goes to report, as
-    // "<path> line N: ...".
+    // "<path> line N: ...", and the first write that fails as "cannot write <path>: ...".
     SettingsFile(std::string path, const Report& report);
 
     bool setDword(const char* name, uint32_t value) override;
@@ -47,9 +48,13 @@ private:
     };
     std::string path_;
     std::vector<Line> lines_;
+    Report report_;
+    bool writeFailureReported_ = false;
 
-    void read(const Report& report);
-    bool write() const;
+    void read();
+    bool write();
+    // Reports the first failed write; false.
+    bool writeFailed(const std::string& reason);
     bool put(const std::string& name, const std::string& value);
     Line* lineOf(const std::string& name);
 };

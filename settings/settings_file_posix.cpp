@@ -11,6 +11,14 @@
 
 namespace {
 
+// Makes the folder and any missing folders above it (a fresh account may have no
+// ~/.config yet).
+void makeFolders(const std::string& folder) {
+    for (size_t slash = folder.find('/', 1); slash != std::string::npos; slash = folder.find('/', slash + 1))
+        mkdir(folder.substr(0, slash).c_str(), 0755);
+    mkdir(folder.c_str(), 0755);
+}
+
 std::string settingsFilePath() {
     if (const char* path = std::getenv("GLIMMERJAR_SETTINGS_FILE"); path && *path) return path;
     std::string base;
@@ -21,10 +29,8 @@ std::string settingsFilePath() {
     } else {
         return "";
     }
-    mkdir(base.c_str(), 0755);
-    base += "/glimmerjar";
-    mkdir(base.c_str(), 0755);
-    return base + "/settings";
+    makeFolders(base + "/glimmerjar");
+    return base + "/glimmerjar/settings";
 }
 
 }  // namespace

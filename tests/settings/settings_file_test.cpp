@@ -140,16 +140,32 @@ TEST_F(SettingsFileTest, ValuesTheFileCannotHoldAreRefused) {
     EXPECT_FALSE(writeDword("a=b", 1));
 }
 
-TEST_F(SettingsFileTest, UnwritableLocationChangesNothing) {
+TEST_F(SettingsFileTest, UnwritableLocationChangesNothingAndSaysSoOnce) {
     writeFile("speed = 5\n");
     open();
     path = "/nonexistent-folder/settings";
-    useSettingsStore(new SettingsFile(path, nullptr));
+    useSettingsStore(new SettingsFile(path, [this](const std::string& line) { reports.push_back(line); }));
     EXPECT_FALSE(writeDword("speed", 1));
+    EXPECT_FALSE(writeDword("zoom", 1));
     EXPECT_EQ(readDword("speed", 4), 4);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], "cannot write /nonexistent-folder/settings (No such file or directory); the settings are not kept");
     setenv("GLIMMERJAR_SETTINGS_FILE", path.c_str(), 1);
     openSettingsKey();
     EXPECT_FALSE(writeDword("speed", 1));
+}
+
+TEST_F(SettingsFileTest, TheConfigurationFolderIsMadeWithTheFoldersAboveIt) {
+    const std::string home = ::testing::TempDir() + "glimmerjar-fresh-account";
+    unsetenv("GLIMMERJAR_SETTINGS_FILE");
+    setenv("XDG_CONFIG_HOME", (home + "/config/deeper").c_str(), 1);
+    openSettingsKey();
+    EXPECT_TRUE(writeDword("speed", 7));
+    std::ifstream in(home + "/config/deeper/glimmerjar/settings");
+    EXPECT_TRUE(in.good());
+    unsetenv("XDG_CONFIG_HOME");
+    useSettingsStore(nullptr);
+    std::remove((home + "/config/deeper/glimmerjar/settings").c_str());
 }
 
 TEST(TidyDecimal, ShortensOnlyTrailingZeros) {
