@@ -1,6 +1,8 @@
 // The lamp's X window and its GLX context: a window of its own (a window or the whole
 // screen), the root window, or a window someone else made (XScreenSaver's, a test's); the
 // menu font from an X core font; and putting it all away again.
+#include <cstdio>
+
 #include "lamp/frame_pipeline.h"
 #include "lamp/lamp_scene.h"
 #include "lamp/lamp_viewports.h"
@@ -189,7 +191,9 @@ bool openLampWindow(LampWindowX11& lamp, const ProgramOptions& options, std::str
                                                                 : static_cast<Window>(options.windowId);
             XWindowAttributes attributes{};
             if (!XGetWindowAttributes(display, lamp.window, &attributes)) {
-                error = "there is no X window " + std::to_string(options.windowId);
+                char id[32];
+                std::snprintf(id, sizeof id, "0x%llx", static_cast<unsigned long long>(options.windowId));
+                error = std::string("there is no X window ") + id;
                 return false;
             }
             visual = visualOfWindow(display, lamp.window);

@@ -32,6 +32,11 @@ lamp_in_window_ends() {
     gj_expect_eq "$(gx_setting noBlobsSaved)" 175 "blobs saved ($4)"
 }
 
+# A window that does not exist: a message and 1.
+message=$("$GX_BIN/glimmerjar" --window-id 0x7777777 2>&1 >/dev/null)
+gj_expect_eq "$?" 1 "exit code for a window that is not there"
+gj_expect_eq "$message" "glimmerjar: there is no X window 0x7777777" "message for a window that is not there"
+
 make_window target
 echo "test window $target"
 gx_start lamp --window-id "$target"
