@@ -66,10 +66,7 @@ void resizeViewport(HWND window) {
     if (runMode == ScreenSaver) {
         POINT origin{0, 0};
         ClientToScreen(window, &origin);
-        viewports = lampViewportsFor({origin.x, origin.y, width, height}, systemMonitors());
-        if (viewports.size() == 1 && viewports[0].x == 0 && viewports[0].y == 0 && viewports[0].width == width &&
-            viewports[0].height == height)
-            viewports.clear();
+        viewports = saverViewportsFor({origin.x, origin.y, width, height}, systemMonitors());
     }
     resizeViewport(width, height);
     setLampViewports(viewports);

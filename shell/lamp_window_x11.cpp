@@ -240,10 +240,7 @@ void resizeLampViewports(LampWindowX11& lamp) {
         int x = 0, y = 0;
         Window child = 0;
         XTranslateCoordinates(lamp.display, lamp.window, DefaultRootWindow(lamp.display), 0, 0, &x, &y, &child);
-        viewports = lampViewportsFor({x, y, lamp.width, lamp.height}, screenMonitors(lamp.display));
-        if (viewports.size() == 1 && viewports[0].x == 0 && viewports[0].y == 0 && viewports[0].width == lamp.width &&
-            viewports[0].height == lamp.height)
-            viewports.clear();
+        viewports = saverViewportsFor({x, y, lamp.width, lamp.height}, screenMonitors(lamp.display));
     }
     setLampViewports(viewports);
 }

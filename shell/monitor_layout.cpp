@@ -46,3 +46,11 @@ std::vector<LampViewport> lampViewportsFor(const ScreenRect& client, const std::
     }
     return viewports;
 }
+
+std::vector<LampViewport> saverViewportsFor(const ScreenRect& client, const std::vector<ScreenRect>& monitors) {
+    std::vector<LampViewport> viewports = lampViewportsFor(client, monitors);
+    if (viewports.size() == 1 && viewports[0].x == 0 && viewports[0].y == 0 && viewports[0].width == client.width &&
+        viewports[0].height == client.height)
+        viewports.clear();
+    return viewports;
+}

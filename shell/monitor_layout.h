@@ -25,3 +25,7 @@ size_t monitorHolding(const std::vector<ScreenRect>& monitors, int x, int y);
 // of it as an OpenGL viewport (origin at the client area's bottom left), in the monitors'
 // order. Monitors that the window does not reach give no viewport.
 std::vector<LampViewport> lampViewportsFor(const ScreenRect& client, const std::vector<ScreenRect>& monitors);
+
+// The screen saver's viewports: a lamp per monitor the window covers, or none (one lamp
+// over the whole window) when a single monitor's part is the whole client area.
+std::vector<LampViewport> saverViewportsFor(const ScreenRect& client, const std::vector<ScreenRect>& monitors);

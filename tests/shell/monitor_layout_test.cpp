@@ -21,6 +21,10 @@ TEST(MonitorLayout, OneMonitorIsTheWholeWindow) {
     ASSERT_EQ(v.size(), 1u);
     expectViewport(v[0], 0, 0, 1024, 768);
     EXPECT_EQ(monitorHolding(one, 5000, -300), 0u);
+    // The saver over one monitor draws one lamp over its whole window; over a part of two
+    // monitors, one lamp on each part.
+    EXPECT_TRUE(saverViewportsFor(screen, one).empty());
+    EXPECT_EQ(saverViewportsFor({-10, 0, 1034, 768}, {{0, 0, 1024, 768}, {-1024, 0, 1024, 768}}).size(), 2u);
 }
 
 // A primary monitor with a smaller, taller one to its left and higher up: the virtual
