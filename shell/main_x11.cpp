@@ -279,8 +279,8 @@ int onXConnectionLost(Display*) {
     std::_Exit(0);
 }
 
+// From the store main opened (the run mode already read it).
 void printSettings(const ProgramOptions& options) {
-    openSettingsKey();
     createSettings(runMode, SettingEffects{}).loadAll();
     RunSettings(options.settings, runMode).apply();
     std::fputs(settingsListing(runMode).c_str(), stdout);
