@@ -114,7 +114,9 @@ private:
     void rtf(const std::string& text) {
         if (forWindows() && (outputs_ & rtfOutput)) document_.rtf += text;
     }
-    void rtf(char c) { rtf(std::string(1, c)); }
+    void rtf(char c) {  // the pictures' hex digits: no string made for each
+        if (forWindows() && (outputs_ & rtfOutput)) document_.rtf += c;
+    }
     void plain(const std::string& text) {
         if (!(outputs_ & plainOutput)) return;
         if (forWindows()) document_.plainText += text;
