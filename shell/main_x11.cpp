@@ -301,14 +301,19 @@ RunMode runModeFor(const ProgramOptions& options) {
     return readBoolValue("startFullScreen", false) ? FullScreen : Windowed;
 }
 
+// The words as the argument vector exec and spawn take (pointing into the words).
+std::vector<char*> argumentVector(std::vector<std::string>& words) {
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(&word[0]);
+    argv.push_back(nullptr);
+    return argv;
+}
+
 // Starts this program again in the other screen mode, with the same settings options.
 void restartIn(RunMode mode, const std::vector<std::string>& given) {
     std::vector<std::string> arguments{"glimmerjar"};
     for (const std::string& argument : argumentsForScreenMode(given, mode == FullScreen)) arguments.push_back(argument);
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) argv.push_back(&argument[0]);
-    argv.push_back(nullptr);
-    execv("/proc/self/exe", argv.data());
+    execv("/proc/self/exe", argumentVector(arguments).data());
     diagError("glimmerjar: could not start again in the other screen mode: %s\n", std::strerror(errno));
 }
 
@@ -330,9 +335,7 @@ void toggleFullScreen() {
 
 bool launchBeside(const std::vector<std::string>& command) {
     std::vector<std::string> words = command;
-    std::vector<char*> argv;
-    for (std::string& word : words) argv.push_back(&word[0]);
-    argv.push_back(nullptr);
+    const std::vector<char*> argv = argumentVector(words);
     pid_t child = 0;
     return posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) == 0;
 }
