@@ -173,17 +173,16 @@ void SettingsFile::read() {
         if (isComment(text)) {
         } else if (!splitSettingLine(text, name, value)) {
             problem("not a setting (a setting reads \"name = value\"); ignored");
-        } else if (fileValueKindOf(name) == FileValueKind::Unknown) {
+        } else if (const FileValueKind kind = fileValueKindOf(name); kind == FileValueKind::Unknown) {
             line.name = name;  // kept, so that a later write of the name replaces it
             problem("\"" + name + "\" is no setting of Glimmerjar; ignored");
         } else {
             line.name = name;
             StoredType type;
             std::string bytes;
-            line.usable = storedValue(fileValueKindOf(name), value, type, bytes);
+            line.usable = storedValue(kind, value, type, bytes);
             if (!line.usable)
-                problem("\"" + value + "\" is not " + kindWords(fileValueKindOf(name)) + " for " + name +
-                        "; the setting keeps its default");
+                problem("\"" + value + "\" is not " + kindWords(kind) + " for " + name + "; the setting keeps its default");
         }
         lines_.push_back(line);
     }
