@@ -14,6 +14,8 @@ float wrapDegrees(float a) {
 
 // The settings clamp every value to their range.
 void addSpinSpeed(float d) { theSettings->rot_speed.setValue(theSettings->rot_speed.value() + d); }
+
+void turnWheel(int delta) { addSpinSpeed(static_cast<float>(delta) / 480.0f); }
 void addSpinAngle(float d) { theSettings->rot_angle.setValue(wrapDegrees(theSettings->rot_angle.value() + d)); }
 void addZoom(float d) { theSettings->zoom.setValue(theSettings->zoom.value() + d); }
 void addTranslation(float dx, float dy) {

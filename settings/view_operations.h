@@ -6,6 +6,9 @@
 float wrapDegrees(float a);
 
 void addSpinSpeed(float d);
+// The mouse wheel turned by delta, in Windows' units (120 a notch, positive away from the
+// user): each notch spins the lamp a quarter of a degree per frame faster.
+void turnWheel(int delta);
 void addSpinAngle(float d);
 void addZoom(float d);
 void addTranslation(float dx, float dy);

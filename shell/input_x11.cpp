@@ -180,11 +180,11 @@ void handleInputEvent(LampWindowX11& lamp, XEvent& event) {
                           : event.xbutton.button == Button2 ? MouseEvent::MiddleDown
                                                             : MouseEvent::RightDown);
                     break;
-                case Button4:  // the wheel away from the user: one notch as on Windows
-                    addSpinSpeed(120.0f / 480.0f);
+                case Button4:  // the wheel away from the user: one notch, as Windows counts it
+                    turnWheel(120);
                     break;
                 case Button5:
-                    addSpinSpeed(-120.0f / 480.0f);
+                    turnWheel(-120);
                     break;
                 default:
                     break;

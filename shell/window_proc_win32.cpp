@@ -181,8 +181,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             if (!down(VK_LBUTTON) && !down(VK_MBUTTON) && !down(VK_RBUTTON)) ReleaseCapture();
             break;
         case WM_MOUSEWHEEL:
-            // One notch (120) is a quarter of a degree per frame.
-            addSpinSpeed(static_cast<float>(static_cast<short>(HIWORD(wParam))) / 480.0f);
+            turnWheel(static_cast<short>(HIWORD(wParam)));
             break;
         case WM_CAPTURECHANGED:
             overlayMouse(window, -1, -1, MouseEvent::CaptureChanged);
