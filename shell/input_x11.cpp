@@ -145,7 +145,7 @@ ShellInputActions inputActions() {
     return actions;
 }
 
-void mouse(LampWindowX11&, int x, int y, MouseEvent event) {
+void mouse(int x, int y, MouseEvent event) {
     overlayMouse(nullptr, static_cast<float>(x), static_cast<float>(y), event);
 }
 
@@ -167,7 +167,7 @@ void handleInputEvent(LampWindowX11& lamp, XEvent& event) {
             break;
         }
         case MotionNotify:
-            mouse(lamp, event.xmotion.x, event.xmotion.y, MouseEvent::Move);
+            mouse(event.xmotion.x, event.xmotion.y, MouseEvent::Move);
             break;
         case ButtonPress:
             switch (event.xbutton.button) {
@@ -175,7 +175,7 @@ void handleInputEvent(LampWindowX11& lamp, XEvent& event) {
                 case Button2:
                 case Button3:
                     pointer.press(event.xbutton.button);
-                    mouse(lamp, event.xbutton.x, event.xbutton.y,
+                    mouse(event.xbutton.x, event.xbutton.y,
                           event.xbutton.button == Button1   ? MouseEvent::LeftDown
                           : event.xbutton.button == Button2 ? MouseEvent::MiddleDown
                                                             : MouseEvent::RightDown);
@@ -193,15 +193,15 @@ void handleInputEvent(LampWindowX11& lamp, XEvent& event) {
         case ButtonRelease:
             if (event.xbutton.button < Button1 || event.xbutton.button > Button3) break;
             pointer.release(event.xbutton.button);
-            mouse(lamp, event.xbutton.x, event.xbutton.y,
+            mouse(event.xbutton.x, event.xbutton.y,
                   event.xbutton.button == Button1   ? MouseEvent::LeftUp
                   : event.xbutton.button == Button2 ? MouseEvent::MiddleUp
                                                     : MouseEvent::RightUp);
-            if (!pointer.anyButtonDown()) mouse(lamp, -1, -1, MouseEvent::CaptureChanged);
+            if (!pointer.anyButtonDown()) mouse(-1, -1, MouseEvent::CaptureChanged);
             break;
         case LeaveNotify:
             // While a button is held the pointer belongs to the drag, wherever it goes.
-            if (!pointer.anyButtonDown()) mouse(lamp, -1, -1, MouseEvent::Leave);
+            if (!pointer.anyButtonDown()) mouse(-1, -1, MouseEvent::Leave);
             break;
         default:
             break;
