@@ -158,7 +158,7 @@ void drawFrame(bool step) {
     LampWindowX11& lamp = program->lamp;
     if (!glReady || lamp.windowGone || !lamp.visible || lamp.width <= 0 || lamp.height <= 0) return;
     renderFrame(step, true, false);
-    if (lamp.showFrameRate) drawFrameRate();
+    if (program->options.showFrameRate) drawFrameRate();
     swapFrameBuffers();
 }
 
@@ -395,7 +395,6 @@ int main(int argc, char** argv) {
     runMode = runModeFor(options);
     X11Program running;
     running.options = options;
-    running.lamp.showFrameRate = options.showFrameRate;
     program = &running;
     XSetErrorHandler(onXError);
     XSetIOErrorHandler(onXConnectionLost);

@@ -29,7 +29,6 @@ struct LampWindowX11 {
     bool visible = true;      // mapped and not wholly covered
     bool closing = false;     // the loop ends after this round
     bool windowGone = false;  // the window was destroyed under us: nothing more is drawn in it
-    bool showFrameRate = false;
 };
 
 // The one lamp window of the process; null before it opens and after it closes.
