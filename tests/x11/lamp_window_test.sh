@@ -59,6 +59,20 @@ gj_expect_eq "$(grep -c '^blob[0-9][0-9][0-9] = ' "$GX_SETTINGS")" 175 "blob rec
 head -3 "$GX_SETTINGS"
 gj_expect_eq "$(sed -n 2p "$GX_SETTINGS")" "rot_angle = 0" "the first setting line"
 
+# --fps writes the frame rate in white at the top left (without it that corner is black,
+# as the band above showed before the menu).
+gx_start fps --fps
+window=$(gx_wait_window 20)
+read -r x y w h <<<"$(gx_geometry "$window")"
+gx_wait_frames "$fps" 12 30
+import -window root "$GX_TMP/fps.png" || gj_fail "no screenshot"
+white=$(convert "$GX_TMP/fps.png" -crop "200x30+${x}+${y}" +repage -threshold 90% -format '%[fx:mean*1000]' info: | cut -d. -f1)
+echo "white in the top left corner with --fps: $white"
+[ "$white" -gt 5 ] || gj_fail "no frame rate shown"
+xdotool mousemove $((x + w / 2)) $((y + h / 2))
+gx_key Escape
+gj_expect_eq "$(gx_wait_exit "$fps" 15)" 0 "exit code with --fps"
+
 # A scaled desktop (Xft.dpi 192, as desktops set it at 200 %): the menu keeps its physical
 # size, so its buttons reach twice as far down.
 gx_start small --size 1000x600
