@@ -2,7 +2,8 @@
 # The lamp in a window someone else made, as XScreenSaver runs its hacks: --window-id draws
 # into the window and the lamp ends (saving the lava) when the window is destroyed;
 # XSCREENSAVER_WINDOW with --root does the same; and the command line that the installed
-# glimmerjar.xml gives, started as XScreenSaver starts a hack, draws the lamp.
+# glimmerjar.xml gives, started as XScreenSaver starts a hack, draws the lamp; a lamp whose
+# display goes away saves the lava.
 . "$(dirname "$0")/harness.sh"
 gx_setup
 
@@ -67,4 +68,12 @@ echo "the description's command: glimmerjar ${command[*]}"
 make_window hack
 gx_start lamp "${command[@]}" --window-id "$hack"
 lamp_in_window_ends "$lamp" "$hack" "$hack_PID" "the description's command"
+
+# The X server goes away under a running lamp: it saves the lava and ends with 0.
+rm -f "$GX_SETTINGS"
+gx_start lamp --root
+gx_wait_frames "$lamp" 3 30
+kill "$GX_XVFB"
+gj_expect_eq "$(gx_wait_exit "$lamp" 10)" 0 "exit code when the display went"
+gj_expect_eq "$(gx_setting noBlobsSaved)" 175 "blobs saved when the display went"
 echo "ok"
