@@ -20,6 +20,7 @@ std::string recordName(int index) {
 
 void saveLavaState() {
     if (!theLampScene) return;
+    SettingsBatch batch;
     writeDword("noBlobsSaved", 0);
     int written = 0;
     for (const Blob* blob : theLampScene->glass.group.blobs)

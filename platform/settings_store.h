@@ -16,6 +16,12 @@ public:
     // The raw bytes and type of a value; false when it does not exist or cannot be read.
     virtual bool readValue(const char* name, StoredType& type, std::string& bytes) = 0;
     virtual bool deleteValue(const char* name) = 0;
+    // Between these calls a store may keep what is written and write it all when the
+    // outermost batch ends (a file otherwise rewritten for every value); the registry
+    // writes as it goes. endBatch is false when what was kept could not be written, and
+    // then none of it was.
+    virtual void beginBatch() {}
+    virtual bool endBatch() { return true; }
 };
 
 // Creates or opens the program's own store. Null when it cannot be opened; callers treat

@@ -16,6 +16,14 @@ void useSettingsStore(SettingsStore* store) {
     settingsKey = store;
 }
 
+SettingsBatch::SettingsBatch() : store_(settingsKey) {
+    if (store_) store_->beginBatch();
+}
+
+SettingsBatch::~SettingsBatch() {
+    if (store_) store_->endBatch();
+}
+
 bool writeDword(const char* name, int32_t value) {
     return settingsKey && settingsKey->setDword(name, static_cast<uint32_t>(value));
 }

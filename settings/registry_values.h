@@ -15,6 +15,18 @@ void openSettingsKey();
 // Replaces the current store (tests, tools); takes ownership.
 void useSettingsStore(SettingsStore* store);
 
+// Everything written while one lives reaches the store at once, when the outermost ends.
+class SettingsBatch {
+public:
+    SettingsBatch();
+    ~SettingsBatch();
+    SettingsBatch(const SettingsBatch&) = delete;
+    SettingsBatch& operator=(const SettingsBatch&) = delete;
+
+private:
+    SettingsStore* store_;
+};
+
 bool writeDword(const char* name, int32_t value);
 bool readDword(const char* name, int32_t* value);
 int32_t readDword(const char* name, int32_t defaultValue);

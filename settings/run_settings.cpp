@@ -35,6 +35,8 @@ void RunSettings::reapply() const {
 }
 
 void RunSettings::saveAll() const {
+    // One write: the store never holds this run's own values, even for a moment.
+    SettingsBatch batch;
     if (theSettings) theSettings->saveAll();
     if (!settingsKey) return;
     for (const StoredValue& value : stored_) {

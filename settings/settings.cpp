@@ -88,6 +88,7 @@ void Settings::resetAll() {
 }
 
 void Settings::saveAll() {
+    SettingsBatch batch;
     for (Setting* setting : list_) setting->save();
     // A start without arguments comes back in the mode the user left.
     if (mode_ == Windowed) writeBoolValue("startFullScreen", false);

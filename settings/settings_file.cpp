@@ -206,15 +206,13 @@ bool SettingsFile::put(const std::string& name, const std::string& value) {
     if (name.empty() || name.find_first_of(" \t\r\n=#;") != std::string::npos ||
         value.find_first_of("\r\n") != std::string::npos)
         return false;
-    const std::vector<Line> before = lines_;
+    std::vector<Line> before = undoCopy();
     const Line written{name + " = " + value, name, true};
     if (Line* line = lineOf(name))
         *line = written;
     else
         lines_.push_back(written);
-    if (write()) return true;
-    lines_ = before;  // a write that did not reach the file did not happen
-    return false;
+    return commit(std::move(before));
 }
 
 bool SettingsFile::setDword(const char* name, uint32_t value) {
@@ -227,7 +225,7 @@ bool SettingsFile::setString(const char* name, const char* text) {
 }
 
 bool SettingsFile::deleteValue(const char* name) {
-    const std::vector<Line> before = lines_;
+    std::vector<Line> before = undoCopy();
     bool found = false;
     for (size_t i = lines_.size(); i-- > 0;) {
         if (lines_[i].name != name) continue;
@@ -235,9 +233,34 @@ bool SettingsFile::deleteValue(const char* name) {
         found = true;
     }
     if (!found) return false;
+    return commit(std::move(before));
+}
+
+std::vector<SettingsFile::Line> SettingsFile::undoCopy() const {
+    return batchDepth_ > 0 ? std::vector<Line>() : lines_;
+}
+
+bool SettingsFile::commit(std::vector<Line>&& before) {
+    if (batchDepth_ > 0) {
+        batchChanged_ = true;
+        return true;
+    }
     if (write()) return true;
-    lines_ = before;
+    lines_ = std::move(before);  // a write that did not reach the file did not happen
     return false;
+}
+
+void SettingsFile::beginBatch() {
+    if (batchDepth_++ == 0) {
+        beforeBatch_ = lines_;
+        batchChanged_ = false;
+    }
+}
+
+bool SettingsFile::endBatch() {
+    if (batchDepth_ == 0 || --batchDepth_ > 0 || !batchChanged_) return true;
+    batchChanged_ = false;
+    return commit(std::move(beforeBatch_));
 }
 
 bool SettingsFile::write() {

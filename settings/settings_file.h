@@ -37,6 +37,8 @@ public:
     bool setString(const char* name, const char* text) override;
     bool readValue(const char* name, StoredType& type, std::string& bytes) override;
     bool deleteValue(const char* name) override;
+    void beginBatch() override;
+    bool endBatch() override;
 
     const std::string& path() const { return path_; }
 
@@ -50,6 +52,16 @@ private:
     std::vector<Line> lines_;
     Report report_;
     bool writeFailureReported_ = false;
+    int batchDepth_ = 0;
+    bool batchChanged_ = false;
+    std::vector<Line> beforeBatch_;  // what the file held when the batch began
+
+    // Writes the changed lines now, or at the batch's end; false (and the lines as
+    // before) when they cannot be written.
+    bool commit(std::vector<Line>&& before);
+    // The lines to go back to should a change not reach the file (within a batch, the
+    // batch keeps them).
+    std::vector<Line> undoCopy() const;
 
     void read();
     bool write();

@@ -81,6 +81,13 @@ void saveSettings() {
     if (program) program->runSettings.saveAll();
 }
 
+// The settings first: in a new file they come before the lava's long records.
+void saveSettingsAndLava() {
+    SettingsBatch batch;
+    saveSettings();
+    saveLavaState();
+}
+
 std::string settingsFilePath() {
     auto* file = dynamic_cast<SettingsFile*>(settingsKey);
     return file ? file->path() : "";
@@ -192,9 +199,7 @@ void runCreationSequence(LampWindowX11& lamp) {
 }
 
 void runDestructionSequence(LampWindowX11& lamp) {
-    // The settings first: in a new file they come before the lava's long records.
-    saveSettings();
-    saveLavaState();
+    saveSettingsAndLava();
     glReady = false;
     delete frameTimer;
     frameTimer = nullptr;
@@ -272,10 +277,7 @@ int onXError(Display* display, XErrorEvent* error) {
 
 // The X server went away: the lava and the settings are saved before the process ends.
 int onXConnectionLost(Display*) {
-    if (glReady) {
-        saveSettings();
-        saveLavaState();
-    }
+    if (glReady) saveSettingsAndLava();
     std::_Exit(0);
 }
 

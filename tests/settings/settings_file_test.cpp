@@ -155,6 +155,34 @@ TEST_F(SettingsFileTest, UnwritableLocationChangesNothingAndSaysSoOnce) {
     EXPECT_FALSE(writeDword("speed", 1));
 }
 
+// Saving the lava writes hundreds of values: a batch writes the file once, at its end.
+TEST_F(SettingsFileTest, ABatchReachesTheFileAtOnceOrNotAtAll) {
+    writeFile("# Glimmerjar, mine\nspeed = 5\n");
+    open();
+    {
+        SettingsBatch outer;
+        {
+            SettingsBatch inner;
+            EXPECT_TRUE(writeDword("speed", 6));
+            EXPECT_TRUE(writeString("blob000", "1 2 3"));
+        }
+        EXPECT_TRUE(settingsKey->deleteValue("blob000"));
+        EXPECT_TRUE(writeDword("zoom", 2));
+        EXPECT_EQ(readDword("speed", 0), 6);
+        EXPECT_EQ(fileText(), "# Glimmerjar, mine\nspeed = 5\n");
+    }
+    EXPECT_EQ(fileText(), "# Glimmerjar, mine\nspeed = 6\nzoom = 2\n");
+
+    path = "/nonexistent-folder/settings";
+    useSettingsStore(new SettingsFile(path, [this](const std::string& line) { reports.push_back(line); }));
+    settingsKey->beginBatch();
+    EXPECT_TRUE(writeDword("speed", 1));
+    EXPECT_TRUE(writeDword("zoom", 1));
+    EXPECT_FALSE(settingsKey->endBatch());
+    EXPECT_EQ(readDword("speed", 4), 4);
+    EXPECT_EQ(reports.size(), 1u);
+}
+
 TEST_F(SettingsFileTest, TheConfigurationFolderIsMadeWithTheFoldersAboveIt) {
     const std::string home = ::testing::TempDir() + "glimmerjar-fresh-account";
     unsetenv("GLIMMERJAR_SETTINGS_FILE");
