@@ -16,6 +16,7 @@ void openSettingsKey();
 void useSettingsStore(SettingsStore* store);
 
 // Everything written while one lives reaches the store at once, when the outermost ends.
+// The store it began on must stay the current store until then.
 class SettingsBatch {
 public:
     SettingsBatch();
