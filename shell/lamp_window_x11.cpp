@@ -118,8 +118,8 @@ Window makeOwnWindow(LampWindowX11& lamp, XVisualInfo* visual, const ProgramOpti
     hints.width = placement.width;
     hints.height = placement.height;
     XSetWMNormalHints(display, window, &hints);
-    Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
-    XSetWMProtocols(display, window, &deleteWindow, 1);
+    lamp.deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
+    XSetWMProtocols(display, window, &lamp.deleteWindow, 1);
     if (runMode == FullScreen) {
         Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
         XChangeProperty(display, window, XInternAtom(display, "_NET_WM_STATE", False), XA_ATOM, 32,

@@ -237,8 +237,7 @@ void handleEvent(LampWindowX11& lamp, XEvent& event) {
             lamp.closing = true;
             break;
         case ClientMessage:
-            if (static_cast<Atom>(event.xclient.data.l[0]) == XInternAtom(lamp.display, "WM_DELETE_WINDOW", False))
-                requestClose();
+            if (lamp.deleteWindow && static_cast<Atom>(event.xclient.data.l[0]) == lamp.deleteWindow) requestClose();
             break;
         default:
             if (isInteractiveMode(runMode) && lamp.ownWindow) handleInputEvent(lamp, event);

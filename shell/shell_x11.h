@@ -16,6 +16,7 @@ typedef struct _XDisplay Display;
 typedef unsigned long XID;
 typedef XID Window;
 typedef XID Cursor;
+typedef unsigned long Atom;
 typedef union _XEvent XEvent;
 typedef struct __GLXcontextRec* GLXContext;
 
@@ -25,6 +26,7 @@ struct LampWindowX11 {
     bool ownWindow = false;  // made (and destroyed) by this program
     GLXContext context = nullptr;
     Cursor blankCursor = 0;
+    Atom deleteWindow = 0;  // the window manager's close, as its client message names it
     int width = 0, height = 0;
     bool visible = true;      // mapped and not wholly covered
     bool closing = false;     // the loop ends after this round
