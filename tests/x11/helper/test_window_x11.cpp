@@ -5,6 +5,8 @@
 // window goes away under its hack.
 //   test_window resources TEXT
 // Sets the X resource database's text (the root window's RESOURCE_MANAGER), as xrdb does.
+//   test_window close WINDOW
+// Asks the window to close as a window manager's close button does (WM_DELETE_WINDOW).
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <poll.h>
@@ -21,7 +23,7 @@ void onTerm(int) { destroyRequested = 1; }
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: test_window WIDTH HEIGHT | test_window resources TEXT\n");
+        std::fprintf(stderr, "usage: test_window WIDTH HEIGHT | test_window resources TEXT | test_window close WINDOW\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -33,6 +35,18 @@ int main(int argc, char** argv) {
         const std::string text = argv[2];
         XChangeProperty(display, DefaultRootWindow(display), XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
                         reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
+        XCloseDisplay(display);
+        return 0;
+    }
+    if (std::string(argv[1]) == "close") {
+        XEvent message{};
+        message.xclient.type = ClientMessage;
+        message.xclient.window = static_cast<Window>(std::strtoul(argv[2], nullptr, 0));
+        message.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+        message.xclient.format = 32;
+        message.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+        message.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display, message.xclient.window, False, NoEventMask, &message);
         XCloseDisplay(display);
         return 0;
     }
