@@ -1,7 +1,6 @@
 // The lava's state in the settings store.
 #include "lamp/lava_state.h"
 
-#include <cstdio>
 #include <string>
 
 #include "lamp/lamp_scene.h"
@@ -9,32 +8,25 @@
 #include "lava/blob_record.h"
 #include "platform/diagnostics.h"
 #include "settings/registry_values.h"
-
-namespace {
-std::string recordName(int index) {
-    char name[16];
-    std::snprintf(name, sizeof name, "blob%03d", index);
-    return name;
-}
-}  // namespace
+#include "settings/stored_value_names.h"
 
 void saveLavaState() {
     if (!theLampScene) return;
     SettingsBatch batch;
-    writeDword("noBlobsSaved", 0);
+    writeDword(blobCountValue, 0);
     int written = 0;
     for (const Blob* blob : theLampScene->glass.group.blobs)
-        writeString(recordName(written++).c_str(), blobRecord(*blob).c_str());
-    writeDword("noBlobsSaved", written);
+        writeString(blobRecordName(written++).c_str(), blobRecord(*blob).c_str());
+    writeDword(blobCountValue, written);
 }
 
 bool restoreLavaState() {
     if (!theLampScene) return false;
     const std::vector<Blob*>& blobs = theLampScene->glass.group.blobs;
-    if (static_cast<int32_t>(blobs.size()) != readDword("noBlobsSaved", 0)) return false;
+    if (static_cast<int32_t>(blobs.size()) != readDword(blobCountValue, 0)) return false;
     int index = 0;
     for (Blob* blob : blobs) {
-        const std::string name = recordName(index++);
+        const std::string name = blobRecordName(index++);
         std::string text;
         if (!readString(name.c_str(), text)) continue;
         if (!readBlobRecord(text, *blob)) diag("Error in format of registry key %s\n", name.c_str());

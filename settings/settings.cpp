@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "settings/registry_values.h"
+#include "settings/stored_value_names.h"
 
 Settings* theSettings = nullptr;
 
@@ -91,8 +92,8 @@ void Settings::saveAll() {
     SettingsBatch batch;
     for (Setting* setting : list_) setting->save();
     // A start without arguments comes back in the mode the user left.
-    if (mode_ == Windowed) writeBoolValue("startFullScreen", false);
-    if (mode_ == FullScreen) writeBoolValue("startFullScreen", true);
+    if (mode_ == Windowed) writeBoolValue(startFullScreenValue, false);
+    if (mode_ == FullScreen) writeBoolValue(startFullScreenValue, true);
 }
 
 void Settings::loadAll() {

@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "settings/settings_table.h"
+#include "settings/stored_value_names.h"
 
 namespace {
 
@@ -112,11 +113,6 @@ const char* kindWords(FileValueKind kind) {
     return "a value";
 }
 
-bool isBlobRecordName(const std::string& name) {
-    return name.size() == 7 && name.compare(0, 4, "blob") == 0 &&
-           std::strspn(name.c_str() + 4, "0123456789") == 3;
-}
-
 }  // namespace
 
 FileValueKind fileValueKindOf(const std::string& name) {
@@ -133,9 +129,8 @@ FileValueKind fileValueKindOf(const std::string& name) {
     if (isBlobRecordName(name)) return FileValueKind::Text;
     for (RunMode mode : {Windowed, FullScreen, ScreenSaver})
         if (name == shiftSwitchFor(mode).registryName) return FileValueKind::Flag;
-    if (name == "startFullScreen") return FileValueKind::Flag;
-    if (name == "noBlobsSaved" || name == "screenModeSwitchX" || name == "screenModeSwitchY")
-        return FileValueKind::Whole;
+    if (name == startFullScreenValue) return FileValueKind::Flag;
+    if (name == blobCountValue || name == handOverXValue || name == handOverYValue) return FileValueKind::Whole;
     return FileValueKind::Unknown;
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/diagnostics.h"
 #include "settings/registry_values.h"
+#include "settings/stored_value_names.h"
 #include "shell/command_line.h"
 #include "shell/shell_win32.h"
 
@@ -62,7 +63,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     runMode = request.mode;
     if (request.modeFromStartFullScreen) {
         openSettingsKey();
-        runMode = readBoolValue("startFullScreen", false) ? FullScreen : Windowed;
+        runMode = readBoolValue(startFullScreenValue, false) ? FullScreen : Windowed;
     }
 
     HWND parent = nullptr;

@@ -30,6 +30,7 @@
 #include "settings/run_mode.h"
 #include "settings/run_settings.h"
 #include "settings/settings.h"
+#include "settings/stored_value_names.h"
 #include "settings/settings_file.h"
 #include "settings/xscreensaver_config.h"
 #include "shell/frame_timer.h"
@@ -299,7 +300,7 @@ RunMode runModeFor(const ProgramOptions& options) {
             break;
     }
     if (options.targetChosen) return Windowed;
-    return readBoolValue("startFullScreen", false) ? FullScreen : Windowed;
+    return readBoolValue(startFullScreenValue, false) ? FullScreen : Windowed;
 }
 
 // The words as the argument vector exec and spawn take (pointing into the words).

@@ -3,6 +3,7 @@
 
 #include "platform/settings_store.h"
 #include "settings/registry_values.h"
+#include "settings/stored_value_names.h"
 
 namespace {
 
@@ -43,24 +44,19 @@ ScreenRect monitorOfWindow(HWND window) {
     return monitors[monitorHolding(monitors, (r.left + r.right) / 2, (r.top + r.bottom) / 2)];
 }
 
-namespace {
-const char* const handOverX = "screenModeSwitchX";
-const char* const handOverY = "screenModeSwitchY";
-}  // namespace
-
 void handOverMonitor(int x, int y) {
     if (!settingsKey) openSettingsKey();
-    writeDword(handOverX, x);
-    writeDword(handOverY, y);
+    writeDword(handOverXValue, x);
+    writeDword(handOverYValue, y);
 }
 
 bool takeHandedOverMonitor(ScreenRect& monitor) {
     if (!settingsKey) openSettingsKey();
     int32_t x = 0, y = 0;
-    const bool handedOver = readDword(handOverX, &x) && readDword(handOverY, &y);
+    const bool handedOver = readDword(handOverXValue, &x) && readDword(handOverYValue, &y);
     if (settingsKey) {
-        settingsKey->deleteValue(handOverX);
-        settingsKey->deleteValue(handOverY);
+        settingsKey->deleteValue(handOverXValue);
+        settingsKey->deleteValue(handOverYValue);
     }
     if (!handedOver) return false;
     const std::vector<ScreenRect> monitors = systemMonitors();
