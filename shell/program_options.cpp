@@ -29,6 +29,9 @@ bool sizeOf(const std::string& text, int& width, int& height) {
     return true;
 }
 
+// The spellings of --fullscreen, read by the parser and left out of a restart's arguments.
+bool isFullScreenOption(const std::string& name) { return name == "fullscreen" || name == "full-screen" || name == "f"; }
+
 }  // namespace
 
 ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments, const char* xscreensaverWindow) {
@@ -64,7 +67,7 @@ ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments, co
             options.action = ProgramAction::PrintSettings;
         } else if (name == "xscreensaver-config") {
             options.action = ProgramAction::PrintConfig;
-        } else if (name == "fullscreen" || name == "full-screen" || name == "f") {
+        } else if (isFullScreenOption(name)) {
             options.target = ProgramTarget::FullScreen;
             options.targetChosen = true;
         } else if (name == "window") {
@@ -107,8 +110,7 @@ std::vector<std::string> argumentsForScreenMode(const std::vector<std::string>& 
         std::string name, value;
         bool inlineValue = false;
         splitOption(arguments[i], name, value, inlineValue);
-        if (name == "fullscreen" || name == "full-screen" || name == "f" || name == "window" || name == "root")
-            continue;
+        if (isFullScreenOption(name) || name == "window" || name == "root") continue;
         if (name == "window-id") {
             if (!inlineValue) ++i;
             continue;
