@@ -109,6 +109,18 @@ private:
 
     static constexpr unsigned rtfOutput = 1, plainOutput = 2, roffOutput = 4,
                               allOutputs = rtfOutput | plainOutput | roffOutput;
+    // Narrows the outputs written to while it lives (nested, the narrowest holds).
+    class OnlyTo {
+    public:
+        OnlyTo(unsigned& outputs, unsigned only) : outputs_(outputs), saved_(outputs) { outputs_ &= only; }
+        ~OnlyTo() { outputs_ = saved_; }
+        OnlyTo(const OnlyTo&) = delete;
+        OnlyTo& operator=(const OnlyTo&) = delete;
+
+    private:
+        unsigned& outputs_;
+        unsigned saved_;
+    };
     bool forWindows() const { return audience_ != Audience::Linux; }
     bool forLinux() const { return audience_ != Audience::Windows; }
     void rtf(const std::string& text) {
@@ -232,9 +244,7 @@ private:
                 for (char c : text) name += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
                 roffRequest(".TH " + name + " 6 \"2026\" \"Glimmerjar 1.0\" \"Screen savers\"\n");
                 // The title is the page's header line; the text does not repeat it.
-                outputs_ = rtfOutput | plainOutput;
                 emitParagraph(format, "", text, "");
-                outputs_ = allOutputs;
                 return;
             }
             case RoffHeading::Section:
@@ -252,40 +262,40 @@ private:
         pendingLine_ = lineNumber_;
         const std::string term = trim(line.substr(0, separator));
         const std::string text = trim(line.substr(separator + 4));
-        outputs_ = rtfOutput | plainOutput;  // the manual page's form follows below
-        if (term.size() > shortTermLength) {
-            rtf(termFormat);
-            rtf("\\b ");
-            writeText(term);
-            rtf("\\b0");
-            rtf(paragraphEnd);
-            plain('\n');
-            emitParagraph(termTextFormat, "", text, "");
-            roffDefinition(term, text);
-            return;
+        {
+            OnlyTo notRoff(outputs_, rtfOutput | plainOutput);  // the manual page's form follows below
+            if (term.size() > shortTermLength) {
+                rtf(termFormat);
+                rtf("\\b ");
+                writeText(term);
+                rtf("\\b0");
+                rtf(paragraphEnd);
+                plain('\n');
+                emitParagraph(termTextFormat, "", text, "");
+            } else {
+                rtf(definitionFormat);
+                rtf("\\b ");
+                writeText(term);
+                rtf("\\b0\\tab ");
+                plain('\t');
+                writeText(text);
+                rtf(paragraphEnd);
+                plain('\n');
+            }
         }
-        rtf(definitionFormat);
-        rtf("\\b ");
-        writeText(term);
-        rtf("\\b0\\tab ");
-        plain('\t');
-        writeText(text);
-        rtf(paragraphEnd);
-        plain('\n');
         roffDefinition(term, text);
     }
 
     // A definition in the manual page: the term in bold on the tagged paragraph's first line.
     // The other documents have it already.
     void roffDefinition(const std::string& term, const std::string& text) {
-        outputs_ = roffOutput;
+        OnlyTo roffOnly(outputs_, roffOutput);
         roffRequest(".TP\n");
         roff("\\fB");
         writeText(term);
         roff("\\fR\n");
         writeText(text);
         roff("\n");
-        outputs_ = allOutputs;
     }
 
     void picture(const std::string& arguments) {
@@ -296,13 +306,7 @@ private:
         const std::string caption = space == std::string::npos ? "" : trim(arguments.substr(space + 1));
         if (name.empty()) return error("@picture needs a file name");
         // Pictures and their captions are for the help viewer only.
-        const unsigned saved = outputs_;
-        outputs_ &= ~roffOutput;
-        struct Restore {
-            unsigned& outputs;
-            unsigned saved;
-            ~Restore() { outputs = saved; }
-        } restore{outputs_, saved};
+        OnlyTo notRoff(outputs_, rtfOutput | plainOutput);
         ManualPicture picture;
         std::string why;
         if (!forWindows()) return error("@picture belongs where the help viewer reads it");
@@ -333,8 +337,7 @@ private:
     // leaves the paragraph out of it.
     void emitParagraph(const char* format, const std::string& plainPrefix, const std::string& text,
                        const std::string& roffPrefix) {
-        const unsigned saved = outputs_;
-        if (roffPrefix.empty()) outputs_ &= ~roffOutput;
+        OnlyTo scope(outputs_, roffPrefix.empty() ? rtfOutput | plainOutput : allOutputs);
         rtf(format);
         plain(plainPrefix);
         roffRequest(roffPrefix);
@@ -342,7 +345,6 @@ private:
         rtf(paragraphEnd);
         plain('\n');
         roff("\n");
-        outputs_ = saved;
     }
 
     // Text with its *bold* and _italic_ spans, escaped for RTF.
