@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/diagnostics.h"
+#include "platform/posix/user_folders_posix.h"
 #include "settings/settings_file.h"
 
 namespace {
@@ -21,14 +22,8 @@ void makeFolders(const std::string& folder) {
 
 std::string settingsFilePath() {
     if (const char* path = std::getenv("GLIMMERJAR_SETTINGS_FILE"); path && *path) return path;
-    std::string base;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg && xdg[0] == '/') {
-        base = xdg;
-    } else if (const char* home = std::getenv("HOME"); home && *home) {
-        base = std::string(home) + "/.config";
-    } else {
-        return "";
-    }
+    const std::string base = userConfigFolder();
+    if (base.empty()) return "";
     makeFolders(base + "/glimmerjar");
     return base + "/glimmerjar/settings";
 }

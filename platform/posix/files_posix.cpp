@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "platform/files.h"
+#include "platform/posix/user_folders_posix.h"
 #include "platform/stdio_files.h"
 
 namespace {
@@ -25,9 +26,7 @@ std::string environment(const char* name) {
 // The pictures folder from user-dirs.dirs: XDG_PICTURES_DIR="$HOME/Pictures" (the file's
 // only form: a quoted path, absolute or starting with $HOME/).
 std::string userDirsPicturesFolder(const std::string& home) {
-    std::string config = environment("XDG_CONFIG_HOME");
-    if (config.empty() || config[0] != '/') config = home + "/.config";
-    std::ifstream in(config + "/user-dirs.dirs");
+    std::ifstream in(userConfigFolder() + "/user-dirs.dirs");
     std::string line;
     const std::string key = "XDG_PICTURES_DIR=\"";
     while (std::getline(in, line)) {
@@ -38,6 +37,17 @@ std::string userDirsPicturesFolder(const std::string& home) {
     }
     return "";
 }
+
+}  // namespace
+
+std::string userConfigFolder() {
+    const std::string config = environment("XDG_CONFIG_HOME");
+    if (!config.empty() && config[0] == '/') return config;
+    const std::string home = environment("HOME");
+    return home.empty() ? "" : home + "/.config";
+}
+
+namespace {
 
 class PosixFileSystem : public FileSystem {
 public:
