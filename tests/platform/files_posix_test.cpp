@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -16,6 +17,8 @@ TEST(PosixPictureFolder, FollowsTheDesktopsUserFolders) {
     mkdir((home + "/.config").c_str(), 0755);
     mkdir((home + "/Bilder").c_str(), 0755);
     mkdir((home + "/elsewhere").c_str(), 0755);
+    const std::string userDirs = home + "/.config/user-dirs.dirs";
+    std::remove(userDirs.c_str());  // left by an earlier run
     const char* realHome = std::getenv("HOME");
     const std::string savedHome = realHome ? realHome : "";
     setenv("HOME", home.c_str(), 1);
@@ -24,7 +27,7 @@ TEST(PosixPictureFolder, FollowsTheDesktopsUserFolders) {
     FileSystem& files = platformFileSystem();
     EXPECT_EQ(files.pictureFolder(), home + "/");
 
-    std::ofstream(home + "/.config/user-dirs.dirs") << "# written by xdg-user-dirs-update\n"
+    std::ofstream(userDirs) << "# written by xdg-user-dirs-update\n"
                                                     << "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\n"
                                                     << "XDG_PICTURES_DIR=\"$HOME/Bilder\"\n";
     EXPECT_EQ(files.pictureFolder(), home + "/Bilder/");
@@ -39,4 +42,5 @@ TEST(PosixPictureFolder, FollowsTheDesktopsUserFolders) {
     EXPECT_EQ(files.pictureFolder(), home + "/Bilder/");
     unsetenv("XDG_PICTURES_DIR");
     setenv("HOME", savedHome.c_str(), 1);
+    std::remove(userDirs.c_str());
 }
