@@ -184,6 +184,11 @@ void LampScene::draw(int complexity) {
     }
 }
 
+void LampScene::setLavaColour(const Point3D& rgb) {
+    material[lavaMaterial].ambient = rgb;
+    material[lavaMaterial].diffuse = rgb;
+}
+
 void LampScene::setLiquidColour(const Point3D& rgb) {
     material[innerGlassMaterial].ambient = rgb;
     material[innerGlassMaterial].diffuse = rgb;

@@ -43,9 +43,13 @@ public:
     // Adds or removes blobs until the lava holds n (0..400).
     void setParticleCount(int n);
 
-    // Colour and heat hooks of the settings (RGB already from the colour model). The lava's
-    // own colours are the lava's (lavaParameters): colour material gives the lava material
-    // its ambient and diffuse colour whenever the lava is drawn.
+    // Colour and heat hooks of the settings (RGB already from the colour model).
+    // The lava material holds the lava colour as its ambient and diffuse colour, as the lava
+    // itself (lavaParameters) does: colour material alone does not colour the lava reliably
+    // (Mesa keeps the material's own ambient and diffuse when colour material is switched
+    // on again with the current colour unchanged, so the lava near the bulb showed the
+    // material's first colour), and a lamp written as a scene file carries the material.
+    void setLavaColour(const Point3D& rgb);
     void setLiquidColour(const Point3D& rgb);
     void setLampColour(const Point3D& rgb);
     void setBackground(const Point3D& rgb);

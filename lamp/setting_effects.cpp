@@ -20,6 +20,7 @@ void lavaColour(DialogPort*, float) {
     const Settings& s = *theSettings;
     const Point3D rgb = hueSatLumToRgb(s.lavaHue.value(), s.lavaSaturation.value(), s.lavaLuminance.value());
     setLavaColour(rgb.x, rgb.y, rgb.z);
+    if (theLampScene) theLampScene->setLavaColour(rgb);
 }
 
 void hotColour(DialogPort*, float) {

@@ -33,3 +33,24 @@ two_lamps_shown() {
     greater 0.05 "$(coloured_share "$1" 300 200 30)" || gj_fail "something drawn between the two lamps"
     greater 0.05 "$(coloured_share "$1" 190 450 30)" || gj_fail "something drawn below the second monitor's lamp"
 }
+
+# lava_hue_counts SHOT WxH+X+Y HUE: prints "red chosen", the numbers of vivid pixels (bright
+# and strongly coloured) in that part of the screenshot that are red, the default lava's
+# colour (within 12 degrees of hue 0), and that are within 25 degrees of HUE (degrees). No
+# other part of the lamp is red: the liquid is orange, the bulb yellow, the metal violet.
+lava_hue_counts() {
+    /usr/bin/convert "$1" -crop "$2" +repage -depth 8 txt:- | awk -F'[(),]' -v chosen="$3" '
+        function distance(a, b) { d = a - b; if (d < 0) d = -d; return d > 180 ? 360 - d : d }
+        NR > 1 {
+            r = $3 + 0; g = $4 + 0; b = $5 + 0
+            high = r; if (g > high) high = g; if (b > high) high = b
+            low = r; if (g < low) low = g; if (b < low) low = b
+            if (high < 77 || high - low < high / 2) next
+            d = high - low
+            if (high == r) h = 60 * (g - b) / d; else if (high == g) h = 60 * ((b - r) / d + 2); else h = 60 * ((r - g) / d + 4)
+            if (h < 0) h += 360
+            if (distance(h, 0) < 12) red++
+            if (distance(h, chosen) < 25) near++
+        }
+        END { printf "%d %d\n", red, near }'
+}

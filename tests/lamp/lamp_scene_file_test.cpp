@@ -16,6 +16,7 @@
 #include "scene/image.h"
 #include "scene/light.h"
 #include "settings/settings.h"
+#include "tests/lamp/picture_hues.h"
 
 namespace {
 
@@ -112,6 +113,30 @@ TEST_F(LampSceneFileTest, TheLampWrittenAndReadBackDrawsTheLampsPicture) {
     EXPECT_LT(d.changedShare, 0.05);
     std::printf("changed %.4f, away from the lava %.4f, lava outline %.4f\n", d.changedShare, d.changedAwayFromLava,
                 d.outlineMismatch);
+}
+
+// The lava material is written with the lava's colour, and the scene read back shows no
+// lava of another colour.
+TEST_F(LampSceneFileTest, TheLavaKeepsItsColourInTheFile) {
+    for (int n = 0; n < 2500; ++n) theLampScene->step(0.02f);
+    theSettings->lavaHue.setValue(0.6f);
+    std::unique_ptr<Image> lamp = lampFrame();
+    const std::string text = writtenLamp();
+    const Point3D blue = theLampScene->material[LampScene::lavaMaterial].diffuse;
+    EXPECT_GT(blue.z, 0.5f);
+    EXPECT_LT(blue.x, 0.1f);
+    char expected[160];
+    std::snprintf(expected, sizeof expected, "#material\n   %f %f %f\n   %f %f %f\n", blue.x, blue.y, blue.z, blue.x,
+                  blue.y, blue.z);
+    const size_t lava = text.find(expected);
+    ASSERT_NE(lava, std::string::npos) << "the lava material's ambient and diffuse are the lava's colour";
+    EXPECT_LT(lava, text.find("!lava!"));
+    std::unique_ptr<Image> back = sceneFrame(text);
+    for (const Image* frame : {lamp.get(), back.get()}) {
+        const HueCount count = countHues(*frame, 216);
+        EXPECT_LE(count.red, 5);
+        EXPECT_GT(count.chosen, 300);
+    }
 }
 
 TEST_F(LampSceneFileTest, HandWrittenScenesDrawWhatTheySay) {

@@ -2,6 +2,7 @@
 // frame, and the picture it makes, rendered offscreen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -14,6 +15,7 @@
 #include "scene/surface_shape.h"
 #include "platform/clock.h"
 #include "platform/gl.h"
+#include "tests/lamp/picture_hues.h"
 #include "tests/scene/matrix_probe.h"
 #include "lamp/frame_pipeline.h"
 #include "lamp/lamp_viewports.h"
@@ -47,6 +49,7 @@ Colour pixelAt(const Image& frame, int x, int yFromTop) {
 
 bool isLava(const Colour& c) { return c.r > 120 && c.g < 60 && c.b < 60; }
 bool isBlack(const Colour& c) { return c.r < 8 && c.g < 8 && c.b < 8; }
+
 
 }  // namespace
 
@@ -295,6 +298,39 @@ TEST(FrameClock, TheFirstFrameAfterAWrapMeasuresFromTenMillisecondsBefore) {
 }
 
 }  // namespace
+
+// The lava is the colour chosen everywhere, the pool lit by the bulb included, frame after
+// frame (a colour that held only in the first frame would pass a single frame), as surfaces
+// and as particles.
+TEST_F(LampTest, TheLavaHasTheChosenColourEverywhere) {
+    struct Case {
+        const char* what;
+        float hue, saturation, luminance;
+        bool particles, heatBlend;
+        int chosenAtLeast;
+    };
+    const Case cases[] = {
+        {"green", 0.33f, 1, 0.44f, false, false, 3000}, {"blue", 0.6f, 1, 0.44f, false, false, 3000},
+        {"green particles", 0.33f, 1, 0.44f, true, false, 3000}, {"blue particles", 0.6f, 1, 0.44f, true, false, 3000},
+        {"grey", 0.33f, 0, 0.44f, false, false, 0}, {"dark green", 0.33f, 1, 0.1f, false, false, 0},
+        {"green to blue as it heats", 0.33f, 1, 0.44f, false, true, 1000},
+        {"green to blue particles", 0.33f, 1, 0.44f, true, true, 1000},
+    };
+    for (int n = 0; n < 2500; ++n) theLampScene->step(0.02f);
+    for (const Case& c : cases) {
+        Settings& s = *theSettings;
+        s.lavaHue.setValue(c.hue);
+        s.lavaSaturation.setValue(c.saturation);
+        s.lavaLuminance.setValue(c.luminance);
+        s.showParticles.setValue(c.particles);
+        s.differentHotColor.setValue(c.heatBlend);
+        s.lavaHueHot.setValue(0.6f);
+        for (int n = 0; n < 20; ++n) renderFrame(true, false, true);
+        const HueCount count = countHues(*offscreen->readFrame(), c.hue * 360);
+        EXPECT_LE(count.red, 10) << c.what << ": lava of the material's first colour";
+        EXPECT_GE(count.chosen, c.chosenAtLeast) << c.what << ": the lava in its colour";
+    }
+}
 
 TEST_F(LampTest, VertexArraysDrawTheSameLavaAsImmediateMode) {
     for (int n = 0; n < 2500; ++n) theLampScene->step(0.02f);
