@@ -44,7 +44,3 @@ ConfigCommandResult configDialogCommand(Settings& settings, DialogPort* dialog, 
     }
     return result;
 }
-
-DialogPosition configureModeDialogPosition(int screenWidth, int screenHeight, int dialogHeight) {
-    return {screenWidth / 2, (screenHeight - dialogHeight) / 2};
-}

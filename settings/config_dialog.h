@@ -30,10 +30,3 @@ struct ConfigCommandResult {
 // every setting without saving.
 ConfigCommandResult configDialogCommand(Settings& settings, DialogPort* dialog, int controlId, int notification,
                                         int senderId);
-
-// Where the dialog goes in the Configure run: its left edge at the middle of the screen,
-// centred from top to bottom (beside the small lamp, which stands left of the middle).
-struct DialogPosition {
-    int x, y;
-};
-DialogPosition configureModeDialogPosition(int screenWidth, int screenHeight, int dialogHeight);

@@ -11,9 +11,8 @@ BOOL CALLBACK collectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
     if (!GetMonitorInfoA(monitor, &info)) return TRUE;
-    const RECT& r = info.rcMonitor;
     auto& monitors = *reinterpret_cast<std::vector<ScreenRect>*>(list);
-    const ScreenRect rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    const ScreenRect rect = screenRectOf(info.rcMonitor);
     if (info.dwFlags & MONITORINFOF_PRIMARY)
         monitors.insert(monitors.begin(), rect);
     else
@@ -22,6 +21,8 @@ BOOL CALLBACK collectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
 }
 
 }  // namespace
+
+ScreenRect screenRectOf(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
 std::vector<ScreenRect> systemMonitors() {
     std::vector<ScreenRect> monitors;
@@ -42,6 +43,13 @@ ScreenRect monitorOfWindow(HWND window) {
     RECT r{};
     if (!window || !GetWindowRect(window, &r)) return monitors.front();
     return monitors[monitorHolding(monitors, (r.left + r.right) / 2, (r.top + r.bottom) / 2)];
+}
+
+ScreenRect workAreaOfWindow(HWND window) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &info)) return systemMonitors().front();
+    return screenRectOf(info.rcWork);
 }
 
 void handOverMonitor(int x, int y) {

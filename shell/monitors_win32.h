@@ -14,6 +14,9 @@ std::vector<ScreenRect> systemMonitors();
 ScreenRect virtualScreen();
 // The monitor holding the window's centre (the nearest one), the primary one for none.
 ScreenRect monitorOfWindow(HWND window);
+// The work area (the monitor less its task bars) of the monitor the window is on most.
+ScreenRect workAreaOfWindow(HWND window);
+ScreenRect screenRectOf(const RECT& r);
 
 // Between the two processes of a switch to or from full screen: the point whose monitor
 // the next window goes on, kept in the settings store until the next start takes it.

@@ -28,3 +28,43 @@ WindowPlacement windowPlacementFor(RunMode mode, const ScreenRect& area, int req
     return {"Glimmerjar", WindowFrame::Overlapped, false, area.left + (screenWidth - width) / 2,
             area.top + (screenHeight - height) / 2, width, height};
 }
+
+namespace {
+
+constexpr int dialogGap = 8;
+
+// The start of a span of `size` as near `wanted` as the span [low, low + room) allows; the
+// low end when it cannot fit.
+int clampSpan(int wanted, int size, int low, int room) { return std::max(low, std::min(wanted, low + room - size)); }
+
+bool inside(const ScreenRect& r, const ScreenRect& area) {
+    return r.left >= area.left && r.top >= area.top && r.right() <= area.right() && r.bottom() <= area.bottom();
+}
+
+long long overlap(const ScreenRect& a, const ScreenRect& b) {
+    const long long w = std::min(a.right(), b.right()) - std::max(a.left, b.left);
+    const long long h = std::min(a.bottom(), b.bottom()) - std::max(a.top, b.top);
+    return w > 0 && h > 0 ? w * h : 0;
+}
+
+}  // namespace
+
+ScreenPoint dialogBesideLamp(const ScreenRect& lamp, const ScreenRect& workArea, int dialogWidth, int dialogHeight) {
+    const ScreenRect& area = workArea;
+    const int levelY = clampSpan(lamp.top + (lamp.height - dialogHeight) / 2, dialogHeight, area.top, area.height);
+    const int levelX = clampSpan(lamp.left + (lamp.width - dialogWidth) / 2, dialogWidth, area.left, area.width);
+    const ScreenPoint beside[] = {
+        {lamp.right() + dialogGap, levelY},
+        {lamp.left - dialogGap - dialogWidth, levelY},
+        {levelX, lamp.bottom() + dialogGap},
+        {levelX, lamp.top - dialogGap - dialogHeight},
+    };
+    for (const ScreenPoint& p : beside)
+        if (inside({p.x, p.y, dialogWidth, dialogHeight}, area)) return p;
+    const ScreenPoint right{clampSpan(area.right() - dialogWidth, dialogWidth, area.left, area.width), levelY};
+    const ScreenPoint left{area.left, levelY};
+    return overlap({left.x, left.y, dialogWidth, dialogHeight}, lamp) <
+                   overlap({right.x, right.y, dialogWidth, dialogHeight}, lamp)
+               ? left
+               : right;
+}

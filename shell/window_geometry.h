@@ -24,3 +24,15 @@ struct WindowPlacement {
 // Divisions truncate toward zero, as in the rest of the shell.
 WindowPlacement windowPlacementFor(RunMode mode, const ScreenRect& area, int requestedWidth, int requestedHeight,
                                    int parentClientWidth, int parentClientHeight);
+
+// Where a dialog about the lamp (the configuration dialog) goes so that the lamp stays in
+// view: beside the lamp's window `lamp` (right of it, else left, else below, else above, a
+// small gap apart, level with its middle as far as the work area allows) when it fits
+// wholly inside `workArea`, the lamp's monitor less its task bars; otherwise against the
+// left or right edge of the work area, whichever covers less of the lamp (the right on a
+// tie, as over a lamp filling the screen). The result is the dialog's top left corner; a
+// dialog larger than the work area keeps its top left corner inside it.
+struct ScreenPoint {
+    int x = 0, y = 0;
+};
+ScreenPoint dialogBesideLamp(const ScreenRect& lamp, const ScreenRect& workArea, int dialogWidth, int dialogHeight);

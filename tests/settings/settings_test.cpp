@@ -257,13 +257,6 @@ TEST_F(SettingsTest, HelpAndUnknownButtons) {
     EXPECT_FALSE(configDialogScrolled(settings, &dialog, 4242));
 }
 
-TEST(ConfigureModeDialog, StandsRightOfTheMiddleCentredTopToBottom) {
-    const DialogPosition position = configureModeDialogPosition(1024, 768, 700);
-    EXPECT_EQ(position.x, 512);
-    EXPECT_EQ(position.y, 34);
-    EXPECT_EQ(configureModeDialogPosition(1921, 1080, 709).x, 960);
-}
-
 // --- the table against dialog 7001 ---
 
 struct DialogControls {

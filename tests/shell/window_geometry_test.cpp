@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "shell/window_geometry.h"
 
@@ -72,4 +73,31 @@ TEST(WindowGeometry, AreasAwayFromTheOrigin) {
     expectRect(windowPlacementFor(Windowed, {-1280, 0, 1280, 1024}, -1, -1, 0, 0), -1280 + 427, 256, 426, 512);
     expectRect(windowPlacementFor(Configure, {1920, -200, 1024, 768}, -1, -1, 0, 0), 1920 + 162, -200 + 134, 350, 500);
     expectRect(windowPlacementFor(Preview, {1920, -200, 1024, 768}, -1, -1, 152, 112), 0, 0, 152, 112);
+}
+
+// The configuration dialog stays off the lamp: beside it where the monitor has room, else
+// at the edge that hides least of it.
+TEST(DialogBesideLamp, BesideTheLampWhereThereIsRoomElseAtTheEdgeThatHidesLeast) {
+    const ScreenRect screen{0, 0, 1024, 768};
+    const auto at = [](ScreenPoint p) { return std::to_string(p.x) + "," + std::to_string(p.y); };
+    // The Configure run's lamp left of the middle: the dialog right of it, level with it.
+    EXPECT_EQ(at(dialogBesideLamp({162, 134, 350, 500}, screen, 290, 600)), "520,84");
+    // A window in the middle: right of it; one near the right edge: left of it.
+    EXPECT_EQ(at(dialogBesideLamp({341, 192, 341, 384}, screen, 290, 600)), "690,84");
+    EXPECT_EQ(at(dialogBesideLamp({600, 192, 400, 384}, screen, 290, 600)), "302,84");
+    // Too wide on both sides, but room below.
+    EXPECT_EQ(at(dialogBesideLamp({100, 10, 800, 300}, screen, 290, 400)), "355,318");
+    // No room anywhere: the edge that covers less of the lamp; the right one on a tie (a
+    // lamp filling the screen).
+    EXPECT_EQ(at(dialogBesideLamp({250, 100, 600, 600}, screen, 290, 600)), "0,100");
+    EXPECT_EQ(at(dialogBesideLamp({174, 100, 600, 600}, screen, 290, 600)), "734,100");
+    EXPECT_EQ(at(dialogBesideLamp(screen, screen, 290, 600)), "734,84");
+    // Level with the lamp as far as the screen allows.
+    EXPECT_EQ(at(dialogBesideLamp({10, 600, 300, 160}, screen, 290, 600)), "318,168");
+    EXPECT_EQ(at(dialogBesideLamp({10, 0, 300, 100}, screen, 290, 600)), "318,0");
+    // A monitor left of and above the primary, with a task bar taking its bottom.
+    const ScreenRect left{-1280, -200, 1280, 984};
+    EXPECT_EQ(at(dialogBesideLamp({-1000, 0, 300, 300}, left, 290, 600)), "-692,-150");
+    // A dialog larger than the work area keeps its top left corner on the monitor.
+    EXPECT_EQ(at(dialogBesideLamp({0, 0, 800, 600}, {0, 0, 800, 600}, 900, 700)), "0,0");
 }

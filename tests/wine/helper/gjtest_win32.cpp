@@ -18,6 +18,10 @@
 //                                       the browser, registered as a URL handler)
 //   gjtest priority PID                 the priority class of a running process
 //   gjtest desktop                      the desktop folder, as the program finds it
+//   gjtest fit HWND                     each check box, button and label of a dialog: the
+//                                       width (or, word-wrapped, the height) its text needs
+//                                       in its font against its client area; exit code 1
+//                                       when any text does not fit
 #include <windows.h>
 #include <shlobj.h>
 
@@ -269,6 +273,61 @@ int record(const char* file, int count, char** words) {
     return 0;
 }
 
+// The font a control is drawn in: its own (a font handle of another process reads under
+// Wine), else the dialog font every dialog of the program asks for (DS_SHELLFONT, 8 point).
+HFONT controlFont(HWND control, HDC dc, bool& own) {
+    LOGFONTA font{};
+    HFONT handle = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+    own = handle && GetObjectA(handle, sizeof font, &font) == sizeof font;
+    if (!own) {
+        font = LOGFONTA{};
+        font.lfHeight = -MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72);
+        font.lfCharSet = DEFAULT_CHARSET;
+        lstrcpyA(font.lfFaceName, "MS Shell Dlg 2");
+    }
+    return CreateFontIndirectA(&font);
+}
+
+int printTextFit(HWND dialog) {
+    int clipped = 0;
+    for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        char className[32] = "", text[512] = "";
+        GetClassNameA(control, className, sizeof className);
+        const int length = GetWindowTextA(control, text, sizeof text);
+        const bool button = lstrcmpiA(className, "Button") == 0, label = lstrcmpiA(className, "Static") == 0;
+        const LONG style = GetWindowLongA(control, GWL_STYLE);
+        if (length <= 0 || !(button || label) || (button && (style & BS_TYPEMASK) == BS_GROUPBOX)) continue;
+        const LONG type = style & BS_TYPEMASK;
+        const bool checkBox = button && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE ||
+                                         type == BS_AUTO3STATE || type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
+        RECT client{};
+        GetClientRect(control, &client);
+        HDC dc = GetDC(control);
+        bool own = false;
+        HFONT font = controlFont(control, dc, own);
+        HGDIOBJ previous = SelectObject(dc, font);
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(dc, &metrics);
+        // The text's room: a check box's text starts after its box and a gap, a push
+        // button's inside its edges.
+        const int room = client.right - (checkBox ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 0) -
+                         (button && !checkBox ? 4 * GetSystemMetrics(SM_CXEDGE) : 0);
+        const bool wrapped = label && (style & SS_TYPEMASK) != SS_LEFTNOWORDWRAP && client.bottom >= 2 * metrics.tmHeight;
+        RECT needed{0, 0, wrapped ? room : 0, 0};
+        DrawTextA(dc, text, length, &needed, DT_CALCRECT | (wrapped ? DT_WORDBREAK : DT_SINGLELINE));
+        SelectObject(dc, previous);
+        DeleteObject(font);
+        ReleaseDC(control, dc);
+        const bool fits = wrapped ? needed.bottom <= client.bottom : needed.right <= room;
+        clipped += !fits;
+        std::printf("id=%d fits=%d %s=%ld room=%d%s font=%s text=%s\n", GetDlgCtrlID(control), fits ? 1 : 0,
+                    wrapped ? "height" : "width", wrapped ? needed.bottom : needed.right,
+                    wrapped ? static_cast<int>(client.bottom) : room, wrapped ? " wrapped" : "", own ? "own" : "dialog",
+                    text);
+    }
+    return clipped ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -317,6 +376,7 @@ int main(int argc, char** argv) {
                    ? 0
                    : 1;
     if (command == "record" && argc >= 3) return record(argv[2], argc - 3, argv + 3);
+    if (command == "fit" && argc == 3) return printTextFit(parseWindow(argv[2]));
     if (command == "desktop") {
         char path[MAX_PATH] = "";
         if (FAILED(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, path))) return 1;
