@@ -107,8 +107,11 @@ private:
     enum class Audience { Both, Windows, Linux };
     enum class RoffHeading { Title, Section, Subsection };
 
-    static constexpr unsigned rtfOutput = 1, plainOutput = 2, roffOutput = 4,
-                              allOutputs = rtfOutput | plainOutput | roffOutput;
+    // The plain text comes in two: the help viewer's (plainOutput) and the Linux sections'
+    // that --help shows (sectionOutput), which differ only in the form of a long term.
+    static constexpr unsigned rtfOutput = 1, plainOutput = 2, roffOutput = 4, sectionOutput = 8,
+                              allOutputs = rtfOutput | plainOutput | roffOutput | sectionOutput,
+                              notRoffOutputs = rtfOutput | plainOutput | sectionOutput;
     // Narrows the outputs written to while it lives (nested, the narrowest holds).
     class OnlyTo {
     public:
@@ -130,9 +133,9 @@ private:
         if (forWindows() && (outputs_ & rtfOutput)) document_.rtf += c;
     }
     void plain(const std::string& text) {
-        if (!(outputs_ & plainOutput)) return;
-        if (forWindows()) document_.plainText += text;
-        if (forLinux() && !document_.linuxSections.empty()) document_.linuxSections.back().text += text;
+        if (forWindows() && (outputs_ & plainOutput)) document_.plainText += text;
+        if (forLinux() && (outputs_ & sectionOutput) && !document_.linuxSections.empty())
+            document_.linuxSections.back().text += text;
     }
     void plain(char c) { plain(std::string(1, c)); }
     // Manual-page text: a line that would start with a control character is protected.
@@ -263,15 +266,25 @@ private:
         const std::string term = trim(line.substr(0, separator));
         const std::string text = trim(line.substr(separator + 4));
         {
-            OnlyTo notRoff(outputs_, rtfOutput | plainOutput);  // the manual page's form follows below
+            OnlyTo notRoff(outputs_, notRoffOutputs);  // the manual page's form follows below
             if (term.size() > shortTermLength) {
-                rtf(termFormat);
-                rtf("\\b ");
+                {
+                    OnlyTo viewer(outputs_, rtfOutput | plainOutput);
+                    rtf(termFormat);
+                    rtf("\\b ");
+                    writeText(term);
+                    rtf("\\b0");
+                    rtf(paragraphEnd);
+                    plain('\n');
+                    emitParagraph(termTextFormat, "", text, "");
+                }
+                // A terminal has room for a long term beside its text: --help sets it on
+                // a line of its own and indents the text below it.
+                OnlyTo sections(outputs_, sectionOutput);
                 writeText(term);
-                rtf("\\b0");
-                rtf(paragraphEnd);
+                plain('\t');
+                writeText(text);
                 plain('\n');
-                emitParagraph(termTextFormat, "", text, "");
             } else {
                 rtf(definitionFormat);
                 rtf("\\b ");
@@ -306,7 +319,7 @@ private:
         const std::string caption = space == std::string::npos ? "" : trim(arguments.substr(space + 1));
         if (name.empty()) return error("@picture needs a file name");
         // Pictures and their captions are for the help viewer only.
-        OnlyTo notRoff(outputs_, rtfOutput | plainOutput);
+        OnlyTo notRoff(outputs_, notRoffOutputs);
         ManualPicture picture;
         std::string why;
         if (!forWindows()) return error("@picture belongs where the help viewer reads it");
@@ -337,7 +350,7 @@ private:
     // leaves the paragraph out of it.
     void emitParagraph(const char* format, const std::string& plainPrefix, const std::string& text,
                        const std::string& roffPrefix) {
-        OnlyTo scope(outputs_, roffPrefix.empty() ? rtfOutput | plainOutput : allOutputs);
+        OnlyTo scope(outputs_, roffPrefix.empty() ? notRoffOutputs : allOutputs);
         rtf(format);
         plain(plainPrefix);
         roffRequest(roffPrefix);

@@ -2,9 +2,11 @@
 
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 
 #include "help/manual_markup.h"
+#include "help/manual_terminal.h"
 #include "resources/web_site.h"
 
 namespace {
@@ -237,6 +239,46 @@ TEST(ManualPage, EachPlatformGetsItsOwnParts) {
     EXPECT_EQ(document.linuxSections[1].heading, "The keys");
     EXPECT_NE(document.linuxSections[1].text.find("C\topen the settings file.\n"), std::string::npos);
     EXPECT_EQ(document.linuxSections[1].text.find("configuration dialog"), std::string::npos);
+}
+
+// The real manual's Linux documents speak of the Linux program: no link to click, the
+// corner text opens the web site; and --help sets every term of the mouse and the keys in
+// its column with its text at column 32, beside it or below it, never wrapped to the left.
+TEST(ManualPage, TheLinuxManualSpeaksToATerminal) {
+    std::ifstream in(GLIMMERJAR_SOURCE_DIR "/help/manual.txt", std::ios::binary);
+    ASSERT_TRUE(in);
+    const std::string source((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const ManualDocument document = convertManual(source, noPictures);
+    for (const char* windowsOnly : {"link below", "program's version", "registry", "desktop folder"})
+        EXPECT_EQ(document.manPage.find(windowsOnly), std::string::npos) << windowsOnly;
+    EXPECT_NE(document.manPage.find("open the site in your web browser"), std::string::npos);
+    EXPECT_NE(document.manPage.find("man glimmerjar"), std::string::npos);
+    EXPECT_NE(document.rtf.find("program's version"), std::string::npos) << "the Windows help keeps its own";
+
+    int definitions = 0;
+    for (const ManualSection& section : document.linuxSections) {
+        if (section.heading != "The keys" && section.heading != "The mouse") continue;
+        const std::string shown = terminalText(section.text);
+        if (section.heading == "The keys") {
+            EXPECT_NE(section.text.find("Alt+arrows, Ctrl+Shift+arrows\tmove the lamp"), std::string::npos)
+                << "a long term is a definition too";
+        }
+        std::istringstream lines(section.text);
+        for (std::string line; std::getline(lines, line);) {
+            const size_t tab = line.find('\t');
+            if (tab == std::string::npos) continue;
+            ++definitions;
+            const std::string term = "  " + line.substr(0, tab);
+            const std::string firstWord = line.substr(tab + 1, line.find(' ', tab) - tab - 1);
+            const std::string beside = term + std::string(term.size() < 31 ? 32 - term.size() : 1, ' ') + firstWord;
+            const std::string below = term + "\n" + std::string(32, ' ') + firstWord;
+            EXPECT_TRUE(shown.find(beside + " ") != std::string::npos || shown.find(below + " ") != std::string::npos)
+                << term;
+        }
+        std::istringstream out(shown);
+        for (std::string line; std::getline(out, line);) EXPECT_LE(line.size(), 79u) << line;
+    }
+    EXPECT_GE(definitions, 20);
 }
 
 TEST(ManualPage, PlatformPartsAreChecked) {
