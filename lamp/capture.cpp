@@ -78,19 +78,23 @@ void useCaptureFileSystem(FileSystem* fileSystem) {
     captureFiles = fileSystem;
 }
 
-void takeScreenshot() {
+Screenshot takeScreenshot() {
+    Screenshot shot;
     // A minimised window has nothing to show.
-    if (viewportWidth <= 0 || viewportHeight <= 0) return;
+    if (viewportWidth <= 0 || viewportHeight <= 0) return shot;
     const std::string folder = files().pictureFolder();
-    std::string name;
     for (int i = 0;; ++i) {
-        name = screenshotName(folder, i);
-        if (!files().exists(name)) break;
+        shot.path = screenshotName(folder, i);
+        if (!files().exists(shot.path)) {
+            shot.name = screenshotName("", i);
+            break;
+        }
     }
     Image image(viewportWidth, viewportHeight);
     renderFrame(false, false, false);
     readBackBuffer(image);
-    writePicture(image, name);
+    shot.written = writePicture(image, shot.path);
+    return shot;
 }
 
 void startMovie() {

@@ -11,8 +11,13 @@ class FileSystem;
 // A movie is being recorded.
 extern bool movieRecording;
 
+struct Screenshot {
+    bool written = false;
+    std::string path;  // the file written, or tried; empty when there was nothing to take
+    std::string name;  // the same without its folder
+};
 // Writes "GlimmerjarScreenshot_N.bmp" with the first N whose file does not exist yet.
-void takeScreenshot();
+Screenshot takeScreenshot();
 // Ends any recording, then starts one in the first "GlimmerjarMovieN" folder (N < 100)
 // that can be made.
 void startMovie();

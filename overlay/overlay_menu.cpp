@@ -70,6 +70,7 @@ OverlayMenu::OverlayMenu(RunMode mode, PointerPort& pointer, const MenuActions& 
     group_.add(exit_.get());
     webText_ = std::make_unique<OverlayText>(textMaterial_.get(), GLIMMERJAR_WEB_SITE_NAME, actions.about, pointer);
     group_.add(webText_.get());
+    group_.add(&note_);
     dragger_ = std::make_unique<ViewDragger>(pointer);
     group_.add(dragger_.get());
 }
@@ -101,6 +102,8 @@ void OverlayMenu::layout(int width, int height, int left, int top) {
     webText_->x = dx + 2 * pixelScale_;
     webText_->y = dy + layout.textY;
     webText_->height = 12 * pixelScale_;
+    // One line above the corner text, across the whole width.
+    note_.place(dx, static_cast<float>(width), dy + layout.textY - 12 * pixelScale_, pixelScale_);
 }
 
 void OverlayMenu::setPixelScale(float scale) {
@@ -150,6 +153,7 @@ void OverlayMenu::draw(int complexity, bool drawMenu) {
     if (drawMenu && buttonFade < invisibleFade)
         for (OverlayButton* button : buttons()) button->draw(complexity);
     webText_->draw(complexity);
+    if (drawMenu) note_.draw(complexity);
     glEnable(GL_DEPTH_TEST);
 }
 
@@ -201,6 +205,10 @@ void applyOverlayLighting() {
     // The lamp sets its own ambient light again when it is drawn.
     const GLfloat black[4] = {0, 0, 0, 1};
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, black);
+}
+
+void showOverlayNote(const std::string& text, float seconds, const std::string& shortText) {
+    if (overlayMenu) overlayMenu->note().show(text, seconds, shortText);
 }
 
 bool updateOverlay(float seconds) { return overlayMenu && overlayMenu->update(seconds); }

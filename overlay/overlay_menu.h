@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "overlay/overlay_button.h"
+#include "overlay/overlay_note.h"
 #include "overlay/overlay_widget.h"
 #include "overlay/view_dragger.h"
 #include "settings/run_mode.h"
@@ -69,6 +70,8 @@ public:
     OverlayButton* screenModeButton() { return screenMode_.get(); }
     OverlayButton& exitButton() { return *exit_; }
     OverlayText& webText() { return *webText_; }
+    // The line the lamp shows for a few seconds (a screenshot's name, what to open by hand).
+    OverlayNote& note() { return note_; }
     ViewDragger& dragger() { return *dragger_; }
 
     float buttonFade = 1.0f;  // transparency of the buttons: 1 is invisible
@@ -86,6 +89,7 @@ private:
     std::unique_ptr<OverlayButton> help_, snapshot_, configure_, screenMode_, exit_;
     std::unique_ptr<OverlayText> webText_;
     std::unique_ptr<ViewDragger> dragger_;
+    OverlayNote note_;
     OverlayGroup group_;
     int width_ = 0, height_ = 0, left_ = 0, top_ = 0;
     float pixelScale_ = 1;
@@ -94,6 +98,9 @@ private:
 // The one menu of the program (every run mode has one; only the interactive ones draw it
 // and feed it input). Made with the main window; tests replace it.
 extern OverlayMenu* overlayMenu;
+
+// Shows a note on the lamp for `seconds` (nothing without a menu); see OverlayNote::show.
+void showOverlayNote(const std::string& text, float seconds, const std::string& shortText = "");
 
 // The frame's calls, on overlayMenu (each does nothing without one).
 void layoutOverlay(int width, int height, int left = 0, int top = 0);

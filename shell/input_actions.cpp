@@ -3,6 +3,7 @@
 
 #include "lamp/capture.h"
 #include "lamp/frame_pipeline.h"
+#include "overlay/overlay_menu.h"
 #include "settings/settings.h"
 #include "settings/view_operations.h"
 
@@ -10,7 +11,17 @@ namespace {
 void call(const std::function<void()>& action) {
     if (action) action();
 }
+constexpr float screenshotNoteSeconds = 2;
 }  // namespace
+
+void takeScreenshotAndSay() {
+    const Screenshot shot = takeScreenshot();
+    if (shot.path.empty()) return;
+    if (shot.written)
+        showOverlayNote("Saved " + shot.path, screenshotNoteSeconds, "Saved " + shot.name);
+    else
+        showOverlayNote("Could not save the screenshot " + shot.name, screenshotNoteSeconds);
+}
 
 void runKeyCommand(const KeyCommand& command, const ShellInputActions& actions) {
     userActive = true;
@@ -67,7 +78,7 @@ void runCharacterCommand(CharacterAction action, const ShellInputActions& action
             call(actions.configure);
             break;
         case CharacterAction::Screenshot:
-            takeScreenshot();
+            takeScreenshotAndSay();
             break;
         case CharacterAction::Help:
             call(actions.help);

@@ -11,5 +11,9 @@ struct ShellInputActions {
     std::function<void()> close, help, configure, fullScreen;
 };
 
+// A screenshot, and a note on the lamp for two seconds saying where it went (or that it
+// could not be written); the key and the menu's button both take it this way.
+void takeScreenshotAndSay();
+
 void runKeyCommand(const KeyCommand& command, const ShellInputActions& actions);
 void runCharacterCommand(CharacterAction action, const ShellInputActions& actions);

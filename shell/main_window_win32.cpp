@@ -22,6 +22,7 @@
 #include "settings/settings.h"
 #include "shell/close_policy.h"
 #include "shell/frame_timer.h"
+#include "shell/input_actions.h"
 #include "shell/main_window.h"
 #include "shell/monitors_win32.h"
 #include "settings/run_mode.h"
@@ -167,7 +168,7 @@ void showAbout(WindowRef window) {
 MenuActions menuActions() {
     MenuActions actions;
     actions.help = [](WindowRef window) { openHelpDialog(windowOf(window)); };
-    actions.snapshot = [](WindowRef) { takeScreenshot(); };
+    actions.snapshot = [](WindowRef) { takeScreenshotAndSay(); };
     actions.configure = [](WindowRef window) { openConfigDialog(windowOf(window)); };
     actions.screenMode = [](WindowRef) { toggleFullScreen(); };
     actions.exit = [](WindowRef) { requestClose(); };

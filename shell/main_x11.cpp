@@ -34,6 +34,7 @@
 #include "settings/settings_file.h"
 #include "settings/xscreensaver_config.h"
 #include "shell/frame_timer.h"
+#include "shell/input_actions.h"
 #include "shell/main_window.h"
 #include "shell/shell_state.h"
 #include "shell/shell_x11.h"
@@ -138,7 +139,7 @@ SettingEffects programSettingEffects() {
 MenuActions menuActions() {
     MenuActions actions;
     actions.help = [](WindowRef) { openManual(); };
-    actions.snapshot = [](WindowRef) { takeScreenshot(); };
+    actions.snapshot = [](WindowRef) { takeScreenshotAndSay(); };
     actions.configure = [](WindowRef) { openSettingsFile(); };
     actions.screenMode = [](WindowRef) { toggleFullScreen(); };
     actions.exit = [](WindowRef) { requestClose(); };
@@ -148,9 +149,11 @@ MenuActions menuActions() {
 
 // --- frames ---
 
+// In the bottom right corner, on the corner text's line: the menu's buttons have the top.
 void drawFrameRate() {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f frames a second", static_cast<double>(smoothedFrameRate));
+    const float scale = overlayMenu ? overlayMenu->pixelScale() : 1;
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
     glDisable(GL_LIGHTING);
     glDisable(GL_TEXTURE_2D);
@@ -158,7 +161,8 @@ void drawFrameRate() {
     glDisable(GL_BLEND);
     setupOverlayProjection(viewportWidth, viewportHeight);
     glColor3f(1, 1, 1);
-    drawText(10, 24, text);
+    drawText(static_cast<float>(viewportWidth) - measureText(text) - 10 * scale,
+             static_cast<float>(viewportHeight) - 4 * scale, text);
     glPopAttrib();
 }
 
@@ -342,10 +346,15 @@ bool launchBeside(const std::vector<std::string>& command) {
     return posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) == 0;
 }
 
+// Said on the lamp too: a lamp started from a menu has no terminal to read the line on.
+constexpr float launchNoteSeconds = 5;
+
 void openManual() {
     if (launchBeside({"x-terminal-emulator", "-e", "man", "glimmerjar"})) return;
     if (launchBeside({"xterm", "-e", "man", "glimmerjar"})) return;
     diagError("glimmerjar: read the manual with \"man glimmerjar\"\n");
+    showOverlayNote("No terminal found: read the manual with \"man glimmerjar\"", launchNoteSeconds,
+                    "Read the manual: man glimmerjar");
 }
 
 void openSettingsFile() {
@@ -354,11 +363,15 @@ void openSettingsFile() {
     const std::string path = settingsFilePath();
     if (path.empty()) {
         diagError("glimmerjar: there is no settings file (is $HOME set?)\n");
+        showOverlayNote("There is no settings file: HOME is not set", launchNoteSeconds);
         return;
     }
     settingsFileTime(program->settingsFileTime);
     program->watchingSettingsFile = true;
-    if (!launchBeside({"xdg-open", path})) diagError("glimmerjar: edit the settings in %s\n", path.c_str());
+    if (launchBeside({"xdg-open", path})) return;
+    diagError("glimmerjar: edit the settings in %s\n", path.c_str());
+    showOverlayNote("No editor found: edit the settings in " + path, launchNoteSeconds,
+                    "Edit the settings in " + path.substr(path.rfind('/') + 1));
 }
 
 int main(int argc, char** argv) {

@@ -77,7 +77,10 @@ TEST_F(CaptureTest, ScreenshotsTakeTheFirstFreeNumber) {
     disk.files["C:\\Desktop\\GlimmerjarScreenshot_0.bmp"] = "x";
     disk.files["C:\\Desktop\\GlimmerjarScreenshot_1.bmp"] = "x";
     disk.files["C:\\Desktop\\GlimmerjarScreenshot_3.bmp"] = "x";
-    takeScreenshot();
+    const Screenshot taken = takeScreenshot();
+    EXPECT_TRUE(taken.written);
+    EXPECT_EQ(taken.path, "C:\\Desktop\\GlimmerjarScreenshot_2.bmp");
+    EXPECT_EQ(taken.name, "GlimmerjarScreenshot_2.bmp");
     const std::string& shot = disk.files["C:\\Desktop\\GlimmerjarScreenshot_2.bmp"];
     ASSERT_EQ(shot.size(), 54u + 64u * 3u * 96u);
     EXPECT_EQ(shot.substr(0, 2), "BM");
@@ -96,7 +99,7 @@ TEST_F(CaptureTest, AFullDiskLeavesNoPartialFile) {
     ASSERT_TRUE(lamp.ok());
     disk.budget = 1000;
     testing::internal::CaptureStdout();
-    takeScreenshot();
+    EXPECT_FALSE(takeScreenshot().written);
     const std::string printed = testing::internal::GetCapturedStdout();
     EXPECT_FALSE(disk.exists("C:\\Desktop\\GlimmerjarScreenshot_0.bmp"));
     EXPECT_NE(printed.find("Couldn't write C:\\Desktop\\GlimmerjarScreenshot_0.bmp"), std::string::npos) << printed;

@@ -2,7 +2,8 @@
 # The overlay menu of the real program: moving the mouse shows the buttons at their layout
 # places, stillness fades them out; the snapshot button and the s key write screenshots
 # on the Wine desktop (24-bit BMPs of the window's size, with the lamp and without the
-# buttons); configure and help open their dialogs; Exit ends the program.
+# buttons) and name them on the lamp for two seconds; configure and help open their
+# dialogs; Exit ends the program.
 . "$(dirname "$0")/harness.sh"
 gj_load
 key='HKLM\Software\Tessvane\Glimmerjar\V1.0'
@@ -60,6 +61,15 @@ click_menu 140
 sleep 1
 gj_key s
 for _ in $(seq 1 40); do [ -f "$desktop/GlimmerjarScreenshot_1.bmp" ] && break; sleep 0.25; done
+# The lamp names the file for about two seconds, above the corner text; the picture
+# itself does not show it.
+note_white() { convert "$1" -crop "$((cw / 2))x26+$((cw / 4))+$((ch - 46))" +repage -threshold 90% -format '%[fx:mean*1000]' info: | cut -d. -f1; }
+gj_client_shot "$line" "$GJ_TMP/noted.png"
+[ "$(note_white "$GJ_TMP/noted.png")" -gt 5 ] || gj_fail "no note of the screenshot on the lamp"
+gj_expect_eq "$(note_white "$desktop/GlimmerjarScreenshot_1.bmp")" 0 "the note in the screenshot itself"
+sleep 3
+gj_client_shot "$line" "$GJ_TMP/later.png"
+gj_expect_eq "$(note_white "$GJ_TMP/later.png")" 0 "the note three seconds later"
 for n in 0 1; do
     shot=$desktop/GlimmerjarScreenshot_$n.bmp
     [ -f "$shot" ] || gj_fail "no GlimmerjarScreenshot_$n.bmp on the desktop"

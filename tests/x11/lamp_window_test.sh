@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Linux program in a window of its own on a real X server: it shows the lamp, the menu
 # appears when the mouse moves and fades after two seconds of stillness, Escape ends it
-# with 0 and the settings file then holds the settings and the lava; the window manager's
+# with 0 and the settings file then holds the settings and the lava; --fps and a
+# screenshot's note keep clear of the menu and out of the picture; the window manager's
 # close ends it too.
 . "$(dirname "$0")/harness.sh"
 gx_setup
@@ -60,16 +61,37 @@ gj_expect_eq "$(grep -c '^blob[0-9][0-9][0-9] = ' "$GX_SETTINGS")" 175 "blob rec
 head -3 "$GX_SETTINGS"
 gj_expect_eq "$(sed -n 2p "$GX_SETTINGS")" "rot_angle = 0" "the first setting line"
 
-# --fps writes the frame rate in white at the top left (without it that corner is black,
-# as the band above showed before the menu).
-gx_start fps --fps
+# Full screen with --fps and the menu shown: the frame rate in the bottom right corner,
+# clear of the buttons along the top. S writes a screenshot and says so on the lamp for
+# about two seconds, above the corner text; the picture itself shows neither.
+gx_start fps --fullscreen --fps
 window=$(gx_wait_window 20)
-read -r x y w h <<<"$(gx_geometry "$window")"
 gx_wait_frames "$fps" 12 30
+# white_in SHOT WxH+X+Y: the thousandths of that part of a picture that are white.
+white_in() { convert "$1" -crop "$2" +repage -threshold 90% -format '%[fx:mean*1000]' info: | cut -d. -f1; }
+xdotool mousemove 500 400
+sleep 0.2
+xdotool mousemove 520 410
+sleep 0.6
+gx_key s
+sleep 0.5
 import -window root "$GX_TMP/fps.png" || gj_fail "no screenshot"
-white=$(convert "$GX_TMP/fps.png" -crop "200x30+${x}+${y}" +repage -threshold 90% -format '%[fx:mean*1000]' info: | cut -d. -f1)
-echo "white in the top left corner with --fps: $white"
-[ "$white" -gt 5 ] || gj_fail "no frame rate shown"
+rate=$(white_in "$GX_TMP/fps.png" 260x28+764+740)
+note=$(white_in "$GX_TMP/fps.png" 512x26+256+722)
+buttons=$(convert "$GX_TMP/fps.png" -crop 1024x100+0+0 +repage -format '%[fx:mean*1000]' info: | cut -d. -f1)
+echo "white: frame rate $rate, note $note; brightness of the button row $buttons (thousandths)"
+[ "$rate" -gt 5 ] || gj_fail "no frame rate in the bottom right corner"
+[ "$note" -gt 5 ] || gj_fail "no note of the screenshot on the lamp"
+[ "$buttons" -gt 40 ] || gj_fail "the menu was not shown"
+picture="$XDG_PICTURES_DIR/GlimmerjarScreenshot_0.bmp"
+[ -f "$picture" ] || gj_fail "no screenshot written"
+gj_expect_eq "$(white_in "$picture" 512x26+256+722)" 0 "white where the note is, in the screenshot itself"
+gj_expect_eq "$(white_in "$picture" 260x28+764+740)" 0 "white where the frame rate is, in the screenshot itself"
+sleep 4
+import -window root "$GX_TMP/later.png" || gj_fail "no screenshot"
+gj_expect_eq "$(white_in "$GX_TMP/later.png" 512x26+256+722)" 0 "the note four seconds later"
+gj_expect_eq "$(white_in "$GX_TMP/later.png" 200x30+0+0)" 0 "white in the top left corner (the Help button's place)"
+[ "$(white_in "$GX_TMP/later.png" 260x28+764+740)" -gt 5 ] || gj_fail "the frame rate went with the menu"
 # Closed as a window manager's close button closes it.
 "$GX_BIN/tests/x11/test_window" close "$window"
 gj_expect_eq "$(gx_wait_exit "$fps" 15)" 0 "exit code after the window manager's close"
