@@ -64,7 +64,11 @@ gj_expect_eq "$(sed -n 2p "$GX_SETTINGS")" "rot_angle = 0" "the first setting li
 # Full screen with --fps and the menu shown: the frame rate in the bottom right corner,
 # clear of the buttons along the top. S writes a screenshot and says so on the lamp for
 # about two seconds, above the corner text; the picture itself shows neither.
-gx_start fps --fullscreen --fps
+# Started where it finds no terminal and no xdg-open, so that H and C have nothing to start.
+mkdir -p "$GX_TMP/alone"
+printf '#!/bin/sh\nexec env PATH=/nonexistent "%s/glimmerjar" "$@"\n' "$GX_BIN" >"$GX_TMP/alone/glimmerjar"
+chmod +x "$GX_TMP/alone/glimmerjar"
+GX_BIN="$GX_TMP/alone" gx_start fps --fullscreen --fps
 window=$(gx_wait_window 20)
 gx_wait_frames "$fps" 12 30
 # white_in SHOT WxH+X+Y: the thousandths of that part of a picture that are white.
@@ -92,6 +96,19 @@ import -window root "$GX_TMP/later.png" || gj_fail "no screenshot"
 gj_expect_eq "$(white_in "$GX_TMP/later.png" 512x26+256+722)" 0 "the note four seconds later"
 gj_expect_eq "$(white_in "$GX_TMP/later.png" 200x30+0+0)" 0 "white in the top left corner (the Help button's place)"
 [ "$(white_in "$GX_TMP/later.png" 260x28+764+740)" -gt 5 ] || gj_fail "the frame rate went with the menu"
+# H and C with nothing to open the manual or the settings file: the lamp says what to
+# open by hand, for a few seconds.
+for key in h c; do
+    gx_key "$key"
+    sleep 0.5
+    import -window root "$GX_TMP/$key.png" || gj_fail "no screenshot"
+    [ "$(white_in "$GX_TMP/$key.png" 512x26+256+722)" -gt 5 ] || gj_fail "no note on the lamp after $key"
+    sleep 5.5
+    import -window root "$GX_TMP/$key-later.png" || gj_fail "no screenshot"
+    gj_expect_eq "$(white_in "$GX_TMP/$key-later.png" 512x26+256+722)" 0 "the note six seconds after $key"
+done
+grep -q 'man glimmerjar' "$GX_TMP/$fps.log" || gj_fail "no terminal line about the manual"
+grep -q 'edit the settings in' "$GX_TMP/$fps.log" || gj_fail "no terminal line about the settings file"
 # Closed as a window manager's close button closes it.
 "$GX_BIN/tests/x11/test_window" close "$window"
 gj_expect_eq "$(gx_wait_exit "$fps" 15)" 0 "exit code after the window manager's close"
