@@ -33,3 +33,13 @@ public:
 };
 
 FileSystem& platformFileSystem();
+
+// Reading a file someone else wrote (a scene file, the settings file): only a regular
+// file, at most maxBytes of it, and never waiting (a fifo or a device is refused at once,
+// not read from). Missing: there is no such file; TooLarge: more than maxBytes; Failed:
+// `error` says why.
+enum class FileRead { Done, Missing, TooLarge, Failed };
+FileRead readRegularFile(const std::string& path, size_t maxBytes, std::string& text, std::string& error);
+// Whether the path names a regular file (not a folder, a fifo or a device), asked without
+// opening it.
+bool isRegularFile(const std::string& path);

@@ -75,7 +75,8 @@ private:
     [[noreturn]] static void failPlain(const char* message) { throw Failure{message}; }
 
     void readGlobal(const std::string& word);
-    Group* readGroup();
+    // A group whose #group_begin was just read, `depth` groups deep.
+    Group* readGroup(int depth);
     // False when the word is not a shape directive.
     bool readShape(const std::string& word, Group& parent);
     Material* materialNumbered(int index) const;
@@ -102,7 +103,7 @@ void Reading::read() {
             readGlobal(word);
         } else if (word == "group_begin") {
             graphStarted = true;
-            scene.root->addChild(readGroup());
+            scene.root->addChild(readGroup(1));
         } else if (word == "group_end") {
             fail("closed more groups then began\n");
         } else if (readShape(word, *scene.root)) {
@@ -186,7 +187,10 @@ void Reading::readGlobal(const std::string& word) {
     }
 }
 
-Group* Reading::readGroup() {
+Group* Reading::readGroup(int depth) {
+    if (depth > SceneReader::maxGroupNesting)
+        throw Failure{format("%s line %d: groups nested more than %d deep\n", fileName.c_str(), in.line(),
+                             SceneReader::maxGroupNesting)};
     Group* group = keep(new Group);
     float v[16];
     bool parts = false;
@@ -208,7 +212,7 @@ Group* Reading::readGroup() {
     std::string word;
     while (in.directive(word)) {
         ++command;
-        if (word == "group_begin") group->addChild(readGroup());
+        if (word == "group_begin") group->addChild(readGroup(depth + 1));
         else if (word == "group_end") return group;
         else if (!readShape(word, *group))
             std::fprintf(errors, "Ignoring Command %d: No valid #directive...%s \n", command, word.c_str());
@@ -313,17 +317,6 @@ bool Reading::readShape(const std::string& word, Group& parent) {
 
 }  // namespace
 
-bool SceneReaderHooks::loadTextFile(const std::string& path, std::string& text) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
-    text.clear();
-    char buffer[65536];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
-    const bool failed = std::ferror(file) != 0;
-    return std::fclose(file) == 0 && !failed;
-}
-
 Texture* SceneReaderHooks::loadTextureFile(const std::string& path) {
     auto texture = std::make_unique<Texture>(path);
     return texture->loaded() ? texture.release() : nullptr;
@@ -333,16 +326,34 @@ SceneReader::SceneReader(SceneReaderHooks hooks, std::FILE* errors, std::FILE* o
     : hooks(std::move(hooks)), errors(errors), output(output) {}
 
 SceneReadResult SceneReader::readFile(const std::string& fileName, FileScene& scene) {
+    filesLeft_ = maxFiles;
+    bytesLeft_ = maxBytes;
     return readNested(fileName, scene, 0);
 }
 
 SceneReadResult SceneReader::readText(const std::string& text, const std::string& fileName, FileScene& scene) {
+    filesLeft_ = maxFiles;
+    bytesLeft_ = text.size() < maxBytes ? maxBytes - text.size() : 0;
     return readTextNested(text, fileName, scene, 0);
 }
 
 SceneReadResult SceneReader::readNested(const std::string& fileName, FileScene& scene, int nesting) {
-    std::string text;
-    if (!hooks.loadText(fileName, text)) return {false, format("%s: cannot open the scene file\n", fileName.c_str())};
+    if (filesLeft_ <= 0)
+        return {false, format("%s: the scene takes more than %d files; reading stopped\n", fileName.c_str(), maxFiles)};
+    --filesLeft_;
+    std::string text, error;
+    switch (hooks.loadText(fileName, bytesLeft_, text, error)) {
+        case FileRead::Done:
+            break;
+        case FileRead::Missing:
+            return {false, format("%s: cannot open the scene file\n", fileName.c_str())};
+        case FileRead::TooLarge:
+            return {false, format("%s: the scene's files come to more than %u MB; reading stopped\n", fileName.c_str(),
+                                  static_cast<unsigned>(maxBytes >> 20))};
+        case FileRead::Failed:
+            return {false, format("%s: cannot read the scene file (%s)\n", fileName.c_str(), error.c_str())};
+    }
+    bytesLeft_ -= text.size() < bytesLeft_ ? text.size() : bytesLeft_;
     return readTextNested(text, fileName, scene, nesting);
 }
 

@@ -15,6 +15,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/files.h"
 #include "scene/geometry.h"
 
 class FileScene;
@@ -24,8 +25,10 @@ struct Material;
 
 // What reading needs from outside: files, BMP textures, and someone who knows blobs.
 struct SceneReaderHooks {
-    // Reads a whole file; false when it cannot be opened or read.
-    std::function<bool(const std::string& path, std::string& text)> loadText = loadTextFile;
+    // Reads a whole regular file of at most maxBytes (a folder, a fifo or a device is
+    // refused; `error` says why a read failed).
+    std::function<FileRead(const std::string& path, size_t maxBytes, std::string& text, std::string& error)> loadText =
+        readRegularFile;
     // A loaded texture from a BMP file, or null.
     std::function<Texture*(const std::string& path)> loadTexture = loadTextureFile;
     // Puts a blob read from the file into the group (the lava's blob, with the lava's
@@ -33,7 +36,6 @@ struct SceneReaderHooks {
     // read and left out of the scene.
     std::function<const char*(FileScene& scene, Group& group, const Point3D& position, Material* material)> addBlob;
 
-    static bool loadTextFile(const std::string& path, std::string& text);
     static Texture* loadTextureFile(const std::string& path);
 };
 
@@ -55,9 +57,15 @@ public:
     // The same for text already in memory, read as if it were the file fileName.
     SceneReadResult readText(const std::string& text, const std::string& fileName, FileScene& scene);
 
-    // Scene files including each other more deeply than this are refused (a file that
-    // includes itself would never end).
+    // Limits that keep a hostile file from taking the machine. Scene files including each
+    // other more deeply than maxNesting are refused (a file that includes itself would
+    // never end); one read takes at most maxFiles files and maxBytes bytes of them in all
+    // (17 files that each include the next three times would otherwise read 3^16 files);
+    // groups nest at most maxGroupNesting deep (each level is a level of the reader's stack).
     static constexpr int maxNesting = 16;
+    static constexpr int maxFiles = 256;
+    static constexpr size_t maxBytes = 64u << 20;
+    static constexpr int maxGroupNesting = 100;
 
 private:
     SceneReadResult readNested(const std::string& fileName, FileScene& scene, int nesting);
@@ -67,4 +75,7 @@ private:
     SceneReaderHooks hooks;
     std::FILE* errors;
     std::FILE* output;
+    // What is left of the budget of the read under way.
+    int filesLeft_ = maxFiles;
+    size_t bytesLeft_ = maxBytes;
 };

@@ -94,3 +94,9 @@ int SceneTokens::numbersAhead() const {
         ++count;
     }
 }
+
+int SceneTokens::line() const {
+    int line = 1;
+    for (size_t i = 0; i < pos_ && i < text_.size(); ++i) line += text_[i] == '\n';
+    return line;
+}

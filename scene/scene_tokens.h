@@ -24,6 +24,8 @@ public:
     bool numbers(float* values, int n);
     // How many numbers follow in a row from here, without consuming them.
     int numbersAhead() const;
+    // The line the cursor is on, from 1 (for messages).
+    int line() const;
 
 private:
     void skipSpace();

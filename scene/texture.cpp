@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "platform/files.h"
 #include "platform/gl.h"
 #include "scene/bmp.h"
 #include "scene/image.h"
@@ -10,6 +11,8 @@
 Texture::Texture(int resourceId) : image(new Image) { image->loadResource(resourceId); }
 
 Texture::Texture(const std::string& fileName) : fileName(fileName) {
+    // A fifo would hold the reader forever, a device feed it without end.
+    if (!isRegularFile(fileName)) return;
     std::FILE* file = std::fopen(fileName.c_str(), "rb");
     if (!file) return;
     image = readBmp(file, true);

@@ -14,7 +14,7 @@ packages=(
     # the Windows program: mingw-w64 cross compilers (POSIX threads), headers, windres
     mingw-w64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     # running and testing it: Wine on a private X display with GLX, input and screenshots
-    wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick procps
+    wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick procps time
     # the Linux program: X11 and GLX headers, core fonts for its menu text
     libx11-dev libxinerama-dev xfonts-base xfonts-100dpi
     # making the button pictures from their SVG sources

@@ -1,9 +1,13 @@
 // The file-system seam on POSIX systems: pictures go to the user's pictures folder, as the
 // desktop's user-dirs settings name it ($XDG_PICTURES_DIR, else the line in
 // $XDG_CONFIG_HOME/user-dirs.dirs), else to the home folder; mkdir and the C library's files.
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <fstream>
 
@@ -69,4 +73,50 @@ public:
 FileSystem& platformFileSystem() {
     static PosixFileSystem files;
     return files;
+}
+
+bool isRegularFile(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+FileRead readRegularFile(const std::string& path, size_t maxBytes, std::string& text, std::string& error) {
+    text.clear();
+    // Non-blocking: opening a fifo with no writer would otherwise wait for one.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        if (errno == ENOENT) return FileRead::Missing;
+        error = std::strerror(errno);
+        return FileRead::Failed;
+    }
+    struct stat info {};
+    FileRead result = FileRead::Done;
+    if (fstat(fd, &info) != 0) {
+        error = std::strerror(errno);
+        result = FileRead::Failed;
+    } else if (!S_ISREG(info.st_mode)) {
+        error = S_ISDIR(info.st_mode) ? "a folder, not a file" : "not a regular file";
+        result = FileRead::Failed;
+    } else if (static_cast<unsigned long long>(info.st_size) > maxBytes) {
+        error = "larger than " + std::to_string(maxBytes) + " bytes";
+        result = FileRead::TooLarge;
+    }
+    char buffer[65536];
+    while (result == FileRead::Done) {
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got == 0) break;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            error = std::strerror(errno);
+            result = FileRead::Failed;
+        } else if (text.size() + static_cast<size_t>(got) > maxBytes) {
+            error = "larger than " + std::to_string(maxBytes) + " bytes";  // it grew while read
+            result = FileRead::TooLarge;
+        } else {
+            text.append(buffer, static_cast<size_t>(got));
+        }
+    }
+    close(fd);
+    if (result != FileRead::Done) text.clear();
+    return result;
 }

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <cstdio>
+#include <string>
 
 #include "platform/files.h"
 #include "platform/stdio_files.h"
@@ -35,4 +36,51 @@ public:
 FileSystem& platformFileSystem() {
     static Win32FileSystem files;
     return files;
+}
+
+bool isRegularFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
+}
+
+FileRead readRegularFile(const std::string& path, size_t maxBytes, std::string& text, std::string& error) {
+    text.clear();
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD code = GetLastError();
+        if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) return FileRead::Missing;
+        error = "cannot open it (error " + std::to_string(code) + ")";
+        return FileRead::Failed;
+    }
+    FileRead result = FileRead::Done;
+    BY_HANDLE_FILE_INFORMATION info{};
+    LARGE_INTEGER size{};
+    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &info) ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        error = "not a regular file";
+        result = FileRead::Failed;
+    } else if (!GetFileSizeEx(file, &size) || static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
+        error = "larger than " + std::to_string(maxBytes) + " bytes";
+        result = FileRead::TooLarge;
+    }
+    char buffer[65536];
+    while (result == FileRead::Done) {
+        DWORD got = 0;
+        if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
+            error = "cannot read it";
+            result = FileRead::Failed;
+        } else if (got == 0) {
+            break;
+        } else if (text.size() + got > maxBytes) {
+            error = "larger than " + std::to_string(maxBytes) + " bytes";
+            result = FileRead::TooLarge;
+        } else {
+            text.append(buffer, got);
+        }
+    }
+    CloseHandle(file);
+    if (result != FileRead::Done) text.clear();
+    return result;
 }

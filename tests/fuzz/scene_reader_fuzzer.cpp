@@ -54,10 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
     SceneReaderHooks hooks;
     hooks.addBlob = keepBlob;
-    hooks.loadText = [&input](const std::string& path, std::string& text) {
-        if (path != "self") return false;
+    hooks.loadText = [&input](const std::string& path, size_t maxBytes, std::string& text, std::string&) {
+        if (path != "self") return FileRead::Missing;
+        if (input.size() > maxBytes) return FileRead::TooLarge;
         text = input;
-        return true;
+        return FileRead::Done;
     };
     hooks.loadTexture = [](const std::string&) { return static_cast<Texture*>(nullptr); };
     static std::FILE* sink = std::fopen("/dev/null", "w");

@@ -44,3 +44,30 @@ TEST(PosixPictureFolder, FollowsTheDesktopsUserFolders) {
     setenv("HOME", savedHome.c_str(), 1);
     std::remove(userDirs.c_str());
 }
+
+// Files someone else wrote are read only when they are regular files, within their limit,
+// and never waited for: a fifo without a writer, a device without end and a folder are
+// refused at once.
+TEST(PosixRegularFile, OnlyARegularFileWithinItsLimitIsRead) {
+    const std::string folder = ::testing::TempDir() + "glimmerjar-regular";
+    mkdir(folder.c_str(), 0755);
+    const std::string file = folder + "/scene", fifo = folder + "/fifo";
+    std::ofstream(file) << "twelve bytes";
+    std::remove(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::string text, error;
+    EXPECT_EQ(readRegularFile(file, 100, text, error), FileRead::Done);
+    EXPECT_EQ(text, "twelve bytes");
+    EXPECT_TRUE(isRegularFile(file));
+    EXPECT_EQ(readRegularFile(file, 11, text, error), FileRead::TooLarge);
+    EXPECT_TRUE(text.empty());
+    EXPECT_EQ(readRegularFile(folder + "/none", 100, text, error), FileRead::Missing);
+    for (const std::string& path : {fifo, std::string("/dev/zero"), folder}) {
+        error.clear();
+        EXPECT_EQ(readRegularFile(path, 1u << 30, text, error), FileRead::Failed) << path;
+        EXPECT_FALSE(error.empty()) << path;
+        EXPECT_FALSE(isRegularFile(path)) << path;
+    }
+    std::remove(fifo.c_str());
+    std::remove(file.c_str());
+}

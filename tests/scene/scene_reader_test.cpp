@@ -40,12 +40,13 @@ struct Files {
     std::vector<std::string> opened;
     SceneReaderHooks hooks() {
         SceneReaderHooks h;
-        h.loadText = [this](const std::string& path, std::string& text) {
+        h.loadText = [this](const std::string& path, size_t maxBytes, std::string& text, std::string&) {
             opened.push_back(path);
             const auto found = texts.find(path);
-            if (found == texts.end()) return false;
+            if (found == texts.end()) return FileRead::Missing;
+            if (found->second.size() > maxBytes) return FileRead::TooLarge;
             text = found->second;
-            return true;
+            return FileRead::Done;
         };
         h.loadTexture = [](const std::string&) { return static_cast<Texture*>(nullptr); };
         return h;
@@ -284,6 +285,35 @@ TEST(SceneReader, NestedFilesAreReadBesideTheFileThatNamesThem) {
     FileScene loop;
     const SceneReadResult looped = SceneReader(files.hooks(), errors.file, output.file).readFile("loop.scene", loop);
     EXPECT_EQ(looped.message, "loop.scene: scene files are nested more than 16 deep\n");
+}
+
+// A hostile scene ends soon with a message: groups nested too deep (with the line), files
+// that fan out (each naming the next three times), files too large, files that are not
+// regular files (tests/platform: readRegularFile).
+TEST(SceneReader, HostileScenesEndWithAMessage) {
+    std::string deep = std::string(camera) + material;
+    for (int n = 0; n < 60000; ++n) deep += "#group_begin t 0 0 0\n";
+    EXPECT_EQ(failureOf(deep), "s.scene line 103: groups nested more than 100 deep\n");
+
+    Files files;
+    for (int n = 0; n < 17; ++n) {
+        const std::string next = "#ray_file f" + std::to_string(n + 1) + ".scene\n";
+        files.texts["f" + std::to_string(n) + ".scene"] = std::string(camera) + (n < 16 ? next + next + next : "");
+    }
+    FileScene fanned;
+    Captured errors, output;
+    const SceneReadResult read = SceneReader(files.hooks(), errors.file, output.file).readFile("f0.scene", fanned);
+    EXPECT_FALSE(read.ok);
+    EXPECT_EQ(files.opened.size(), 256u);
+    EXPECT_NE(read.message.find(": the scene takes more than 256 files; reading stopped\n"), std::string::npos)
+        << read.message;
+
+    files.texts["big.scene"] = std::string(camera) + std::string(40u << 20, ' ');
+    files.texts["two.scene"] = std::string(camera) + "#ray_file big.scene\n#ray_file big.scene\n";
+    FileScene big;
+    EXPECT_EQ(SceneReader(files.hooks(), errors.file, output.file).readFile("two.scene", big).message,
+              "big.scene: the scene's files come to more than 64 MB; reading stopped\n");
+
 }
 
 TEST(SceneReader, LightsReadInBothFormsAlike) {
