@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "shell/window_geometry.h"
+
 namespace {
 
 std::string lowerCase(const std::string& text) {
@@ -77,8 +79,9 @@ StartRequest parseCommandLine(const std::string& fullCommandLine,
         case 'w': {
             request.action = StartAction::RunWindow;
             request.mode = Windowed;
+            // A size that does not parse, numbers too large among them, is no size.
             int w = 0, h = 0;
-            if (std::sscanf(afterLetter, " %dx%d", &w, &h) == 2) {
+            if (parseWindowSize(afterLetter, w, h)) {
                 request.width = w;
                 request.height = h;
             }

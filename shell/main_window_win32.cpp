@@ -224,6 +224,8 @@ int runMainWindow(HWND parent, int width, int height) {
         area = virtualScreen();
     else if (!((runMode == FullScreen || runMode == Windowed) && takeHandedOverMonitor(area)))
         area = runMode == FullScreen ? systemMonitors().front() : monitorOfWindow(GetForegroundWindow());
+    // A window stays clear of the task bars, the title bar on the screen.
+    if (runMode == Windowed) area = workAreaOf(area);
     const WindowPlacement placement =
         windowPlacementFor(runMode, area, width, height, parentClient.right - parentClient.left,
                            parentClient.bottom - parentClient.top);

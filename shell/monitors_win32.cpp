@@ -45,11 +45,25 @@ ScreenRect monitorOfWindow(HWND window) {
     return monitors[monitorHolding(monitors, (r.left + r.right) / 2, (r.top + r.bottom) / 2)];
 }
 
-ScreenRect workAreaOfWindow(HWND window) {
+namespace {
+
+ScreenRect workAreaOfMonitor(HMONITOR monitor, const ScreenRect& otherwise) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &info)) return systemMonitors().front();
-    return screenRectOf(info.rcWork);
+    if (!GetMonitorInfoA(monitor, &info)) return otherwise;
+    const ScreenRect work = screenRectOf(info.rcWork);
+    return work.width > 0 && work.height > 0 ? work : otherwise;
+}
+
+}  // namespace
+
+ScreenRect workAreaOfWindow(HWND window) {
+    return workAreaOfMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), systemMonitors().front());
+}
+
+ScreenRect workAreaOf(const ScreenRect& monitor) {
+    const RECT r{monitor.left, monitor.top, monitor.right(), monitor.bottom()};
+    return workAreaOfMonitor(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), monitor);
 }
 
 void handOverMonitor(int x, int y) {

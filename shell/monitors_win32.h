@@ -14,8 +14,10 @@ std::vector<ScreenRect> systemMonitors();
 ScreenRect virtualScreen();
 // The monitor holding the window's centre (the nearest one), the primary one for none.
 ScreenRect monitorOfWindow(HWND window);
-// The work area (the monitor less its task bars) of the monitor the window is on most.
+// The work area (the monitor less its task bars) of the monitor the window is on most, and
+// of a monitor given by its rectangle.
 ScreenRect workAreaOfWindow(HWND window);
+ScreenRect workAreaOf(const ScreenRect& monitor);
 ScreenRect screenRectOf(const RECT& r);
 
 // Between the two processes of a switch to or from full screen: the point whose monitor

@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "shell/window_geometry.h"
+
 namespace {
 
 // X window ids come in decimal or, from XScreenSaver and xwininfo, in hex ("0x1e00007").
@@ -14,18 +16,6 @@ bool windowIdOf(const char* text, uint64_t& id) {
     const unsigned long long value = std::strtoull(text, &end, 0);
     if (errno != 0 || *end != '\0' || value == 0 || value > 0xFFFFFFFFull || text[0] == '-') return false;
     id = value;
-    return true;
-}
-
-bool sizeOf(const std::string& text, int& width, int& height) {
-    char* end = nullptr;
-    const long w = std::strtol(text.c_str(), &end, 10);
-    if (end == text.c_str() || (*end != 'x' && *end != 'X')) return false;
-    const char* rest = end + 1;
-    const long h = std::strtol(rest, &end, 10);
-    if (end == rest || *end != '\0' || w < 1 || h < 1 || w > 16384 || h > 16384) return false;
-    width = static_cast<int>(w);
-    height = static_cast<int>(h);
     return true;
 }
 
@@ -84,7 +74,7 @@ ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments, co
         } else if (name == "fps") {
             options.showFrameRate = true;
         } else if (name == "size") {
-            if (!takeValue() || !sizeOf(value, options.width, options.height))
+            if (!takeValue() || !parseWindowSize(value.c_str(), options.width, options.height))
                 return reject("--size needs a width and a height, like 800x600");
         } else if (name == "install" || name == "mono") {
             // Older XScreenSaver versions pass these; a true-colour GL window needs neither.

@@ -2,6 +2,7 @@
 #include "shell/window_geometry.h"
 
 #include <algorithm>
+#include <climits>
 
 WindowPlacement windowPlacementFor(RunMode mode, const ScreenRect& area, int requestedWidth, int requestedHeight,
                                    int parentClientWidth, int parentClientHeight) {
@@ -25,8 +26,34 @@ WindowPlacement windowPlacementFor(RunMode mode, const ScreenRect& area, int req
         width = std::min(screenWidth / 3, 533);
         height = std::min(screenHeight / 2, 600);
     }
+    width = std::min(width, screenWidth);
+    height = std::min(height, screenHeight);
     return {"Glimmerjar", WindowFrame::Overlapped, false, area.left + (screenWidth - width) / 2,
             area.top + (screenHeight - height) / 2, width, height};
+}
+
+bool parseWindowSize(const char* text, int& width, int& height) {
+    const auto number = [](const char*& at, int& value) {
+        if (*at < '0' || *at > '9') return false;
+        long long n = 0;
+        for (; *at >= '0' && *at <= '9'; ++at) {
+            n = n * 10 + (*at - '0');
+            if (n > INT_MAX) return false;
+        }
+        value = static_cast<int>(n);
+        return value > 0;
+    };
+    const char* at = text;
+    while (*at == ' ' || *at == '\t') ++at;
+    int w = 0, h = 0;
+    if (!number(at, w) || (*at != 'x' && *at != 'X')) return false;
+    ++at;
+    if (!number(at, h)) return false;
+    while (*at == ' ' || *at == '\t') ++at;
+    if (*at != '\0') return false;
+    width = w;
+    height = h;
+    return true;
 }
 
 namespace {

@@ -19,9 +19,11 @@ struct WindowPlacement {
 };
 
 // `area` is what the window goes on, in screen coordinates: the virtual screen (every
-// monitor) for the screen saver, one monitor for the others. requestedWidth/Height come
-// from the 'w' switch (-1 when none); the parent client size matters only for Preview.
-// Divisions truncate toward zero, as in the rest of the shell.
+// monitor) for the screen saver, one monitor for full screen, one monitor's work area (less
+// its task bars) for a window. requestedWidth/Height come from the 'w' switch (-1 when
+// none); a window larger than the area is made as large as the area, so that all of it,
+// its title bar included, is on the monitor. The parent client size matters only for
+// Preview. Divisions truncate toward zero, as in the rest of the shell.
 WindowPlacement windowPlacementFor(RunMode mode, const ScreenRect& area, int requestedWidth, int requestedHeight,
                                    int parentClientWidth, int parentClientHeight);
 
@@ -32,6 +34,10 @@ WindowPlacement windowPlacementFor(RunMode mode, const ScreenRect& area, int req
 // left or right edge of the work area, whichever covers less of the lamp (the right on a
 // tie, as over a lamp filling the screen). The result is the dialog's top left corner; a
 // dialog larger than the work area keeps its top left corner inside it.
+// "800x600", with any blanks around it, as a window's size: both numbers whole, from 1, and
+// small enough for an int; false for anything else (a number too large to hold is no size).
+bool parseWindowSize(const char* text, int& width, int& height);
+
 struct ScreenPoint {
     int x = 0, y = 0;
 };

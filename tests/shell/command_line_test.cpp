@@ -86,10 +86,14 @@ TEST(CommandLine, WindowSizes) {
     r = parse("glimmerjar.exe /w");
     EXPECT_EQ(r.width, -1);
     EXPECT_EQ(r.height, -1);
-    // Read as given; the window geometry turns a zero into the default size.
-    r = parse("glimmerjar.exe /w 0x600");
-    EXPECT_EQ(r.width, 0);
-    EXPECT_EQ(r.height, 600);
+    // What is no size (a zero, numbers too large to hold) is no size: the default window.
+    for (const char* none : {"glimmerjar.exe /w 0x600", "glimmerjar.exe /w 99999999999999999999x5",
+                             "glimmerjar.exe /w 2147483648x600"}) {
+        r = parse(none);
+        EXPECT_EQ(r.mode, Windowed) << none;
+        EXPECT_EQ(r.width, -1) << none;
+        EXPECT_EQ(r.height, -1) << none;
+    }
     r = parse("glimmerjar.exe /w 800");
     EXPECT_EQ(r.width, -1);
     EXPECT_EQ(r.height, -1);

@@ -31,8 +31,11 @@ TEST(WindowGeometry, WindowedRequestedSizeNeedsBothNumbers) {
     expectRect(windowPlacementFor(Windowed, {0, 0, 1024, 768}, 800, 0, 0, 0), 341, 192, 341, 384);
     expectRect(windowPlacementFor(Windowed, {0, 0, 1024, 768}, 0, 600, 0, 0), 341, 192, 341, 384);
     expectRect(windowPlacementFor(Windowed, {0, 0, 1024, 768}, -800, 600, 0, 0), 341, 192, 341, 384);
-    // Larger than the screen is the user's choice; the window is still centred.
-    expectRect(windowPlacementFor(Windowed, {0, 0, 1024, 768}, 2000, 1000, 0, 0), -488, -116, 2000, 1000);
+    // Larger than the screen (the work area): as large as it, all of it on the monitor.
+    expectRect(windowPlacementFor(Windowed, {0, 0, 1024, 768}, 2000, 1000, 0, 0), 0, 0, 1024, 768);
+    expectRect(windowPlacementFor(Windowed, {0, 0, 1024, 740}, 100000, 500, 0, 0), 0, 120, 1024, 500);
+    expectRect(windowPlacementFor(Windowed, {-1280, -200, 1280, 984}, 3000, 3000, 0, 0), -1280, -200, 1280, 984);
+    expectRect(windowPlacementFor(Windowed, {-1280, -200, 1280, 984}, 800, 3000, 0, 0), -1280 + 240, -200, 800, 984);
     const WindowPlacement p = windowPlacementFor(Windowed, {0, 0, 1024, 768}, 800, 600, 0, 0);
     EXPECT_EQ(p.frame, WindowFrame::Overlapped);
     EXPECT_FALSE(p.topmost);
@@ -73,6 +76,23 @@ TEST(WindowGeometry, AreasAwayFromTheOrigin) {
     expectRect(windowPlacementFor(Windowed, {-1280, 0, 1280, 1024}, -1, -1, 0, 0), -1280 + 427, 256, 426, 512);
     expectRect(windowPlacementFor(Configure, {1920, -200, 1024, 768}, -1, -1, 0, 0), 1920 + 162, -200 + 134, 350, 500);
     expectRect(windowPlacementFor(Preview, {1920, -200, 1024, 768}, -1, -1, 152, 112), 0, 0, 152, 112);
+}
+
+// A size on the command line: two whole numbers that an int holds; anything else (an
+// overflowing number among them) is no size, and the window takes its default.
+TEST(WindowGeometry, SizesParseOnlyWhenTheyFit) {
+    int w = 0, h = 0;
+    EXPECT_TRUE(parseWindowSize(" 800x600 ", w, h));
+    EXPECT_EQ(w, 800);
+    EXPECT_EQ(h, 600);
+    EXPECT_TRUE(parseWindowSize("2147483647X5", w, h));
+    EXPECT_EQ(w, 2147483647);
+    for (const char* bad : {"99999999999999999999x5", "2147483648x5", "5x2147483648", "0x5", "-5x5", "800x", "x600",
+                            "800 600", "800x600x4", "", "1e3x5"}) {
+        w = h = 7;
+        EXPECT_FALSE(parseWindowSize(bad, w, h)) << bad;
+        EXPECT_EQ(w, 7) << bad;
+    }
 }
 
 // The configuration dialog stays off the lamp: beside it where the monitor has room, else

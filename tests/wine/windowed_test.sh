@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Windowed mode: requested and default sizes, centred on the 1024x768 display; Escape and a
-# close message from outside both end it with 0.
+# Windowed mode: requested and default sizes, centred on the 1024x768 display; a size
+# larger than the display, or too large a number, still gives a window wholly on it that
+# shows the lamp; Escape and a close message from outside both end it with 0.
 . "$(dirname "$0")/harness.sh"
+. "$(dirname "$0")/../lamp_pixels.sh"
 gj_load
 
 check_window() {  # args expected: x y w h
@@ -31,6 +33,22 @@ for args in "/w" "/w 800x0" "/wide"; do
     sleep 0.3
     gj_key space
     gj_expect_eq "$(gj_wait_exit "$pid" 15)" 0 "exit code after Space ('$args')"
+done
+
+# Too large for the screen, or no number at all: a window on the screen, with the lamp in it.
+for size in 100000x100000 99999999999999999999x5; do
+    gj_start glimmerjar.exe pid /w "$size"
+    line=$(gj_wait_window WindowsScreenSaverClass Glimmerjar 20)
+    x=$(gj_field "$line" x); y=$(gj_field "$line" y); w=$(gj_field "$line" w); h=$(gj_field "$line" h)
+    echo "/w $size: $x,$y ${w}x$h"
+    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le 1024 ] && [ $((y + h)) -le 768 ] ||
+        gj_fail "the window for /w $size is not wholly on the screen: $x,$y ${w}x$h"
+    sleep 2
+    import -window root "$GJ_TMP/large.png" || gj_fail "no screenshot"
+    read -r lava glow black <<<"$(lamp_pixel_counts "$GJ_TMP/large.png" "${w}x${h}+${x}+${y}")"
+    [ "$lava" -gt 300 ] && [ "$glow" -gt 600 ] || gj_fail "no lamp in the window for /w $size ($lava, $glow)"
+    gj_key Escape
+    gj_expect_eq "$(gj_wait_exit "$pid" 15)" 0 "exit code after Escape (/w $size)"
 done
 
 # A close message the program did not ask for closes an ordinary window.
