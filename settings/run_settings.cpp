@@ -1,6 +1,7 @@
 // Settings for one run, and the listing of all of them.
 #include "settings/run_settings.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "settings/registry_values.h"
@@ -18,38 +19,30 @@ std::string storedNameOf(const SettingRow& row, RunMode mode) {
 RunSettings::RunSettings(std::vector<SettingOverride> overrides, RunMode mode)
     : overrides_(std::move(overrides)), mode_(mode) {}
 
-void RunSettings::apply() {
-    stored_.clear();
-    for (const SettingOverride& setting : overrides_) {
-        StoredValue value;
-        value.name = storedNameOf(*setting.row, mode_);
-        value.present = settingsKey && settingsKey->readValue(value.name.c_str(), value.type, value.bytes);
-        stored_.push_back(value);
-    }
-    reapply();
-}
-
-void RunSettings::reapply() const {
+void RunSettings::apply() const {
     if (!theSettings) return;
     for (const SettingOverride& setting : overrides_) theSettings->setByName(storedNameOf(*setting.row, mode_), setting.value);
 }
 
-void RunSettings::saveAll() const {
-    // One write: the store never holds this run's own values, even for a moment.
-    SettingsBatch batch;
-    if (theSettings) theSettings->saveAll();
-    if (!settingsKey) return;
-    for (const StoredValue& value : stored_) {
-        if (!value.present) {
-            settingsKey->deleteValue(value.name.c_str());
-        } else if (value.type == StoredType::Dword && value.bytes.size() == 4) {
-            uint32_t number = 0;
-            std::memcpy(&number, value.bytes.data(), 4);
-            settingsKey->setDword(value.name.c_str(), number);
-        } else {
-            settingsKey->setString(value.name.c_str(), value.bytes.c_str());
-        }
+std::vector<const Setting*> RunSettings::overridden() const {
+    std::vector<const Setting*> settings;
+    if (!theSettings) return settings;
+    for (const SettingOverride& setting : overrides_)
+        if (const Setting* s = theSettings->find(storedNameOf(*setting.row, mode_))) settings.push_back(s);
+    return settings;
+}
+
+void RunSettings::loadChanged(const std::vector<std::string>& names) const {
+    if (!theSettings) return;
+    const std::vector<const Setting*> own = overridden();
+    for (const std::string& name : names) {
+        Setting* setting = theSettings->find(name);
+        if (setting && std::find(own.begin(), own.end(), setting) == own.end()) setting->load();
     }
+}
+
+void RunSettings::saveAll() const {
+    if (theSettings) theSettings->saveAll(overridden());
 }
 
 std::string settingsListing(RunMode mode) {

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/settings_store.h"
 #include "settings/run_mode.h"
 #include "settings/setting_options.h"
 
@@ -14,25 +13,18 @@ class RunSettings {
 public:
     RunSettings(std::vector<SettingOverride> overrides, RunMode mode);
 
-    // Notes what the current store holds under each setting's name, then sets them on
-    // theSettings.
-    void apply();
-    // Sets them again, after the settings were loaded again from the store.
-    void reapply() const;
-    // Saves every setting of theSettings, then puts each of these back in the store as it
-    // was when apply noted it (or removes it, when the store had none).
+    // Sets them on theSettings.
+    void apply() const;
+    // The store changed under these names (a person edited the settings file): each
+    // setting among them takes its stored value, but for this run's own.
+    void loadChanged(const std::vector<std::string>& names) const;
+    // Saves every setting of theSettings but these: the store keeps its own values of them.
     void saveAll() const;
 
 private:
-    struct StoredValue {
-        std::string name;
-        bool present = false;
-        StoredType type = StoredType::Other;
-        std::string bytes;
-    };
+    std::vector<const Setting*> overridden() const;
     std::vector<SettingOverride> overrides_;
     RunMode mode_;
-    std::vector<StoredValue> stored_;
 };
 
 // Every setting of theSettings as the settings file writes it, "name = value" a line, in

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/diagnostics.h"
 #include "platform/dialog_port.h"
 #include "settings/frame_rates.h"
 #include "settings/registry_values.h"
@@ -105,7 +106,19 @@ void IntSetting::save() {
 }
 
 void IntSetting::load() {
-    if (registryName_) setValue(std::clamp(readDword(registryName_, value_), minimum_, maximum_));
+    if (!registryName_) return;
+    int32_t stored = 0;
+    if (!readDword(registryName_, &stored)) {
+        setValue(value_);
+        return;
+    }
+    // A stored DWORD is unsigned: 4294967295 is a large number, not -1, for a setting that
+    // has no negative values. Whatever lies outside the range is taken into it, never
+    // wrapped, and said once.
+    const long long number = minimum_ >= 0 ? static_cast<long long>(static_cast<uint32_t>(stored)) : stored;
+    const int value = static_cast<int>(std::clamp<long long>(number, minimum_, maximum_));
+    if (value != number) diag("Setting %s: %lld is outside %d to %d; taken as %d\n", registryName_, number, minimum_, maximum_, value);
+    setValue(value);
 }
 
 bool IntSetting::handleMessage(DialogPort* dialog, int senderId) {

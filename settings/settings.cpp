@@ -1,6 +1,8 @@
 // The settings object.
 #include "settings/settings.h"
 
+#include <algorithm>
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -88,9 +90,10 @@ void Settings::resetAll() {
     for (Setting* setting : list_) setting->resetToDefault();
 }
 
-void Settings::saveAll() {
+void Settings::saveAll(const std::vector<const Setting*>& except) {
     SettingsBatch batch;
-    for (Setting* setting : list_) setting->save();
+    for (Setting* setting : list_)
+        if (std::find(except.begin(), except.end(), setting) == except.end()) setting->save();
     // A start without arguments comes back in the mode the user left.
     if (mode_ == Windowed) writeBoolValue(startFullScreenValue, false);
     if (mode_ == FullScreen) writeBoolValue(startFullScreenValue, true);

@@ -22,8 +22,9 @@ public:
     void attachAll(DialogPort* dialog);
     void detachAll();
     void resetAll();
-    // Also writes startFullScreen in Windowed (0) and FullScreen (1) runs.
-    void saveAll();
+    // Also writes startFullScreen in Windowed (0) and FullScreen (1) runs. The settings in
+    // `except` are not written (a run's command-line settings).
+    void saveAll(const std::vector<const Setting*>& except = {});
     void loadAll();
     // Offers a dialog message to each setting in list order; true at the first that took it.
     bool handleMessage(DialogPort* dialog, int senderId);

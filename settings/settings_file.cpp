@@ -1,18 +1,22 @@
 // The settings text file: reading with one report per unusable line, values by the kind
-// their name holds, writing back with every other line untouched.
+// their name holds and within their setting's range, and saves that merge this run's
+// changes into the file as it stands.
 #include "settings/settings_file.h"
 
 #include <cerrno>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
+#include <map>
 
 #include "settings/settings_table.h"
 #include "settings/stored_value_names.h"
 
 namespace {
+
+const char* const header = "# Glimmerjar settings: name = value, one a line (see man glimmerjar)";
 
 std::string trimmed(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t\r");
@@ -42,21 +46,24 @@ bool flagOf(const std::string& value, bool& flag) {
     return false;
 }
 
-bool wholeOf(const std::string& value, int32_t& whole) {
-    if (value.empty()) return false;
-    errno = 0;
+// A number as a person writes one: digits, a sign, a point, an exponent (no hex, no
+// "inf" or "nan"), finite.
+bool decimalOf(const std::string& value, double& number) {
+    if (value.empty() || value.find_first_not_of("0123456789+-.eE") != std::string::npos) return false;
     char* end = nullptr;
-    const long long number = std::strtoll(value.c_str(), &end, 10);
-    if (errno != 0 || *end != '\0' || number < INT32_MIN || number > UINT32_MAX) return false;
-    whole = static_cast<int32_t>(static_cast<uint32_t>(number));
-    return true;
+    number = std::strtod(value.c_str(), &end);
+    return *end == '\0' && std::isfinite(number);
 }
 
-bool decimalOf(const std::string& value) {
-    if (value.empty()) return false;
-    char* end = nullptr;
-    const float number = std::strtof(value.c_str(), &end);
-    return *end == '\0' && std::isfinite(number);
+// The range a whole number or a decimal of this name must lie in.
+void rangeOf(const std::string& name, double& minimum, double& maximum) {
+    if (const SettingRow* row = findSettingRow(name.c_str())) {
+        minimum = row->minimum;
+        maximum = row->maximum;
+        return;
+    }
+    minimum = INT32_MIN;
+    maximum = INT32_MAX;
 }
 
 std::string dwordBytes(int32_t value) {
@@ -65,37 +72,74 @@ std::string dwordBytes(int32_t value) {
     return bytes;
 }
 
-// The value as the store hands it on, by kind; false when the text is not such a value.
-bool storedValue(FileValueKind kind, const std::string& value, StoredType& type, std::string& bytes) {
-    int32_t whole = 0;
+// What a value line means, by its name's kind.
+struct Meaning {
+    bool usable = false;
+    bool outOfRange = false;  // taken into the range
+    StoredType type = StoredType::String;
+    std::string bytes;        // what the store hands on: in range
+    std::string taken;        // the value as taken, for the report
+};
+
+std::string numberText(double number) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6f", number);
+    return tidyDecimal(text);
+}
+
+Meaning meaningOf(const std::string& name, FileValueKind kind, const std::string& value) {
+    Meaning meaning;
     bool flag = false;
     switch (kind) {
         case FileValueKind::Flag:
-            if (!flagOf(value, flag)) return false;
-            type = StoredType::Dword;
-            bytes = dwordBytes(flag ? 1 : 0);
-            return true;
-        case FileValueKind::Whole:
-            if (!wholeOf(value, whole)) return false;
-            type = StoredType::Dword;
-            bytes = dwordBytes(whole);
-            return true;
-        case FileValueKind::Decimal:
-            if (!decimalOf(value)) return false;
+            if (!flagOf(value, flag)) return meaning;
+            meaning.type = StoredType::Dword;
+            meaning.bytes = dwordBytes(flag ? 1 : 0);
             break;
-        case FileValueKind::Text:
+        case FileValueKind::Whole: {
+            double minimum = 0, maximum = 0;
+            rangeOf(name, minimum, maximum);
+            long long whole = 0;
+            if (!wholeInRange(value, static_cast<long long>(minimum), static_cast<long long>(maximum), whole,
+                              meaning.outOfRange))
+                return meaning;
+            meaning.type = StoredType::Dword;
+            meaning.bytes = dwordBytes(static_cast<int32_t>(whole));
+            meaning.taken = std::to_string(whole);
             break;
-        case FileValueKind::Unknown:  // a value this run wrote under a name of its own
-            if (wholeOf(value, whole)) {
-                type = StoredType::Dword;
-                bytes = dwordBytes(whole);
-                return true;
+        }
+        case FileValueKind::Decimal: {
+            double number = 0, minimum = 0, maximum = 0;
+            if (!decimalOf(value, number)) return meaning;
+            rangeOf(name, minimum, maximum);
+            meaning.outOfRange = number < minimum || number > maximum;
+            if (meaning.outOfRange) {
+                number = number < minimum ? minimum : maximum;
+                meaning.taken = numberText(number);
+                meaning.bytes = meaning.taken + '\0';
+            } else {
+                meaning.bytes = value + '\0';
             }
             break;
+        }
+        case FileValueKind::Unknown: {  // a value this run wrote under a name of its own
+            long long whole = 0;
+            bool outside = false;
+            if (value.find_first_not_of("-0123456789") == std::string::npos &&
+                wholeInRange(value, INT32_MIN, INT32_MAX, whole, outside) && !outside) {
+                meaning.type = StoredType::Dword;
+                meaning.bytes = dwordBytes(static_cast<int32_t>(whole));
+                break;
+            }
+            meaning.bytes = value + '\0';
+            break;
+        }
+        case FileValueKind::Text:
+            meaning.bytes = value + '\0';
+            break;
     }
-    type = StoredType::String;
-    bytes = value + '\0';
-    return true;
+    meaning.usable = true;
+    return meaning;
 }
 
 const char* kindWords(FileValueKind kind) {
@@ -113,7 +157,59 @@ const char* kindWords(FileValueKind kind) {
     return "a value";
 }
 
+// Whether two texts of a value say the same, by its kind: "0.33" and "0.330000" do, and so
+// do "yes" and "true"; a number taken into its range says something else than it did.
+bool sameValue(const std::string& name, const std::string& a, const std::string& b) {
+    if (a == b) return true;
+    double x = 0, y = 0;
+    bool p = false, q = false;
+    switch (fileValueKindOf(name)) {
+        case FileValueKind::Flag:
+            return flagOf(a, p) && flagOf(b, q) && p == q;
+        case FileValueKind::Whole:
+        case FileValueKind::Decimal:
+            return decimalOf(a, x) && decimalOf(b, y) && static_cast<float>(x) == static_cast<float>(y);
+        case FileValueKind::Text:
+        case FileValueKind::Unknown:
+            break;
+    }
+    return false;
+}
+
+std::string valueOf(const std::string& line) {
+    std::string name, value;
+    splitSettingLine(line, name, value);
+    return value;
+}
+
 }  // namespace
+
+bool wholeInRange(const std::string& text, long long minimum, long long maximum, long long& value, bool& taken) {
+    const std::string number = trimmed(text);
+    taken = false;
+    size_t digits = number[0] == '-' || number[0] == '+' ? 1 : 0;
+    if (number.size() > digits && number.find_first_not_of("0123456789", digits) == std::string::npos) {
+        // Digits only: any length, so that nothing wraps.
+        errno = 0;
+        const long long whole = std::strtoll(number.c_str(), nullptr, 10);
+        if (errno == ERANGE) {
+            value = whole < 0 ? minimum : maximum;
+        } else {
+            value = whole < minimum ? minimum : whole > maximum ? maximum : whole;
+        }
+        taken = errno == ERANGE || value != whole;
+        return true;
+    }
+    // A whole number in a decimal's form (1e9, 250.0); a fraction is no whole number.
+    double decimal = 0;
+    if (!decimalOf(number, decimal) || decimal != std::floor(decimal)) return false;
+    const double rounded = decimal;
+    value = rounded < static_cast<double>(minimum)   ? minimum
+            : rounded > static_cast<double>(maximum) ? maximum
+                                                     : static_cast<long long>(rounded);
+    taken = static_cast<double>(value) != rounded;
+    return true;
+}
 
 FileValueKind fileValueKindOf(const std::string& name) {
     if (const SettingRow* row = findSettingRow(name.c_str())) {
@@ -150,64 +246,94 @@ std::string tidyDecimal(const std::string& text) {
     return tidy == "-0" ? "0" : tidy;
 }
 
-SettingsFile::SettingsFile(std::string path, const Report& report) : path_(std::move(path)), report_(report) {
-    read();
+SettingsFile::SettingsFile(std::string path, const Report& report) : file_(std::move(path)), report_(report) {
+    reload();
 }
 
-void SettingsFile::read() {
-    std::ifstream in(path_);
-    std::string text;
+std::vector<SettingsFile::Line> SettingsFile::parse(const std::string& text, bool reportProblems) {
+    std::vector<Line> lines;
     int number = 0;
-    auto problem = [&](const std::string& what) {
-        if (report_) report_(path_ + " line " + std::to_string(number) + ": " + what);
+    auto problem = [&](const std::string& line, const std::string& what) {
+        // Each line once: a file read again reports only what is new in it.
+        if (!reportProblems || !report_ || !reported_.insert(line).second) return;
+        report_(path() + " line " + std::to_string(number) + ": " + what);
     };
-    while (std::getline(in, text)) {
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        Line line{text.substr(start, end - start), "", false};
+        start = end + 1;
         ++number;
-        Line line{text, "", false};
         std::string name, value;
-        if (isComment(text)) {
-        } else if (!splitSettingLine(text, name, value)) {
-            problem("not a setting (a setting reads \"name = value\"); ignored");
+        if (isComment(line.text)) {
+        } else if (!splitSettingLine(line.text, name, value)) {
+            problem(line.text, "not a setting (a setting reads \"name = value\"); ignored");
         } else if (const FileValueKind kind = fileValueKindOf(name); kind == FileValueKind::Unknown) {
             line.name = name;  // kept, so that a later write of the name replaces it
-            problem("\"" + name + "\" is no setting of Glimmerjar; ignored");
+            problem(line.text, "\"" + name + "\" is no setting of Glimmerjar; ignored");
         } else {
             line.name = name;
-            StoredType type;
-            std::string bytes;
-            line.usable = storedValue(kind, value, type, bytes);
-            if (!line.usable)
-                problem("\"" + value + "\" is not " + kindWords(kind) + " for " + name + "; the setting keeps its default");
+            const Meaning meaning = meaningOf(name, kind, value);
+            if (!meaning.usable) {
+                problem(line.text,
+                        "\"" + value + "\" is not " + kindWords(kind) + " for " + name + "; the setting keeps its default");
+            } else if (meaning.outOfRange) {
+                double minimum = 0, maximum = 0;
+                rangeOf(name, minimum, maximum);
+                problem(line.text, name + " = " + value + " is outside " + numberText(minimum) + " to " +
+                                       numberText(maximum) + "; taken as " + meaning.taken);
+            }
         }
-        lines_.push_back(line);
+        lines.push_back(line);
     }
+    return lines;
 }
 
-SettingsFile::Line* SettingsFile::lineOf(const std::string& name) {
+const SettingsFile::Line* SettingsFile::lineOf(const std::string& name) const {
     for (size_t i = lines_.size(); i-- > 0;)
         if (lines_[i].name == name) return &lines_[i];
     return nullptr;
 }
 
+const SettingsFile::Change* SettingsFile::changeOf(const std::string& name) const {
+    for (const Change& change : pending_)
+        if (change.name == name) return &change;
+    return nullptr;
+}
+
 bool SettingsFile::readValue(const char* name, StoredType& type, std::string& bytes) {
-    const Line* line = lineOf(name);
-    if (!line || !line->usable) return false;
-    std::string key, value;
-    splitSettingLine(line->text, key, value);
-    return storedValue(fileValueKindOf(name), value, type, bytes);
+    std::string text;
+    bool ours = true;
+    if (const Change* change = changeOf(name)) {
+        if (change->remove) return false;
+        text = change->line;
+    } else if (const Line* line = lineOf(name)) {
+        text = line->text;
+        ours = line->ours;
+    } else {
+        return false;
+    }
+    const FileValueKind kind = fileValueKindOf(name);
+    if (kind == FileValueKind::Unknown && !ours) return false;  // a person's line the program does not know
+    const Meaning meaning = meaningOf(name, kind, valueOf(text));
+    if (!meaning.usable) return false;
+    type = meaning.type;
+    bytes = meaning.bytes;
+    return true;
 }
 
 bool SettingsFile::put(const std::string& name, const std::string& value) {
     if (name.empty() || name.find_first_of(" \t\r\n=#;") != std::string::npos ||
         value.find_first_of("\r\n") != std::string::npos)
         return false;
-    std::vector<Line> before = undoCopy();
-    const Line written{name + " = " + value, name, true};
-    if (Line* line = lineOf(name))
-        *line = written;
-    else
-        lines_.push_back(written);
-    return commit(std::move(before));
+    for (size_t i = 0; i < pending_.size(); ++i)
+        if (pending_[i].name == name) pending_.erase(pending_.begin() + static_cast<std::ptrdiff_t>(i--));
+    // The value as the file last had it is no change: the file keeps what it holds now.
+    const Line* base = lineOf(name);
+    if (base && sameValue(name, valueOf(base->text), value)) return true;
+    pending_.push_back({name, false, name + " = " + value});
+    return commit();
 }
 
 bool SettingsFile::setDword(const char* name, uint32_t value) {
@@ -220,65 +346,111 @@ bool SettingsFile::setString(const char* name, const char* text) {
 }
 
 bool SettingsFile::deleteValue(const char* name) {
-    std::vector<Line> before = undoCopy();
-    bool found = false;
-    for (size_t i = lines_.size(); i-- > 0;) {
-        if (lines_[i].name != name) continue;
-        lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i));
-        found = true;
-    }
-    if (!found) return false;
-    return commit(std::move(before));
+    const bool had = lineOf(name) || (changeOf(name) && !changeOf(name)->remove);
+    for (size_t i = 0; i < pending_.size(); ++i)
+        if (pending_[i].name == name) pending_.erase(pending_.begin() + static_cast<std::ptrdiff_t>(i--));
+    if (!had) return false;
+    if (lineOf(name)) pending_.push_back({name, true, ""});
+    return commit();
 }
 
-std::vector<SettingsFile::Line> SettingsFile::undoCopy() const {
-    return batchDepth_ > 0 ? std::vector<Line>() : lines_;
-}
-
-bool SettingsFile::commit(std::vector<Line>&& before) {
-    if (batchDepth_ > 0) {
-        batchChanged_ = true;
-        return true;
-    }
-    if (write()) return true;
-    lines_ = std::move(before);  // a write that did not reach the file did not happen
-    return false;
-}
-
-void SettingsFile::beginBatch() {
-    if (batchDepth_++ == 0) {
-        beforeBatch_ = lines_;
-        batchChanged_ = false;
-    }
-}
+void SettingsFile::beginBatch() { ++batchDepth_; }
 
 bool SettingsFile::endBatch() {
-    if (batchDepth_ == 0 || --batchDepth_ > 0 || !batchChanged_) return true;
-    batchChanged_ = false;
-    return commit(std::move(beforeBatch_));
+    if (batchDepth_ == 0 || --batchDepth_ > 0) return true;
+    return commit();
 }
 
-bool SettingsFile::write() {
-    const std::string temporary = path_ + ".new";
-    std::FILE* out = std::fopen(temporary.c_str(), "w");
-    if (!out) return writeFailed(std::strerror(errno));
-    bool written = true;
-    if (lines_.empty() || lines_.front().text.rfind("# Glimmerjar", 0) != 0)
-        written = std::fputs("# Glimmerjar settings: name = value, one a line (see man glimmerjar)\n", out) >= 0;
+bool SettingsFile::commit() { return batchDepth_ > 0 || save(); }
+
+namespace {
+
+// The lines with the changes made: a changed value in the place of its line (the last, if
+// the name stands twice), a new one at the end, a removed one gone.
+template <typename Line, typename Change>
+void applyChanges(std::vector<Line>& lines, const std::vector<Change>& changes) {
+    for (const Change& change : changes) {
+        bool replaced = false;
+        for (size_t i = lines.size(); i-- > 0;) {
+            if (lines[i].name != change.name) continue;
+            if (change.remove) {
+                lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
+            } else if (!replaced) {
+                lines[i].text = change.line;
+                lines[i].ours = true;
+                replaced = true;
+            }
+        }
+        if (!change.remove && !replaced) lines.push_back({change.line, change.name, true});
+    }
+    if (lines.empty() || lines.front().text.rfind("# Glimmerjar", 0) != 0) lines.insert(lines.begin(), {header, "", false});
+}
+
+template <typename Line>
+std::string textOf(const std::vector<Line>& lines) {
+    std::string text;
     // Every byte of a line goes back, a zero byte among them (a text file can hold one).
-    for (const Line& line : lines_)
-        written = written && std::fwrite(line.text.data(), 1, line.text.size(), out) == line.text.size() &&
-                  std::fputc('\n', out) != EOF;
-    written = (std::fclose(out) == 0) && written;
-    if (written && std::rename(temporary.c_str(), path_.c_str()) == 0) return true;
-    const std::string reason = std::strerror(errno);
-    std::remove(temporary.c_str());
-    return writeFailed(reason);
+    for (const Line& line : lines) text += line.text + '\n';
+    return text;
 }
 
-bool SettingsFile::writeFailed(const std::string& reason) {
-    if (report_ && !writeFailureReported_)
-        report_("cannot write " + path_ + " (" + reason + "); the settings are not kept");
-    writeFailureReported_ = true;
-    return false;
+}  // namespace
+
+bool SettingsFile::save() {
+    if (pending_.empty()) return true;
+    bool foreign = false;
+    std::string error;
+    FileStamp stamp;
+    const bool saved = file_.update(
+        [&](std::string& text) {
+            // Someone else wrote the file since the base: their values stay, and the
+            // program is to take them (changedOnDisk) rather than count them as its own.
+            foreign = knownFresh_ ? file_.stamp() != stamp_ : true;
+            foreign = foreign && text != textOf(lines_);
+            std::vector<Line> lines = parse(text, false);
+            applyChanges(lines, pending_);
+            text = textOf(lines);
+        },
+        stamp, error);
+    if (saved) {
+        applyChanges(lines_, pending_);
+        stamp_ = stamp;
+        knownFresh_ = !foreign;
+    } else if (report_ && !writeFailureReported_) {
+        report_("cannot write " + path() + " (" + error + "); the settings are not kept");
+        writeFailureReported_ = true;
+    }
+    pending_.clear();
+    return saved;
+}
+
+bool SettingsFile::changedOnDisk() const { return !knownFresh_ || file_.stamp() != stamp_; }
+
+std::vector<std::string> SettingsFile::reload() {
+    const FileStamp stamp = file_.stamp();
+    std::string text, error;
+    if (!file_.read(text, error)) {
+        if (report_ && reported_.insert("cannot read").second) report_("cannot read " + path() + " (" + error + ")");
+        stamp_ = stamp;
+        knownFresh_ = true;
+        return {};
+    }
+    std::vector<Line> lines = parse(text, true);
+    // The last line of each name is its value.
+    std::map<std::string, std::string> before, after;
+    for (const Line& line : lines_)
+        if (!line.name.empty()) before[line.name] = valueOf(line.text);
+    for (const Line& line : lines)
+        if (!line.name.empty()) after[line.name] = valueOf(line.text);
+    std::vector<std::string> changed;
+    for (const auto& [name, value] : after) {
+        const auto old = before.find(name);
+        if (old == before.end() || !sameValue(name, old->second, value)) changed.push_back(name);
+    }
+    for (const auto& [name, value] : before)
+        if (!after.count(name)) changed.push_back(name);
+    lines_ = std::move(lines);
+    stamp_ = stamp;
+    knownFresh_ = true;
+    return changed;
 }

@@ -5,7 +5,6 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -54,8 +53,8 @@ namespace {
 
 constexpr uint32_t frameTimerStartMs = 35;
 constexpr int tickReportPeriod = 25;
-// How often, in frames, an open settings file is looked at for a person's edits.
-constexpr int settingsWatchPeriod = 25;
+// How often the settings file is looked at for a person's edits.
+constexpr uint32_t settingsWatchPeriodMs = 1000;
 
 // Everything the running program owns beside the core's own state; one instance, made by
 // main and gone with it.
@@ -65,9 +64,7 @@ struct X11Program {
     RunSettings runSettings{{}, Windowed};
     RunMode restartAs = Windowed;
     bool restart = false;
-    bool watchingSettingsFile = false;
-    struct timespec settingsFileTime {};
-    int ticksSinceWatch = 0;
+    uint32_t settingsWatchedAt = 0;
     TickReporter tickReporter{tickReportPeriod, clockMs};
 };
 
@@ -90,30 +87,29 @@ void saveSettingsAndLava() {
     saveLavaState();
 }
 
+SettingsFile* settingsFile() { return dynamic_cast<SettingsFile*>(settingsKey); }
+
 std::string settingsFilePath() {
-    auto* file = dynamic_cast<SettingsFile*>(settingsKey);
+    const SettingsFile* file = settingsFile();
     return file ? file->path() : "";
 }
 
-bool settingsFileTime(struct timespec& time) {
-    struct stat info {};
-    if (stat(settingsFilePath().c_str(), &info) != 0) return false;
-    time = info.st_mtim;
-    return true;
+// A person saved the settings file in their editor (or another lamp saved it): the lamp
+// takes the values that changed there, but for this run's command-line settings.
+void followSettingsFile() {
+    SettingsFile* file = settingsFile();
+    if (!file || !theSettings || !file->changedOnDisk()) return;
+    const std::vector<std::string> changed = file->reload();
+    if (changed.empty()) return;
+    diagError("glimmerjar: taking %zu changed settings from %s\n", changed.size(), file->path().c_str());
+    program->runSettings.loadChanged(changed);
 }
 
-// A person saved the settings file in their editor: the lamp takes the new values.
 void watchSettingsFile() {
-    if (!program->watchingSettingsFile || ++program->ticksSinceWatch < settingsWatchPeriod) return;
-    program->ticksSinceWatch = 0;
-    struct timespec now {};
-    if (!settingsFileTime(now)) return;
-    if (now.tv_sec == program->settingsFileTime.tv_sec && now.tv_nsec == program->settingsFileTime.tv_nsec) return;
-    program->settingsFileTime = now;
-    diagError("glimmerjar: reading the changed settings file %s\n", settingsFilePath().c_str());
-    openSettingsKey();
-    theSettings->loadAll();
-    program->runSettings.reapply();
+    const uint32_t now = clockMs();
+    if (now - program->settingsWatchedAt < settingsWatchPeriodMs) return;
+    program->settingsWatchedAt = now;
+    followSettingsFile();
 }
 
 // --- what the shell applies and offers ---
@@ -192,6 +188,7 @@ void runCreationSequence(LampWindowX11& lamp) {
     createSettings(runMode, programSettingEffects()).loadAll();
     program->runSettings = RunSettings(program->options.settings, runMode);
     program->runSettings.apply();
+    program->settingsWatchedAt = clockMs();
     setupLampGL(lamp);
     glReady = true;
     if (!theSettings->resumeFromLastPos.value() || !restoreLavaState()) warmUpLava();
@@ -366,8 +363,6 @@ void openSettingsFile() {
         showOverlayNote("There is no settings file: HOME is not set", launchNoteSeconds);
         return;
     }
-    settingsFileTime(program->settingsFileTime);
-    program->watchingSettingsFile = true;
     if (launchBeside({"xdg-open", path})) return;
     diagError("glimmerjar: edit the settings in %s\n", path.c_str());
     showOverlayNote("No editor found: edit the settings in " + path, launchNoteSeconds,

@@ -47,12 +47,16 @@ TEST_F(RunSettingsTest, HoldForTheRunAndAreNotSaved) {
     EXPECT_EQ(readDword("numParticles", 0), 300);
     EXPECT_EQ(readDword("viscosity", 0), 100);
 
-    // Loaded again from the store (the settings file edited): the run's values win again.
-    settings.loadAll();
-    EXPECT_FLOAT_EQ(settings.lavaHue.value(), 0.5f);
-    run.reapply();
+    // The store changed under some names (the settings file edited while the lamp runs):
+    // the others take the new values, the run's own keep theirs, and a save still leaves
+    // the store's value of them alone.
+    writeFloatValue("lavaHue", 0.7f);
+    writeDword("numParticles", 50);
+    run.loadChanged({"lavaHue", "numParticles", "noSuchSetting"});
     EXPECT_FLOAT_EQ(settings.lavaHue.value(), 0.2f);
-    EXPECT_EQ(settings.speed.value(), 250);
+    EXPECT_EQ(settings.numParticles.value(), 50);
+    run.saveAll();
+    EXPECT_FLOAT_EQ(readFloatValue("lavaHue", 0), 0.7f);
 }
 
 TEST_F(RunSettingsTest, TheListingHasEverySettingInItsUnits) {

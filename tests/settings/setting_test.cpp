@@ -100,9 +100,13 @@ TEST_F(SettingTest, LoadsClampFloatsAndIntegersAndIgnoreWhatIsNotTheirs) {
     particles.load();
     EXPECT_FLOAT_EQ(hue.value(), 1.0f);
     EXPECT_EQ(particles.value(), 400);
-    writeDword("numParticles", -3);
-    particles.load();
-    EXPECT_EQ(particles.value(), 0);
+    // A DWORD is unsigned: 3000000000 and 0xFFFFFFFD are large numbers, never wrapped to
+    // negative ones and taken as 0.
+    for (const uint32_t large : {3000000000u, 0xFFFFFFFDu, 0x80000000u}) {
+        writeDword("numParticles", static_cast<int32_t>(large));
+        particles.load();
+        EXPECT_EQ(particles.value(), 400) << large;
+    }
 
     // Wrong types and text that is no number leave the current value.
     particles.setValue(175);

@@ -3,6 +3,10 @@
 // written changes nothing.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -50,18 +54,21 @@ protected:
 TEST_F(SettingsFileTest, ValuesInTheirOwnUnitsSurviveReopening) {
     openSettingsKey();
     ASSERT_NE(settingsKey, nullptr);
-    EXPECT_TRUE(writeDword("speed", -3));
+    EXPECT_TRUE(writeDword("speed", 250));
+    EXPECT_TRUE(writeDword("screenModeSwitchX", -1280));
     EXPECT_TRUE(writeFloatValue("lavaHue", 0.33f));
     EXPECT_TRUE(writeBoolValue("showParticles", true));
     EXPECT_TRUE(writeBoolValue("startFullScreen", false));
     EXPECT_TRUE(writeString("blob007", "1.5 2 -3 0.25"));
     const std::string text = fileText();
-    EXPECT_NE(text.find("speed = -3\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("speed = 250\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("screenModeSwitchX = -1280\n"), std::string::npos) << text;
     EXPECT_NE(text.find("lavaHue = 0.33\n"), std::string::npos) << text;
     EXPECT_NE(text.find("showParticles = true\n"), std::string::npos) << text;
     EXPECT_NE(text.find("startFullScreen = false\n"), std::string::npos) << text;
     openSettingsKey();
-    EXPECT_EQ(readDword("speed", 0), -3);
+    EXPECT_EQ(readDword("speed", 0), 250);
+    EXPECT_EQ(readDword("screenModeSwitchX", 0), -1280);
     EXPECT_FLOAT_EQ(readFloatValue("lavaHue", 0), 0.33f);
     EXPECT_TRUE(readBoolValue("showParticles", false));
     EXPECT_FALSE(readBoolValue("startFullScreen", true));
@@ -127,7 +134,7 @@ TEST_F(SettingsFileTest, NumbersAndFlagsAreCheckedByKind) {
     EXPECT_TRUE(readBoolValue("showParticles", true));
     EXPECT_EQ(readDword("speed", 7), 7);
     EXPECT_FLOAT_EQ(readFloatValue("lavaHue", 0.25f), 0.25f);
-    EXPECT_EQ(readDword("bgHue", 3), 3);
+    EXPECT_EQ(readDword("bgHue", 3), 100) << "a number too large is taken into the range";
     EXPECT_FALSE(readBoolValue("resumeFromLastPos", true));
     EXPECT_FLOAT_EQ(readFloatValue("lavaLuminance", 0.44f), 0.44f);
 }
@@ -149,7 +156,8 @@ TEST_F(SettingsFileTest, UnwritableLocationChangesNothingAndSaysSoOnce) {
     EXPECT_FALSE(writeDword("zoom", 1));
     EXPECT_EQ(readDword("speed", 4), 4);
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(reports[0], "cannot write /nonexistent-folder/settings (No such file or directory); the settings are not kept");
+    EXPECT_EQ(reports[0], "cannot write /nonexistent-folder/settings (cannot lock: No such file or directory); the "
+                          "settings are not kept");
     setenv("GLIMMERJAR_SETTINGS_FILE", path.c_str(), 1);
     openSettingsKey();
     EXPECT_FALSE(writeDword("speed", 1));
@@ -194,6 +202,146 @@ TEST_F(SettingsFileTest, TheConfigurationFolderIsMadeWithTheFoldersAboveIt) {
     unsetenv("XDG_CONFIG_HOME");
     useSettingsStore(nullptr);
     std::remove((home + "/config/deeper/glimmerjar/settings").c_str());
+}
+
+// The file is the person's: what they write while the lamp runs survives the lamp's saves
+// (which write only what the run itself changed), and the store hands back what changed
+// for the lamp to take.
+TEST_F(SettingsFileTest, EditsMadeWhileTheLampRunsSurviveItsSaves) {
+    writeFile("# mine\nlavaHue = 0\nspeed = 100\n");
+    open();
+    auto* file = dynamic_cast<SettingsFile*>(settingsKey);
+    ASSERT_NE(file, nullptr);
+    EXPECT_FALSE(file->changedOnDisk());
+    // The person's editor writes a new file: another colour, a comment, a value of its own.
+    writeFile("# mine\nlavaHue = 0.6\n# I like blue\nspeed = 100\nzoom = 4\n");
+    EXPECT_TRUE(file->changedOnDisk());
+    {
+        // The lamp's save: every value as it holds them, one of them changed in the run.
+        SettingsBatch batch;
+        EXPECT_TRUE(writeFloatValue("lavaHue", 0));
+        EXPECT_TRUE(writeDword("speed", 100));
+        EXPECT_TRUE(writeDword("numParticles", 300));
+    }
+    EXPECT_EQ(fileText(), "# Glimmerjar settings: name = value, one a line (see man glimmerjar)\n"
+                          "# mine\nlavaHue = 0.6\n# I like blue\nspeed = 100\nzoom = 4\nnumParticles = 300\n");
+    // The lamp has not taken the person's values yet: the store still says the file changed,
+    // and hands back just those.
+    EXPECT_TRUE(file->changedOnDisk());
+    EXPECT_EQ(file->reload(), (std::vector<std::string>{"lavaHue", "zoom"}));
+    EXPECT_FALSE(file->changedOnDisk());
+    EXPECT_FLOAT_EQ(readFloatValue("lavaHue", 0), 0.6f);
+    // Its own save is no change to follow; writing what the file holds changes nothing.
+    EXPECT_TRUE(writeDword("numParticles", 200));
+    EXPECT_FALSE(file->changedOnDisk());
+    const std::string before = fileText();
+    EXPECT_TRUE(writeString("lavaHue", "0.600000"));
+    EXPECT_TRUE(writeBoolValue("showParticles", false) || true);
+    EXPECT_EQ(file->reload(), (std::vector<std::string>{}));
+    EXPECT_NE(before.find("lavaHue = 0.6\n"), std::string::npos);
+}
+
+// A settings file kept elsewhere (a dotfiles repository) stays a link, its target gets the
+// save and keeps its mode.
+TEST_F(SettingsFileTest, ALinkStaysALinkAndTheTargetKeepsItsMode) {
+    const std::string target = path + "-target";
+    std::ofstream(target) << "# kept in git\nspeed = 5\n";
+    ASSERT_EQ(chmod(target.c_str(), 0600), 0);
+    ASSERT_EQ(symlink(target.c_str(), path.c_str()), 0);
+    open();
+    EXPECT_EQ(readDword("speed", 0), 5);
+    EXPECT_TRUE(writeDword("speed", 6));
+    struct stat link {}, saved {};
+    ASSERT_EQ(lstat(path.c_str(), &link), 0);
+    EXPECT_TRUE(S_ISLNK(link.st_mode));
+    ASSERT_EQ(stat(target.c_str(), &saved), 0);
+    EXPECT_EQ(saved.st_mode & 07777, 0600u);
+    EXPECT_NE(fileText().find("speed = 6\n"), std::string::npos);
+    std::remove(target.c_str());
+}
+
+// One rule for a number that does not fit: taken into its setting's range and reported
+// once; text that is no number reported and the default kept. Nothing wraps.
+TEST_F(SettingsFileTest, HostileNumbersEndInRangeOrAtTheDefault) {
+    const std::pair<const char*, int> cases[] = {{"5000", 400},       {"2147483648", 400}, {"3000000000", 400},
+                                                 {"4294967295", 400}, {"4294967296", 400}, {"-1", 0},
+                                                 {"1e9", 400},        {"12abc", 175},      {"99999999999999999999", 400},
+                                                 {"0x10", 175},       {"2.5", 175}};
+    for (const auto& [text, expected] : cases) {
+        writeFile(std::string("numParticles = ") + text + "\n");
+        open();
+        EXPECT_EQ(readDword("numParticles", 175), expected) << text;
+        EXPECT_EQ(reports.size(), 1u) << text;
+        readDword("numParticles", 175);
+        EXPECT_EQ(reports.size(), 1u) << text << ": reported once";
+    }
+}
+
+// Two lamps saving at once while a third reads: every read sees a whole file, no save
+// fails, and neither writer loses the other's values.
+TEST_F(SettingsFileTest, TwoWritersAndAReaderNeverSeeATornFile) {
+    std::string initial = "# Glimmerjar settings\n";
+    for (int n = 0; n < 40; ++n) initial += "blob" + std::string(n < 10 ? "00" : "0") + std::to_string(n) + " = 0 0\n";
+    writeFile(initial);
+    constexpr int saves = 1000;
+    const auto writer = [&](int first, const char* own, int range) {
+        useSettingsStore(new SettingsFile(path, [](const std::string&) {}));
+        bool ok = true;
+        for (int i = 1; i <= saves && ok; ++i) {
+            settingsKey->beginBatch();
+            ok = writeDword(own, i % range);
+            for (int n = first; n < first + 20; ++n) {
+                char name[16], record[32];
+                std::snprintf(name, sizeof name, "blob%03d", n);
+                std::snprintf(record, sizeof record, "%d %d", n, i);
+                ok = ok && writeString(name, record);
+            }
+            ok = settingsKey->endBatch() && ok;
+        }
+        _exit(ok ? 0 : 1);
+    };
+    pid_t writers[2];
+    for (int w = 0; w < 2; ++w) {
+        writers[w] = fork();
+        ASSERT_GE(writers[w], 0);
+        if (writers[w] == 0) writer(w * 20, w == 0 ? "speed" : "viscosity", w == 0 ? 1000 : 300);
+    }
+    // Read while they write: each read is one version of the file, whole.
+    int reads = 0, torn = 0, running = 2;
+    while (running > 0) {
+        std::vector<std::string> problems;
+        SettingsFile reader(path, [&](const std::string& line) { problems.push_back(line); });
+        std::string records = fileText();
+        size_t count = 0;
+        for (size_t at = records.find("\nblob"); at != std::string::npos; at = records.find("\nblob", at + 1)) ++count;
+        const bool whole = problems.empty() && count == 40 && !records.empty() && records.back() == '\n';
+        if (!whole && torn == 0)
+            ADD_FAILURE() << "a torn read: " << (problems.empty() ? "" : problems[0]) << " " << count << " records\n"
+                          << records;
+        torn += !whole;
+        ++reads;
+        running = 2;
+        for (pid_t pid : writers) running -= waitpid(pid, nullptr, WNOHANG) == pid ? 1 : 0;
+        if (running < 2) break;
+    }
+    int failed = 0;
+    for (pid_t pid : writers) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        failed += !(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(torn, 0) << "of " << reads << " reads";
+    EXPECT_EQ(failed, 0) << "writers whose saves failed";
+    EXPECT_GT(reads, 10);
+    open();
+    EXPECT_TRUE(reports.empty());
+    EXPECT_EQ(readDword("speed", -1), 0);  // 1000 % 1000
+    EXPECT_EQ(readDword("viscosity", -1), 100);
+    std::string record;
+    for (const char* name : {"blob000", "blob019", "blob020", "blob039"}) {
+        EXPECT_TRUE(readString(name, record)) << name;
+        EXPECT_EQ(record.substr(record.find(' ')), " 1000") << name;
+    }
 }
 
 TEST(TidyDecimal, ShortensOnlyTrailingZeros) {

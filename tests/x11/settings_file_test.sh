@@ -92,7 +92,7 @@ sed -i 's/^numParticles = .*/numParticles = 60/' "$GX_SETTINGS"
 sleep 2.5
 gx_key Escape
 gj_expect_eq "$(gx_wait_exit "$lamp" 15)" 0 "exit code after the edit"
-gx_log "$lamp" | grep -q "reading the changed settings file" || gj_fail "the edited file was not read: $(gx_log "$lamp")"
+gx_log "$lamp" | grep -q "taking 1 changed settings" || gj_fail "the edited file was not read: $(gx_log "$lamp")"
 gj_expect_eq "$(gx_setting noBlobsSaved)" 60 "blobs after the edit"
 
 # Bad command lines and a missing display: a message and 1, nothing touched.

@@ -1,0 +1,176 @@
+// The shared-file seam on POSIX: the lock is an flock on "<file>.lock" beside the file's
+// own name (every instance opens the same one); the new text goes to a unique temporary
+// file in the folder of the file's real path, is flushed and given the old file's mode,
+// and is renamed over it, and the folder is flushed too.
+#include "platform/shared_file.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace {
+
+constexpr const char* temporaryTag = ".tmp.";
+// A settings file is a few kilobytes; anything much larger is not one.
+constexpr size_t maxSize = 16u << 20;
+
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file a save replaces: the target of a symbolic link (followed to the end), else the
+// path itself.
+std::string realTarget(const std::string& path) {
+    char resolved[PATH_MAX];
+    struct stat info {};
+    if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode) && realpath(path.c_str(), resolved)) return resolved;
+    return path;
+}
+
+bool writeWhole(int fd, const std::string& text) {
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t put = ::write(fd, text.data() + done, text.size() - done);
+        if (put < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<size_t>(put);
+    }
+    return true;
+}
+
+FileStamp stampOf(const struct stat& info) {
+    FileStamp stamp;
+    stamp.exists = true;
+    stamp.device = static_cast<uint64_t>(info.st_dev);
+    stamp.inode = static_cast<uint64_t>(info.st_ino);
+    stamp.size = static_cast<uint64_t>(info.st_size);
+    stamp.seconds = static_cast<uint64_t>(info.st_mtim.tv_sec);
+    stamp.nanoseconds = static_cast<uint64_t>(info.st_mtim.tv_nsec);
+    return stamp;
+}
+
+std::string failure(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+
+// Temporary files a killed save left behind; only removed under the lock, when no other
+// save can be writing one.
+void removeLeftovers(const std::string& target) {
+    const std::string folder = folderOf(target), prefix = nameOf(target) + temporaryTag;
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return;
+    std::vector<std::string> stale;
+    while (const dirent* entry = readdir(dir))
+        if (std::strncmp(entry->d_name, prefix.c_str(), prefix.size()) == 0) stale.push_back(entry->d_name);
+    closedir(dir);
+    for (const std::string& name : stale) unlink((folder + "/" + name).c_str());
+}
+
+class Lock {
+public:
+    explicit Lock(const std::string& path) : fd_(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
+        while (fd_ >= 0 && flock(fd_, LOCK_EX) != 0) {
+            if (errno == EINTR) continue;
+            close(fd_);
+            fd_ = -1;
+        }
+    }
+    ~Lock() {
+        if (fd_ >= 0) close(fd_);  // closing releases the lock
+    }
+    Lock(const Lock&) = delete;
+    Lock& operator=(const Lock&) = delete;
+    bool held() const { return fd_ >= 0; }
+
+private:
+    int fd_;
+};
+
+}  // namespace
+
+bool SharedFile::read(std::string& text, std::string& error) const {
+    std::string why;
+    switch (readRegularFile(path_, maxSize, text, why)) {
+        case FileRead::Done:
+        case FileRead::Missing:
+            return true;
+        case FileRead::TooLarge:
+        case FileRead::Failed:
+            break;
+    }
+    error = "cannot read it: " + why;
+    return false;
+}
+
+FileStamp SharedFile::stamp() const {
+    struct stat info {};
+    if (stat(path_.c_str(), &info) != 0) return FileStamp{};
+    return stampOf(info);
+}
+
+bool SharedFile::update(const std::function<void(std::string& text)>& change, FileStamp& stamp, std::string& error) {
+    Lock lock(path_ + ".lock");
+    if (!lock.held()) {
+        error = failure("cannot lock");
+        return false;
+    }
+    std::string text;
+    if (!read(text, error)) return false;
+    change(text);
+
+    const std::string target = realTarget(path_);
+    removeLeftovers(target);
+    std::string temporary = target + temporaryTag + "XXXXXX";
+    const int fd = mkstemp(&temporary[0]);
+    if (fd < 0) {
+        error = failure("cannot make a new file");
+        return false;
+    }
+    // The new file takes the old one's mode; a first file the mode new files get.
+    struct stat old {};
+    mode_t mode;
+    if (stat(target.c_str(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        mode = 0666 & ~mask;
+    }
+    bool ok = fchmod(fd, mode) == 0 && writeWhole(fd, text) && fsync(fd) == 0;
+    if (!ok) error = failure("cannot write");
+    ok = close(fd) == 0 && ok;
+    if (ok && rename(temporary.c_str(), target.c_str()) != 0) {
+        error = failure("cannot replace the file");
+        ok = false;
+    }
+    if (!ok) {
+        if (error.empty()) error = failure("cannot write");
+        unlink(temporary.c_str());
+        return false;
+    }
+    // The rename itself reaches the disk with the folder.
+    const int folder = open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        fsync(folder);
+        close(folder);
+    }
+    stamp = this->stamp();
+    return true;
+}

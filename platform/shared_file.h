@@ -1,0 +1,42 @@
+// Seam: a small text file that a person edits and several running programs read and save
+// (the Linux program's settings file). A read sees the file as one save left it, never a
+// mix of two; a save is a read, a change and a write made under a lock every instance
+// takes, so two saves never lose each other's changes; a save lands whole or not at all,
+// also when the process is killed half way (the new text goes to a new file, flushed to
+// the disk, then renamed over the old one); it keeps the file's mode, and a symbolic link
+// stays a link (its target is replaced). POSIX only: flock, mkstemp, fsync, rename.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// What identifies one version of the file: it changes whenever the file is written or
+// replaced (its device, inode, size and modification time).
+struct FileStamp {
+    uint64_t device = 0, inode = 0, size = 0, seconds = 0, nanoseconds = 0;
+    bool exists = false;
+    bool operator==(const FileStamp& other) const {
+        return device == other.device && inode == other.inode && size == other.size && seconds == other.seconds &&
+               nanoseconds == other.nanoseconds && exists == other.exists;
+    }
+    bool operator!=(const FileStamp& other) const { return !(*this == other); }
+};
+
+class SharedFile {
+public:
+    explicit SharedFile(std::string path) : path_(std::move(path)) {}
+
+    const std::string& path() const { return path_; }
+    // The file's text (empty for a file that is not there); false with `error` when it is
+    // there but cannot be read, or is not a regular file.
+    bool read(std::string& text, std::string& error) const;
+    // Under the lock: hands `change` the file's text as it is now, and writes what `change`
+    // leaves in it back, atomically. `stamp` receives the new file's stamp. False, with
+    // `error`, when the file could not be read or written (it is then as it was).
+    bool update(const std::function<void(std::string& text)>& change, FileStamp& stamp, std::string& error);
+    FileStamp stamp() const;
+
+private:
+    std::string path_;
+};
