@@ -82,7 +82,7 @@ void BM_Frame(benchmark::State& state) {
         bench.lamp().step(static_cast<float>(theSettings->speed.value()) * 0.01f * 0.02f);
         step += secondsSince(start);
         start = Clock::now();
-        renderFrame(false, false, true);
+        pipeline().renderFrame(false, false, true);
         glFinish();
         draw += secondsSince(start);
         ++frames;

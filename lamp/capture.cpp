@@ -5,7 +5,6 @@
 #include <memory>
 #include <string>
 
-#include "lamp/frame_pipeline.h"
 #include "lamp/lamp_startup.h"
 #include "platform/diagnostics.h"
 #include "platform/files.h"
@@ -13,16 +12,7 @@
 #include "scene/bmp.h"
 #include "scene/image.h"
 
-bool movieRecording = false;
-
 namespace {
-
-FileSystem* captureFiles = nullptr;
-std::unique_ptr<Image> movieImage;
-int movieFrameIndex = 0;
-std::string movieFolder;
-
-FileSystem& files() { return captureFiles ? *captureFiles : platformFileSystem(); }
 
 class OutputFileSink : public ByteSink {
 public:
@@ -39,9 +29,26 @@ void readBackBuffer(Image& image) {
     readFrameBufferInto(image);
 }
 
+std::unique_ptr<Capture>& theCapture() {
+    static std::unique_ptr<Capture> one = std::make_unique<Capture>();
+    return one;
+}
+
+}  // namespace
+
+Capture& capture() { return *theCapture(); }
+
+void useCapture(FileSystem* files) { theCapture() = std::make_unique<Capture>(files); }
+
+Capture::Capture(FileSystem* files) : files_(files) {}
+
+Capture::~Capture() = default;
+
+FileSystem& Capture::files() const { return files_ ? *files_ : platformFileSystem(); }
+
 // Writes the picture to a new file; a file that could not be completed (a full disk) is
 // removed rather than left half written. False when nothing was written.
-bool writePicture(const Image& image, const std::string& name) {
+bool Capture::writePicture(const Image& image, const std::string& name) {
     std::unique_ptr<OutputFile> file = files().create(name);
     if (!file) {
         diag("Couldn't open %s for writing\n", name.c_str());
@@ -54,8 +61,6 @@ bool writePicture(const Image& image, const std::string& name) {
     diag("Couldn't write %s; the file was removed\n", name.c_str());
     return false;
 }
-
-}  // namespace
 
 std::string screenshotName(const std::string& folder, int number) {
     return folder + "GlimmerjarScreenshot_" + std::to_string(number) + ".bmp";
@@ -71,17 +76,10 @@ std::string movieFrameName(const std::string& movieFolder, const char* separator
     return movieFolder + separator + number;
 }
 
-void useCaptureFileSystem(FileSystem* fileSystem) {
-    stopMovie();
-    movieFolder.clear();
-    movieFrameIndex = 0;
-    captureFiles = fileSystem;
-}
-
-Screenshot takeScreenshot() {
+Screenshot Capture::takeScreenshot(int width, int height, const std::function<void()>& drawFrame) {
     Screenshot shot;
     // A minimised window has nothing to show.
-    if (viewportWidth <= 0 || viewportHeight <= 0) return shot;
+    if (width <= 0 || height <= 0) return shot;
     const std::string folder = files().pictureFolder();
     for (int i = 0;; ++i) {
         shot.path = screenshotName(folder, i);
@@ -90,44 +88,43 @@ Screenshot takeScreenshot() {
             break;
         }
     }
-    Image image(viewportWidth, viewportHeight);
-    renderFrame(false, false, false);
+    Image image(width, height);
+    drawFrame();
     readBackBuffer(image);
     shot.written = writePicture(image, shot.path);
     return shot;
 }
 
-void startMovie() {
-    if (movieRecording) stopMovie();
+void Capture::startMovie(int width, int height) {
+    if (recording_) stopMovie();
     const std::string folder = files().pictureFolder();
     for (int i = 0; i < 100; ++i) {
         const std::string path = movieFolderName(folder, i);
         if (!files().makeFolder(path)) continue;
-        movieFolder = path;
-        movieFrameIndex = 0;
-        movieRecording = true;
-        movieImage = std::make_unique<Image>(viewportWidth > 0 ? viewportWidth : 1,
-                                             viewportHeight > 0 ? viewportHeight : 1);
+        movieFolder_ = path;
+        movieFrameIndex_ = 0;
+        recording_ = true;
+        movieImage_ = std::make_unique<Image>(width > 0 ? width : 1, height > 0 ? height : 1);
         return;
     }
     diag("Error: Couldn't create folder for movie. Note that at most 100 movie folders can be created on the "
          "desktop.\n");
 }
 
-void stopMovie() {
-    movieRecording = false;
-    movieImage.reset();
+void Capture::stopMovie() {
+    recording_ = false;
+    movieImage_.reset();
 }
 
-void captureMovieFrame() {
-    if (!movieRecording || !movieImage) return;
-    if (movieImage->width != viewportWidth || movieImage->height != viewportHeight) {
+void Capture::captureMovieFrame(int width, int height) {
+    if (!recording_ || !movieImage_) return;
+    if (movieImage_->width != width || movieImage_->height != height) {
         diag("Error: screen resized during movie recording. Stopping movie recording.\n");
         stopMovie();
         return;
     }
-    const std::string name = movieFrameName(movieFolder, files().separator(), movieFrameIndex);
-    readBackBuffer(*movieImage);
+    const std::string name = movieFrameName(movieFolder_, files().separator(), movieFrameIndex_);
+    readBackBuffer(*movieImage_);
     // A frame that could not be written is tried again under the same number.
-    if (writePicture(*movieImage, name)) ++movieFrameIndex;
+    if (writePicture(*movieImage_, name)) ++movieFrameIndex_;
 }

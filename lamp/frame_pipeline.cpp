@@ -11,23 +11,11 @@
 #include "platform/gl_context.h"
 #include "lamp/capture.h"
 #include "lamp/lamp_scene.h"
-#include "lamp/lamp_viewports.h"
 #include "overlay/overlay_menu.h"
 #include "settings/run_mode.h"
 #include "settings/colour_model.h"
 #include "settings/settings.h"
 #include "settings/view_operations.h"
-
-int viewportWidth = 0, viewportHeight = 0;
-int complexity = 0;
-float shiftStep = 0.0005f;
-bool userActive = false;
-bool spinBrake = false;
-bool animate = true;
-int32_t lastFrameClock = -10;
-int32_t startClock = 0;
-int32_t frameCount = 0;
-float smoothedFrameRate = 0;
 
 namespace {
 // gluPerspective takes the whole height angle in degrees; the camera keeps half of it in
@@ -39,11 +27,17 @@ constexpr double halfAngleRadiansToFullDegrees = 114.59155583736408;
 int32_t elapsedMs(int32_t now, int32_t then) {
     return static_cast<int32_t>(static_cast<uint32_t>(now) - static_cast<uint32_t>(then));
 }
-// Where the lamp is drawn; empty for the whole window.
-std::vector<LampViewport> viewports;
+}  // namespace
+
+FramePipeline& pipeline() {
+    static FramePipeline thePipeline;
+    return thePipeline;
+}
+
+void resetPipeline() { pipeline() = FramePipeline(); }
 
 // The overlay over the first viewport (the primary monitor), in window pixels from the top.
-void layOutOverlayForViewports() {
+void FramePipeline::layOutOverlayForViewports() const {
     if (viewports.empty()) {
         layoutOverlay(viewportWidth, viewportHeight);
         return;
@@ -51,29 +45,13 @@ void layOutOverlayForViewports() {
     const LampViewport& first = viewports.front();
     layoutOverlay(first.width, first.height, first.x, viewportHeight - (first.y + first.height));
 }
-}  // namespace
 
-void setLampViewports(const std::vector<LampViewport>& chosen) {
+void FramePipeline::setLampViewports(const std::vector<LampViewport>& chosen) {
     viewports = chosen;
     layOutOverlayForViewports();
 }
 
-const std::vector<LampViewport>& lampViewports() { return viewports; }
-
-void resetFrameState() {
-    viewports.clear();
-    viewportWidth = viewportHeight = 0;
-    complexity = 0;
-    shiftStep = 0.0005f;
-    userActive = spinBrake = false;
-    animate = true;
-    lastFrameClock = -10;
-    startClock = 0;
-    frameCount = 0;
-    smoothedFrameRate = 0;
-}
-
-void initGLState() {
+void FramePipeline::initGLState() {
     complexity = 17;
     diag("Complexity = %d\n", complexity);
     if (theLampScene) {
@@ -89,14 +67,14 @@ void initGLState() {
     startClock = static_cast<int32_t>(clockMs());
 }
 
-void resizeViewport(int width, int height) {
+void FramePipeline::resizeViewport(int width, int height) {
     viewportWidth = width;
     viewportHeight = height;
     glViewport(0, 0, width, height);
     layOutOverlayForViewports();
 }
 
-void advanceViewMotions() {
+void FramePipeline::advanceViewMotions() {
     Settings& v = *theSettings;
     // Sideways drift against burn-in, paused while the user is active.
     const float s = v.shiftX.value();
@@ -127,7 +105,9 @@ void advanceViewMotions() {
     }
 }
 
-void applyCameraProjection(Camera& camera) { applyCameraProjection(camera, viewportWidth, viewportHeight); }
+void FramePipeline::applyCameraProjection(Camera& camera) const {
+    ::applyCameraProjection(camera, viewportWidth, viewportHeight);
+}
 
 void applyCameraProjection(Camera& camera, int width, int height) {
     const double aspect = static_cast<double>(width) / height;
@@ -147,7 +127,7 @@ Matrix4D viewTransform() {
            Matrix4D::rotation(v.rotateViewX.value(), 1);
 }
 
-void renderFrame(bool step, bool drawMenu, bool swap) {
+void FramePipeline::renderFrame(bool step, bool drawMenu, bool swap) {
     // A minimised window has no area to draw in (and would make the aspect infinite).
     if (viewportWidth <= 0 || viewportHeight <= 0 || !theLampScene || !theSettings) return;
     const int32_t now = static_cast<int32_t>(clockMs());
@@ -174,7 +154,7 @@ void renderFrame(bool step, bool drawMenu, bool swap) {
             glClear(GL_DEPTH_BUFFER_BIT);
             glDisable(GL_SCISSOR_TEST);
         }
-        applyCameraProjection(theLampScene->camera, view.width, view.height);
+        ::applyCameraProjection(theLampScene->camera, view.width, view.height);
         theLampScene->camera.lookAt();
         glMultMatrixf(viewTransform().data());
         theLampScene->setSpinAngle(v.rot_angle.value());
@@ -185,7 +165,7 @@ void renderFrame(bool step, bool drawMenu, bool swap) {
     if (views.size() > 1 || views.front().x != 0 || views.front().y != 0) glViewport(0, 0, viewportWidth, viewportHeight);
 
     // Movie frames are read before the overlay, so they never show the menu.
-    if (movieRecording) captureMovieFrame();
+    if (capture().movieRecording()) capture().captureMovieFrame(viewportWidth, viewportHeight);
     if (isInteractiveMode(runMode)) {
         setupOverlayProjection(viewportWidth, viewportHeight);
         applyOverlayLighting();

@@ -1,44 +1,61 @@
 // The frame: the automatic view motions (sideways drift against burn-in, spin and its
 // brake, colour cycling), projection, one simulation step, the camera and view transforms,
-// the lamp, and the frame statistics. The shell makes the context and calls these.
+// the lamp in each of its viewports, a movie's frame, the overlay, the buffer swap and the
+// frame statistics. The shell makes the context and calls these.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
+#include "lamp/lamp_viewports.h"
 #include "scene/geometry.h"
 
 struct Camera;
 
-extern int viewportWidth, viewportHeight;
-extern int complexity;
-extern float shiftStep;        // signed drift per frame
-extern bool userActive;        // keys or mouse lately: the drift pauses
-extern bool spinBrake;         // the spin is being braked to a stop
-extern bool animate;           // the simulation advances on timer frames (Pause)
-extern int32_t lastFrameClock; // ms, -10 before the first frame
-extern int32_t startClock;     // ms, at the end of GL set-up
-extern int32_t frameCount;
-extern float smoothedFrameRate;
+// The frame's state and the steps that use it. The program has one (`pipeline()`); tests
+// and tools start it afresh with `resetPipeline`.
+class FramePipeline {
+public:
+    // With a current context: detail level, clear colour from the scene, depth test, normal
+    // renormalisation, lighting, texturing, local viewer, the lattice; starts the clock.
+    void initGLState();
+    // The viewport for a client area of this size.
+    void resizeViewport(int width, int height);
+    // The rectangles the next frames draw the lamp in; none means the whole window. The
+    // first also holds the overlay menu.
+    void setLampViewports(const std::vector<LampViewport>& chosen);
+    const std::vector<LampViewport>& lampViewports() const { return viewports; }
+    // The camera's perspective for the viewport's shape; leaves the modelview matrix current
+    // and cleared.
+    void applyCameraProjection(Camera& camera) const;
+    // One frame; see the steps above. Skipped while the client area is empty.
+    void renderFrame(bool step, bool drawMenu, bool swap);
+    // The automatic view motions at the start of every frame.
+    void advanceViewMotions();
 
-// The frame's state above has this one owner: back to its state before the first frame.
-void resetFrameState();
+    int viewportWidth = 0, viewportHeight = 0;
+    int complexity = 0;
+    float shiftStep = 0.0005f;     // signed drift per frame
+    bool userActive = false;       // keys or mouse lately: the drift pauses
+    bool spinBrake = false;        // the spin is being braked to a stop
+    bool animate = true;           // the simulation advances on timer frames (Pause)
+    int32_t lastFrameClock = -10;  // ms, -10 before the first frame
+    int32_t startClock = 0;        // ms, at the end of GL set-up
+    int32_t frameCount = 0;
+    float smoothedFrameRate = 0;
 
-// With a current context: detail level, clear colour from the scene, depth test, normal
-// renormalisation, lighting, texturing, local viewer, the lattice; starts the clock.
-void initGLState();
-// The viewport for a client area of this size.
-void resizeViewport(int width, int height);
-// The camera's perspective for the viewport's shape; leaves the modelview matrix current
-// and cleared.
-void applyCameraProjection(Camera& camera);
-// The same for a viewport of this size.
+private:
+    void layOutOverlayForViewports() const;
+    std::vector<LampViewport> viewports;  // where the lamp is drawn; empty for the whole window
+};
+
+// The program's frame pipeline.
+FramePipeline& pipeline();
+// Back to its state before the first frame.
+void resetPipeline();
+
+// The camera's perspective for a viewport of this size.
 void applyCameraProjection(Camera& camera, int width, int height);
 // The user's view of the lamp (moved, zoomed, turned; the drift included), applied after
 // the camera's look-at.
 Matrix4D viewTransform();
-// One frame; see the steps in frame_pipeline.cpp. Skipped while the client area is empty.
-void renderFrame(bool step, bool drawMenu, bool swap);
-
-// The automatic view motions at the start of every frame: the sideways drift against
-// burn-in, the spin and its brake, and the cycling of the lava's hues.
-void advanceViewMotions();

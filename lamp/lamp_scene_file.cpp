@@ -46,7 +46,7 @@ void writeLampScene(const LampScene& lamp, std::FILE* file) {
 void drawFileScene(FileScene& scene, float dt, int complexity) {
     glClearColor(scene.background.x, scene.background.y, scene.background.z, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    applyCameraProjection(scene.camera);
+    pipeline().applyCameraProjection(scene.camera);
     scene.camera.lookAt();
     scene.step(dt);
     scene.draw(complexity);

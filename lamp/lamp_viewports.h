@@ -3,14 +3,7 @@
 // drawn from the same simulation and the same polygonised surfaces.
 #pragma once
 
-#include <vector>
-
 // A rectangle in OpenGL's window coordinates: x from the left, y from the bottom.
 struct LampViewport {
     int x = 0, y = 0, width = 0, height = 0;
 };
-
-// The rectangles the next frames draw the lamp in; none means the whole window. The first
-// also holds the overlay menu.
-void setLampViewports(const std::vector<LampViewport>& viewports);
-const std::vector<LampViewport>& lampViewports();

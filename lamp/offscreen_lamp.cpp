@@ -19,7 +19,7 @@ void resetLampState() {
     useSettingsStore(nullptr);
     destroyLampScene();
     deleteSharedQuadric();
-    resetFrameState();
+    resetPipeline();
     lavaParameters.reset();
 }
 }  // namespace
@@ -31,8 +31,8 @@ OffscreenLamp::OffscreenLamp(int width, int height, uint32_t seed)
     createLampScene(seed);
     useSettingsStore(new MemorySettingsStore);
     createSettings(Windowed, lampSettingEffects()).loadAll();
-    initGLState();
-    resizeViewport(width, height);
+    pipeline().initGLState();
+    pipeline().resizeViewport(width, height);
 }
 
 OffscreenLamp::~OffscreenLamp() {

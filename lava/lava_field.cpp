@@ -1,11 +1,9 @@
-// The lattice, its coordinate tables, and the field's value at a lattice point.
+// The lattice, its coordinate tables, and the field's sums at a point.
 #include "lava/lava_field.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-
-#include "lava/lava_renderer.h"
 
 LavaLattice::LavaLattice(float spacing)
     : records(static_cast<size_t>(latticePoints) * latticePoints * latticePoints),
@@ -46,10 +44,6 @@ namespace {
 // operation where the processor has AVX2).
 typedef float Float8 __attribute__((vector_size(32)));
 typedef float Float4 __attribute__((vector_size(16)));
-
-struct FieldSums {
-    float weight, heat, normal[3];
-};
 
 // The sums over one bucket's packed entries, eight at a time. Inlined into each of the two
 // compiled versions below; both do the same operations in the same order, so they give the
@@ -119,14 +113,7 @@ FieldSums fieldSumsAvx2(const SpatialHash& hash, SpatialHash::PackedRange range,
 
 }  // namespace
 
-float LavaRenderer::evaluateField(cornerinfo& record, const Point3D& p) {
-    ++fieldEvaluations;
+FieldSums sumField(const SpatialHash& hash, const Point3D& p, float radiusSquared) {
     const SpatialHash::PackedRange range = hash.packedAt(p);
-    const FieldSums sums = useAvx2 ? fieldSumsAvx2(hash, range, p, passRadiusSquared)
-                                   : fieldSumsPlain(hash, range, p, passRadiusSquared);
-    record.temperature = sums.heat / sums.weight;
-    record.normal[0] = sums.normal[0];
-    record.normal[1] = sums.normal[1];
-    record.normal[2] = sums.normal[2];
-    return sums.weight - 2.0f;
+    return useAvx2 ? fieldSumsAvx2(hash, range, p, radiusSquared) : fieldSumsPlain(hash, range, p, radiusSquared);
 }

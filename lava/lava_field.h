@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "lava/spatial_hash.h"
 #include "scene/geometry.h"
 
 struct cornerinfo {
@@ -56,3 +57,12 @@ struct LavaLattice {
 
 // The spacing for a render accuracy percentage (taken into 10..200 first).
 float cellSizeForAccuracy(int percentage);
+
+// The field's sums at p over the blobs of p's bucket in the packed field hash, each weighed
+// by max(0, 2 (r² / d² - 0.1)) for pass radius r: the weight, the weighted temperature and
+// the weighted offsets from the blobs (the outward normal). Summed eight entries at a time
+// (the AVX2 version where the processor has it, with the same operations in the same order).
+struct FieldSums {
+    float weight, heat, normal[3];
+};
+FieldSums sumField(const SpatialHash& hash, const Point3D& p, float radiusSquared);

@@ -51,3 +51,13 @@ void LavaRenderer::polygoniseClusters(const std::vector<Blob*>& blobs, int clust
         polygonise(clusterBlobs.data(), static_cast<int>(clusterBlobs.size()), 1.2f * clusterBlobs[0]->radius, out);
     }
 }
+
+float LavaRenderer::evaluateField(cornerinfo& record, const Point3D& p) {
+    ++fieldEvaluations;
+    const FieldSums sums = sumField(hash, p, passRadiusSquared);
+    record.temperature = sums.heat / sums.weight;
+    record.normal[0] = sums.normal[0];
+    record.normal[1] = sums.normal[1];
+    record.normal[2] = sums.normal[2];
+    return sums.weight - 2.0f;
+}

@@ -2,6 +2,7 @@
 #include "scene/group.h"
 
 #include "platform/gl.h"
+#include "scene/scene_text.h"
 
 Group::Group() = default;
 

@@ -43,3 +43,5 @@ inline void applyMaterial(const Material* material) {
 inline bool isSeeThrough(const Material* material) {
     return material && material->transparency != 0;
 }
+// The material's number in the scene file, -1 without one.
+inline int materialIndex(const Material* material) { return material ? material->index : -1; }

@@ -3,11 +3,6 @@
 
 #include <cstdarg>
 
-#include "scene/material.h"
-#include "scene/shape.h"
-
-int materialIndex(const Material* material) { return material ? material->index : -1; }
-
 void writeIndent(int depth, std::FILE* file) {
     for (int i = 0; i < depth; ++i) std::fputc(' ', file);
 }

@@ -6,11 +6,8 @@
 #include "platform/diagnostics.h"
 #include "scene/geometry.h"
 
-struct Material;
-
-// The material's number in the scene file, -1 without one.
-int materialIndex(const Material* material);
-
+// depth single spaces, where a line of a group depth deep starts.
+void writeIndent(int depth, std::FILE* file);
 // One line, preceded by depth single spaces.
 void writeLine(int depth, std::FILE* file, const char* format, ...) GJ_PRINTF_LIKE(3, 4);
 // "  %f %f %f\n", preceded by depth single spaces.

@@ -20,6 +20,3 @@ public:
     virtual void step(float dt) { (void)dt; }
     virtual bool isTransparent() const = 0;
 };
-
-// Writes depth single spaces (the indentation of scene-file lines).
-void writeIndent(int depth, std::FILE* file);

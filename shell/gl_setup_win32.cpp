@@ -57,7 +57,7 @@ void swapFrameBuffers() {
 
 bool hasGLContext() { return glContext != nullptr; }
 
-void resizeViewport(HWND window) {
+void resizeLampViewports(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
     const int width = client.right - client.left, height = client.bottom - client.top;
@@ -68,8 +68,8 @@ void resizeViewport(HWND window) {
         ClientToScreen(window, &origin);
         viewports = saverViewportsFor({origin.x, origin.y, width, height}, systemMonitors());
     }
-    resizeViewport(width, height);
-    setLampViewports(viewports);
+    pipeline().resizeViewport(width, height);
+    pipeline().setLampViewports(viewports);
 }
 
 void rebuildOverlayFont(float pixelScale) {
@@ -92,8 +92,8 @@ void setupGL(HWND window) {
     wglMakeCurrent(deviceContext, glContext);
     createBitmapFont(deviceContext, overlayMenu ? overlayMenu->pixelScale() : 1.0f);
     sharedQuadric();
-    initGLState();
-    resizeViewport(window);
+    pipeline().initGLState();
+    resizeLampViewports(window);
 }
 
 void teardownGL(HWND window) {

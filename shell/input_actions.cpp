@@ -15,7 +15,9 @@ constexpr float screenshotNoteSeconds = 2;
 }  // namespace
 
 void takeScreenshotAndSay() {
-    const Screenshot shot = takeScreenshot();
+    FramePipeline& frame = pipeline();
+    const Screenshot shot = capture().takeScreenshot(frame.viewportWidth, frame.viewportHeight,
+                                                     [&frame] { frame.renderFrame(false, false, false); });
     if (shot.path.empty()) return;
     if (shot.written)
         showOverlayNote("Saved " + shot.path, screenshotNoteSeconds, "Saved " + shot.name);
@@ -24,19 +26,19 @@ void takeScreenshotAndSay() {
 }
 
 void runKeyCommand(const KeyCommand& command, const ShellInputActions& actions) {
-    userActive = true;
+    pipeline().userActive = true;
     switch (command.action) {
         case KeyAction::Close:
             call(actions.close);
             break;
         case KeyAction::TogglePause:
-            animate = !animate;
+            pipeline().animate = !pipeline().animate;
             break;
         case KeyAction::ToggleMovie:
-            if (movieRecording) {
-                stopMovie();
+            if (capture().movieRecording()) {
+                capture().stopMovie();
             } else {
-                startMovie();
+                capture().startMovie(pipeline().viewportWidth, pipeline().viewportHeight);
             }
             break;
         case KeyAction::Help:
@@ -58,7 +60,7 @@ void runKeyCommand(const KeyCommand& command, const ShellInputActions& actions) 
             addSpinSpeed(command.a);
             break;
         case KeyAction::Brake:
-            spinBrake = true;
+            pipeline().spinBrake = true;
             break;
         case KeyAction::None:
             break;
@@ -66,7 +68,7 @@ void runKeyCommand(const KeyCommand& command, const ShellInputActions& actions) 
 }
 
 void runCharacterCommand(CharacterAction action, const ShellInputActions& actions) {
-    userActive = true;
+    pipeline().userActive = true;
     switch (action) {
         case CharacterAction::TogglePolygons:
             theSettings->showPolygons.toggle();

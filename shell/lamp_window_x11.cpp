@@ -227,12 +227,12 @@ void showLampWindow(LampWindowX11& lamp) {
 void setupLampGL(LampWindowX11& lamp) {
     createBitmapFont(lamp.display, overlayMenu ? overlayMenu->pixelScale() : 1.0f);
     sharedQuadric();
-    initGLState();
+    pipeline().initGLState();
     resizeLampViewports(lamp);
 }
 
 void resizeLampViewports(LampWindowX11& lamp) {
-    resizeViewport(lamp.width, lamp.height);
+    pipeline().resizeViewport(lamp.width, lamp.height);
     // The screen saver draws a lamp on each monitor its window covers (the root window
     // spans them all; XScreenSaver's own windows cover one each); other windows one lamp.
     std::vector<LampViewport> viewports;
@@ -242,7 +242,7 @@ void resizeLampViewports(LampWindowX11& lamp) {
         XTranslateCoordinates(lamp.display, lamp.window, DefaultRootWindow(lamp.display), 0, 0, &x, &y, &child);
         viewports = saverViewportsFor({x, y, lamp.width, lamp.height}, screenMonitors(lamp.display));
     }
-    setLampViewports(viewports);
+    pipeline().setLampViewports(viewports);
 }
 
 void teardownLampGL(LampWindowX11& lamp) {

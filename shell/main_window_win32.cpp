@@ -192,7 +192,7 @@ void onFrameTimer(FrameTimer&) {
                 return;
         }
     }
-    if (glReady && audience.watching(mainWindow)) renderFrame(animate, true, true);
+    if (glReady && audience.watching(mainWindow)) pipeline().renderFrame(pipeline().animate, true, true);
     // The Configure run shows its dialog at once, beside a lamp that already moves.
     if (runMode == Configure && !configShownOnce) {
         configShownOnce = true;

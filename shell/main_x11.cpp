@@ -148,31 +148,31 @@ MenuActions menuActions() {
 // In the bottom right corner, on the corner text's line: the menu's buttons have the top.
 void drawFrameRate() {
     char text[32];
-    std::snprintf(text, sizeof text, "%.1f frames a second", static_cast<double>(smoothedFrameRate));
+    std::snprintf(text, sizeof text, "%.1f frames a second", static_cast<double>(pipeline().smoothedFrameRate));
     const float scale = overlayMenu ? overlayMenu->pixelScale() : 1;
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
     glDisable(GL_LIGHTING);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_BLEND);
-    setupOverlayProjection(viewportWidth, viewportHeight);
+    setupOverlayProjection(pipeline().viewportWidth, pipeline().viewportHeight);
     glColor3f(1, 1, 1);
-    drawText(static_cast<float>(viewportWidth) - measureText(text) - 10 * scale,
-             static_cast<float>(viewportHeight) - 4 * scale, text);
+    drawText(static_cast<float>(pipeline().viewportWidth) - measureText(text) - 10 * scale,
+             static_cast<float>(pipeline().viewportHeight) - 4 * scale, text);
     glPopAttrib();
 }
 
 void drawFrame(bool step) {
     LampWindowX11& lamp = program->lamp;
     if (!glReady || lamp.windowGone || !lamp.visible || lamp.width <= 0 || lamp.height <= 0) return;
-    renderFrame(step, true, false);
+    pipeline().renderFrame(step, true, false);
     if (program->options.showFrameRate) drawFrameRate();
     swapFrameBuffers();
 }
 
 void onFrameTimer(FrameTimer&) {
     if (!program || program->lamp.closing) return;
-    drawFrame(animate);
+    drawFrame(pipeline().animate);
     watchSettingsFile();
 }
 

@@ -29,7 +29,7 @@ void powerSettingChanged(const POWERBROADCAST_SETTING& setting);
 // follows the client area.
 void setupGL(HWND window);
 void teardownGL(HWND window);
-void resizeViewport(HWND window);
+void resizeLampViewports(HWND window);
 // The overlay's font made again for a display of another DPI (pixels per 96 DPI pixel).
 void rebuildOverlayFont(float pixelScale);
 // The system moved the window to a display of another DPI, suggesting its new rectangle.

@@ -106,7 +106,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             if (shouldBlockClose(window)) return 0;
             break;
         case WM_SIZE:
-            if (hasGLContext()) resizeViewport(window);
+            if (hasGLContext()) resizeLampViewports(window);
             break;
         case WM_DISPLAYCHANGE:
             // Monitors came, went or changed: the saver covers them all again.
@@ -114,7 +114,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
                 const ScreenRect screen = virtualScreen();
                 SetWindowPos(window, nullptr, screen.left, screen.top, screen.width, screen.height,
                              SWP_NOZORDER | SWP_NOACTIVATE);
-                if (hasGLContext()) resizeViewport(window);
+                if (hasGLContext()) resizeLampViewports(window);
             }
             break;
         case WM_DPICHANGED:
@@ -126,7 +126,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return TRUE;
         case WM_PAINT:
         case WM_TIMER:
-            if (hasGLContext()) renderFrame(false, true, true);
+            if (hasGLContext()) pipeline().renderFrame(false, true, true);
             break;
         case WM_ERASEBKGND:
             // The frame covers the whole client area. Erasing it with the class brush

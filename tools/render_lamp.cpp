@@ -87,12 +87,12 @@ int main(int argc, char** argv) {
             std::fputs(read.message.c_str(), stderr);
             return 1;
         }
-        for (int n = 0; n < steps; ++n) drawFileScene(scene, 0.02f, complexity);
-        drawFileScene(scene, 0, complexity);
+        for (int n = 0; n < steps; ++n) drawFileScene(scene, 0.02f, pipeline().complexity);
+        drawFileScene(scene, 0, pipeline().complexity);
     } else {
         warmUpLava();
         for (int n = 0; n < steps; ++n) lamp.lamp().step(0.02f);
-        for (int n = 0; n < frames; ++n) renderFrame(true, false, true);
+        for (int n = 0; n < frames; ++n) pipeline().renderFrame(true, false, true);
     }
     if (!sceneOut.empty()) {
         std::FILE* file = std::fopen(sceneOut.c_str(), "w");

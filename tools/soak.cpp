@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
     warmUpLava();
     // One frame with the menu shown, so that its pictures exist before the count.
     overlayMenu->mouse(nullptr, 30, 40, MouseEvent::Move);
-    renderFrame(true, true, true);
+    pipeline().renderFrame(true, true, true);
     const int objectsBefore = glObjects();
     std::mt19937 random(seed);
     const auto start = std::chrono::steady_clock::now();
@@ -124,7 +124,7 @@ int main(int argc, char** argv) {
         // A hand on the mouse now and then: the menu shows, fades and shows again.
         if (frame % 200 == 0) overlayMenu->mouse(nullptr, static_cast<float>(frame % 400 == 0 ? 10 : 30), 40,
                                                  MouseEvent::Move);
-        renderFrame(true, true, true);
+        pipeline().renderFrame(true, true, true);
         if (frame % 50 == 0) {
             const LavaGlass& glass = lamp.lamp().glass;
             const LavaCensus census = takeCensus(glass.group.blobs, glass.vessel, glass.numClusters());
@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
     }
     // The settings back to their defaults, as at the start, before the objects are counted.
     theSettings->resetAll();
-    renderFrame(true, false, true);
+    pipeline().renderFrame(true, false, true);
     const int objectsAfter = glObjects();
     const double memoryAtEnd = residentMb();
     const double time = elapsed();

@@ -60,8 +60,16 @@ public:
 
 class CaptureTest : public ::testing::Test {
 protected:
-    void SetUp() override { useCaptureFileSystem(&disk); }
-    void TearDown() override { useCaptureFileSystem(nullptr); }
+    void SetUp() override { useCapture(&disk); }
+    void TearDown() override { useCapture(nullptr); }
+    // A screenshot of the frame as the program takes one.
+    static Screenshot takeScreenshot() {
+        FramePipeline& frame = pipeline();
+        return capture().takeScreenshot(frame.viewportWidth, frame.viewportHeight,
+                                        [&frame] { frame.renderFrame(false, false, false); });
+    }
+    static void startMovie() { capture().startMovie(pipeline().viewportWidth, pipeline().viewportHeight); }
+    static bool recording() { return capture().movieRecording(); }
     MemoryFileSystem disk;
 };
 
@@ -107,21 +115,21 @@ TEST_F(CaptureTest, AFullDiskLeavesNoPartialFile) {
     // A movie frame that does not fit is tried again under the same number.
     disk.budget = static_cast<size_t>(-1);
     startMovie();
-    ASSERT_TRUE(movieRecording);
+    ASSERT_TRUE(recording());
     disk.budget = 100;
-    renderFrame(true, false, false);
+    pipeline().renderFrame(true, false, false);
     EXPECT_FALSE(disk.exists("C:\\Desktop\\GlimmerjarMovie0\\00000.bmp"));
     disk.budget = static_cast<size_t>(-1);
-    renderFrame(true, false, false);
+    pipeline().renderFrame(true, false, false);
     EXPECT_TRUE(disk.exists("C:\\Desktop\\GlimmerjarMovie0\\00000.bmp"));
     EXPECT_FALSE(disk.exists("C:\\Desktop\\GlimmerjarMovie0\\00001.bmp"));
 
     // A desktop that cannot be written to: nothing is recorded, nothing breaks.
-    stopMovie();
+    capture().stopMovie();
     disk.unwritable = true;
     takeScreenshot();
     startMovie();
-    EXPECT_FALSE(movieRecording);
+    EXPECT_FALSE(recording());
 }
 
 TEST_F(CaptureTest, AMovieIsOneNumberedFilePerFrameInANewFolder) {
@@ -129,22 +137,22 @@ TEST_F(CaptureTest, AMovieIsOneNumberedFilePerFrameInANewFolder) {
     ASSERT_TRUE(lamp.ok());
     disk.folders.insert("C:\\Desktop\\GlimmerjarMovie0");
     startMovie();
-    ASSERT_TRUE(movieRecording);
-    for (int n = 0; n < 3; ++n) renderFrame(true, true, false);
+    ASSERT_TRUE(recording());
+    for (int n = 0; n < 3; ++n) pipeline().renderFrame(true, true, false);
     EXPECT_TRUE(disk.exists("C:\\Desktop\\GlimmerjarMovie1\\00000.bmp"));
     EXPECT_TRUE(disk.exists("C:\\Desktop\\GlimmerjarMovie1\\00002.bmp"));
     EXPECT_FALSE(disk.exists("C:\\Desktop\\GlimmerjarMovie1\\00003.bmp"));
 
     // A second start ends the first recording and begins the next folder.
     startMovie();
-    renderFrame(true, true, false);
+    pipeline().renderFrame(true, true, false);
     EXPECT_TRUE(disk.exists("C:\\Desktop\\GlimmerjarMovie2\\00000.bmp"));
     EXPECT_FALSE(disk.exists("C:\\Desktop\\GlimmerjarMovie1\\00003.bmp"));
 
     // A resized window ends the recording; the frames stay.
-    resizeViewport(40, 64);
-    renderFrame(true, true, false);
-    EXPECT_FALSE(movieRecording);
+    pipeline().resizeViewport(40, 64);
+    pipeline().renderFrame(true, true, false);
+    EXPECT_FALSE(recording());
     EXPECT_FALSE(disk.exists("C:\\Desktop\\GlimmerjarMovie2\\00001.bmp"));
     EXPECT_TRUE(disk.exists("C:\\Desktop\\GlimmerjarMovie2\\00000.bmp"));
 }
@@ -156,11 +164,11 @@ TEST_F(CaptureTest, FrameNumbersGrowPastFiveDigitsAndFoldersStopAtAHundred) {
     testing::internal::CaptureStdout();
     startMovie();
     EXPECT_NE(testing::internal::GetCapturedStdout().find("at most 100 movie folders"), std::string::npos);
-    EXPECT_FALSE(movieRecording);
+    EXPECT_FALSE(recording());
 
     disk.folders.clear();
     startMovie();
-    ASSERT_TRUE(movieRecording);
+    ASSERT_TRUE(recording());
     EXPECT_EQ(movieFrameName("C:\\Desktop\\GlimmerjarMovie0", "\\", 7), "C:\\Desktop\\GlimmerjarMovie0\\00007.bmp");
     EXPECT_EQ(movieFrameName("M", "/", 99999), "M/99999.bmp");
     EXPECT_EQ(movieFrameName("M", "/", 100000), "M/100000.bmp");

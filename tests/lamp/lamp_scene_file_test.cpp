@@ -31,7 +31,7 @@ protected:
     // The lamp's own frame, without stepping the lava (one step of no time groups it).
     std::unique_ptr<Image> lampFrame() {
         theLampScene->step(0);
-        renderFrame(false, false, false);
+        pipeline().renderFrame(false, false, false);
         return offscreen->readFrame();
     }
     static std::string writtenLamp() {
@@ -49,7 +49,7 @@ protected:
         FileScene scene;
         const SceneReadResult read = SceneReader(lavaSceneHooks()).readText(text, "lamp.scene", scene);
         EXPECT_TRUE(read.ok) << read.message;
-        drawFileScene(scene, 0, complexity);
+        drawFileScene(scene, 0, pipeline().complexity);
         std::unique_ptr<Image> frame = offscreen->readFrame();
         for (Light* light : scene.lights) light->release();
         return frame;
@@ -145,7 +145,7 @@ TEST_F(LampSceneFileTest, HandWrittenScenesDrawWhatTheySay) {
         FileScene scene;
         const SceneReadResult read = SceneReader(lavaSceneHooks()).readFile(folder + name, scene);
         EXPECT_TRUE(read.ok) << read.message;
-        drawFileScene(scene, 0, complexity);
+        drawFileScene(scene, 0, pipeline().complexity);
         std::unique_ptr<Image> frame = offscreen->readFrame();
         for (Light* light : scene.lights) light->release();
         return frame;

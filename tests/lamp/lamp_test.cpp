@@ -84,7 +84,7 @@ TEST_F(LampTest, TheFillLightsAreOffForTheMetalAndBackForTheLava) {
     theLampScene->metal->addChild(&metal);
     theLampScene->lava->addChild(&lava);
     theLampScene->outerGlass->addChild(&outer);
-    renderFrame(false, false, false);
+    pipeline().renderFrame(false, false, false);
     for (int n = 0; n < 4; ++n) {
         EXPECT_FALSE(metal.lightOn[n]) << n;
         EXPECT_TRUE(lava.lightOn[n]) << n;
@@ -102,13 +102,13 @@ TEST_F(LampTest, TheFillLightsAreOffForTheMetalAndBackForTheLava) {
 }
 
 TEST_F(LampTest, AReleasedLampForgetsItsLightsAndDrawsNothing) {
-    renderFrame(false, false, false);
+    pipeline().renderFrame(false, false, false);
     theLampScene->release();
     for (int n = 0; n < 6; ++n) EXPECT_EQ(theLampScene->light[n], nullptr) << n;
     // What the settings may still do after the tear-down touches no freed light, and a
     // frame drawn then is only the cleared background.
     theLampScene->setLampHeat(0.5f);
-    renderFrame(false, false, false);
+    pipeline().renderFrame(false, false, false);
     std::unique_ptr<Image> frame = offscreen->readFrame();
     int lit = 0;
     for (int y = 0; y < 600; ++y)
@@ -138,7 +138,7 @@ TEST_F(LampTest, LampHeatDimsTheFillsAndTheBulb) {
 
 TEST_F(LampTest, WireFrameIsSwitchedBackAfterTheDraw) {
     theSettings->showPolygons.setValue(true);
-    renderFrame(false, false, false);
+    pipeline().renderFrame(false, false, false);
     GLint modes[2] = {0, 0};
     glGetIntegerv(GL_POLYGON_MODE, modes);
     EXPECT_EQ(modes[0], GL_FILL);
@@ -148,39 +148,39 @@ TEST_F(LampTest, WireFrameIsSwitchedBackAfterTheDraw) {
 TEST_F(LampTest, SidewaysDriftTurnsAtTwelve) {
     theSettings->shiftLeftRight.setValue(true);
     theSettings->shiftX.setValue(11.9996f);
-    advanceViewMotions();
+    pipeline().advanceViewMotions();
     EXPECT_NEAR(theSettings->shiftX.value(), 12.0001f, 1e-4f);
-    advanceViewMotions();  // at 12: turns
-    EXPECT_LT(shiftStep, 0.0f);
+    pipeline().advanceViewMotions();  // at 12: turns
+    EXPECT_LT(pipeline().shiftStep, 0.0f);
     EXPECT_NEAR(theSettings->shiftX.value(), 11.9996f, 1e-4f);
     theSettings->shiftX.setValue(-12.0f);
-    advanceViewMotions();
-    EXPECT_FLOAT_EQ(shiftStep, 0.0005f);
+    pipeline().advanceViewMotions();
+    EXPECT_FLOAT_EQ(pipeline().shiftStep, 0.0005f);
     // A key press: glide back to the centre, then drift again from there.
-    userActive = true;
+    pipeline().userActive = true;
     theSettings->shiftX.setValue(1.0f);
     int frames = 0;
-    while (userActive && frames < 1000) {
-        advanceViewMotions();
+    while (pipeline().userActive && frames < 1000) {
+        pipeline().advanceViewMotions();
         ++frames;
     }
     EXPECT_EQ(frames, 46);  // 0.95^45 < 0.1 <= 0.95^44
     EXPECT_LT(std::fabs(theSettings->shiftX.value()), 0.1f);
     theSettings->shiftLeftRight.setValue(false);
     theSettings->shiftX.setValue(5);
-    advanceViewMotions();
+    pipeline().advanceViewMotions();
     EXPECT_FLOAT_EQ(theSettings->shiftX.value(), 4.75f);
 }
 
 TEST_F(LampTest, BrakeStopsTheSpinInTwentyFrames) {
     theSettings->rot_speed.setValue(10);
-    spinBrake = true;
+    pipeline().spinBrake = true;
     int frames = 0;
-    advanceViewMotions();
+    pipeline().advanceViewMotions();
     EXPECT_FLOAT_EQ(theSettings->rot_speed.value(), 9.2f);
     ++frames;
-    while (spinBrake) {
-        advanceViewMotions();
+    while (pipeline().spinBrake) {
+        pipeline().advanceViewMotions();
         ++frames;
     }
     EXPECT_EQ(frames, 20);
@@ -190,22 +190,22 @@ TEST_F(LampTest, BrakeStopsTheSpinInTwentyFrames) {
 TEST_F(LampTest, HueCyclesAndRecoloursTheLava) {
     theSettings->lavaHue.setValue(0.995f);
     theSettings->lavaRotateColor.setValue(0.01f);
-    advanceViewMotions();
+    pipeline().advanceViewMotions();
     EXPECT_NEAR(theSettings->lavaHue.value(), 0.005f, 1e-6f);
     EXPECT_GT(lavaParameters.lavaColour.x, 0.7f);
 }
 
 TEST_F(LampTest, FirstFrameMeasuresFromTenMillisecondsBefore) {
-    EXPECT_EQ(lastFrameClock, -10);
-    renderFrame(false, false, false);
-    const float dt = 1000.0f / (smoothedFrameRate / 0.1f);
-    EXPECT_NEAR(dt, static_cast<float>(lastFrameClock + 10), 1.0f);
-    EXPECT_EQ(frameCount, 1);
+    EXPECT_EQ(pipeline().lastFrameClock, -10);
+    pipeline().renderFrame(false, false, false);
+    const float dt = 1000.0f / (pipeline().smoothedFrameRate / 0.1f);
+    EXPECT_NEAR(dt, static_cast<float>(pipeline().lastFrameClock + 10), 1.0f);
+    EXPECT_EQ(pipeline().frameCount, 1);
 }
 
 TEST_F(LampTest, ThePictureIsALavaLamp) {
     for (int n = 0; n < 2500; ++n) theLampScene->step(0.02f);
-    renderFrame(false, false, true);
+    pipeline().renderFrame(false, false, true);
     std::unique_ptr<Image> frame = offscreen->readFrame();
 
     // Black background in the corners and beside the lamp.
@@ -240,7 +240,7 @@ TEST_F(LampTest, ThePictureIsALavaLamp) {
 
     // The lava moves: 50 steps later the picture is another.
     for (int n = 0; n < 50; ++n) theLampScene->step(0.02f);
-    renderFrame(false, false, true);
+    pipeline().renderFrame(false, false, true);
     std::unique_ptr<Image> later = offscreen->readFrame();
     int changed = 0;
     for (size_t n = 0; n < static_cast<size_t>(533 * 600); ++n)
@@ -260,16 +260,16 @@ TEST(FrameClock, StatisticsStayRightAcrossTheClockWrap) {
     useClockSource(readHandClock);
     // 49.7 days after start: a second before the 32-bit clock wraps.
     handClock = 0xFFFFFFFFu - 1000u;
-    initGLState();
-    EXPECT_EQ(static_cast<uint32_t>(startClock), handClock);
+    pipeline().initGLState();
+    EXPECT_EQ(static_cast<uint32_t>(pipeline().startClock), handClock);
     testing::internal::CaptureStdout();
     for (int frame = 0; frame < 200; ++frame) {
-        renderFrame(false, false, false);
+        pipeline().renderFrame(false, false, false);
         handClock += 40;  // 25 frames a second, through the wrap at frame 25
     }
     const std::string printed = testing::internal::GetCapturedStdout();
     useClockSource(nullptr);
-    EXPECT_NEAR(smoothedFrameRate, 25.0f, 0.5f);
+    EXPECT_NEAR(pipeline().smoothedFrameRate, 25.0f, 0.5f);
     // The mean since set-up, printed every 100 frames, is 25 too, before and after the wrap.
     EXPECT_NE(printed.find("100 25.25"), std::string::npos) << printed;  // 100 frames in 99 x 40 ms
     EXPECT_NE(printed.find("200 25.12"), std::string::npos) << printed;
@@ -278,11 +278,11 @@ TEST(FrameClock, StatisticsStayRightAcrossTheClockWrap) {
     useClockSource(readHandClock);
     handClock = 0x7FFFFFFFu - 500u;
     for (int frame = 0; frame < 50; ++frame) {
-        renderFrame(false, false, false);
+        pipeline().renderFrame(false, false, false);
         handClock += 40;
     }
     useClockSource(nullptr);
-    EXPECT_NEAR(smoothedFrameRate, 25.0f, 0.5f);
+    EXPECT_NEAR(pipeline().smoothedFrameRate, 25.0f, 0.5f);
 }
 
 TEST(FrameClock, TheFirstFrameAfterAWrapMeasuresFromTenMillisecondsBefore) {
@@ -290,11 +290,11 @@ TEST(FrameClock, TheFirstFrameAfterAWrapMeasuresFromTenMillisecondsBefore) {
     ASSERT_TRUE(lamp.ok());
     useClockSource(readHandClock);
     handClock = 30;  // just after the wrap
-    renderFrame(false, false, false);
+    pipeline().renderFrame(false, false, false);
     useClockSource(nullptr);
     // 40 ms since "-10": 25 frames a second, weighted 0.1 into the smoothed rate.
-    EXPECT_FLOAT_EQ(smoothedFrameRate, 0.1f * 25.0f);
-    EXPECT_EQ(lastFrameClock, 30);
+    EXPECT_FLOAT_EQ(pipeline().smoothedFrameRate, 0.1f * 25.0f);
+    EXPECT_EQ(pipeline().lastFrameClock, 30);
 }
 
 }  // namespace
@@ -325,7 +325,7 @@ TEST_F(LampTest, TheLavaHasTheChosenColourEverywhere) {
         s.showParticles.setValue(c.particles);
         s.differentHotColor.setValue(c.heatBlend);
         s.lavaHueHot.setValue(0.6f);
-        for (int n = 0; n < 20; ++n) renderFrame(true, false, true);
+        for (int n = 0; n < 20; ++n) pipeline().renderFrame(true, false, true);
         const HueCount count = countHues(*offscreen->readFrame(), c.hue * 360);
         EXPECT_LE(count.red, 10) << c.what << ": lava of the material's first colour";
         EXPECT_GE(count.chosen, c.chosenAtLeast) << c.what << ": the lava in its colour";
@@ -337,7 +337,7 @@ TEST_F(LampTest, VertexArraysDrawTheSameLavaAsImmediateMode) {
     LavaEngine& engine = theLampScene->glass.engine;
     const auto frameWith = [&](StripEmitter& emitter) {
         engine.emitter = &emitter;
-        renderFrame(false, false, true);
+        pipeline().renderFrame(false, false, true);
         return offscreen->readFrame();
     };
     // With back faces culled too, so that a triangle wound the wrong way would show.
@@ -370,16 +370,16 @@ TEST_F(LampTest, EachViewportGetsALampFromOnePolygonisation) {
     LavaRenderer& renderer = theLampScene->glass.engine.renderer;
     const auto passesOfAFrame = [&] {
         const uint16_t before = renderer.passStamp;
-        renderFrame(false, false, true);
+        pipeline().renderFrame(false, false, true);
         return static_cast<uint16_t>(renderer.passStamp - before);
     };
     const uint16_t passesForOne = passesOfAFrame();
     // Two monitors of 260 x 300 side by side at the bottom; a strip of 13 pixels between
     // them and 300 rows above them belong to no monitor.
-    setLampViewports({{0, 0, 260, 300}, {273, 0, 260, 300}});
+    pipeline().setLampViewports({{0, 0, 260, 300}, {273, 0, 260, 300}});
     const uint16_t passesForTwo = passesOfAFrame();
     std::unique_ptr<Image> frame = offscreen->readFrame();
-    setLampViewports({});
+    pipeline().setLampViewports({});
     EXPECT_GT(passesForOne, 0);
     EXPECT_EQ(passesForTwo, passesForOne) << "the lava polygonised once for both viewports";
     int lavaLeft = 0, lavaRight = 0, differing = 0, outside = 0;
@@ -408,7 +408,7 @@ TEST_F(LampTest, TheVesselIsDrawnFromDisplayListsMadeOnceAndReleasedWithTheLamp)
         for (Shape* child : part->children)
             if (auto* surface = dynamic_cast<SurfaceShape*>(child)) shapes.push_back(surface);
     ASSERT_EQ(shapes.size(), 17u);  // eight of the metal, four of the liquid, five of the outer glass
-    renderFrame(false, false, true);
+    pipeline().renderFrame(false, false, true);
     std::vector<GLuint> lists;
     for (SurfaceShape* shape : shapes) {
         const GLuint list = shape->geometryList();
@@ -416,7 +416,7 @@ TEST_F(LampTest, TheVesselIsDrawnFromDisplayListsMadeOnceAndReleasedWithTheLamp)
         EXPECT_FALSE(list >= fontListBase && list < fontListBase + 256) << "a name of the font's lists";
         lists.push_back(list);
     }
-    renderFrame(false, false, true);
+    pipeline().renderFrame(false, false, true);
     for (size_t n = 0; n < shapes.size(); ++n) EXPECT_EQ(shapes[n]->geometryList(), lists[n]) << "made once";
     lamp.release();
     for (GLuint list : lists) EXPECT_FALSE(glIsList(list));
