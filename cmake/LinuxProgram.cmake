@@ -17,10 +17,10 @@ add_custom_command(OUTPUT ${manual_page} ${manual_help}
 add_custom_target(manual_page_files ALL DEPENDS ${manual_page} ${manual_help})
 
 add_executable(glimmerjar
-    shell/input_x11.cpp
-    shell/lamp_window_x11.cpp
-    shell/main_x11.cpp
-    shell/thread_timer_x11.cpp
+    shell/x11/input_x11.cpp
+    shell/x11/lamp_window_x11.cpp
+    shell/x11/main_x11.cpp
+    shell/x11/thread_timer_x11.cpp
 )
 add_dependencies(glimmerjar manual_page_files)
 target_include_directories(glimmerjar PRIVATE ${CMAKE_BINARY_DIR}/generated)

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "help/help_ole_callback_win32.h"
+#include "shell/win32/help_ole_callback_win32.h"
 
 namespace {
 

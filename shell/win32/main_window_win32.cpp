@@ -1,22 +1,22 @@
 // The main window: its class, its form per run mode, the message loop, and the creation
 // and destruction sequences that build and save the program's long-lived objects.
-#include "shell/shell_win32.h"
+#include "shell/win32/shell_win32.h"
 
 #include <cstring>
 
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "resources/resource_ids.h"
-#include "help/help_viewer_win32.h"
+#include "shell/win32/help_viewer_win32.h"
 #include "lamp/capture.h"
 #include "lamp/frame_pipeline.h"
 #include "overlay/overlay_menu.h"
 #include "resources/web_site.h"
-#include "shell/pointer_win32.h"
+#include "shell/win32/pointer_win32.h"
 #include "lamp/lamp_startup.h"
 #include "lamp/lava_state.h"
 #include "lamp/setting_effects.h"
-#include "settings/config_dialog_win32.h"
+#include "shell/win32/config_dialog_win32.h"
 #include "settings/frame_rates.h"
 #include "settings/registry_values.h"
 #include "settings/settings.h"
@@ -24,7 +24,7 @@
 #include "shell/frame_timer.h"
 #include "shell/input_actions.h"
 #include "shell/main_window.h"
-#include "shell/monitors_win32.h"
+#include "shell/win32/monitors_win32.h"
 #include "settings/run_mode.h"
 #include "shell/shell_state.h"
 #include "shell/tick_reporter.h"

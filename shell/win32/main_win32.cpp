@@ -8,7 +8,7 @@
 #include "settings/registry_values.h"
 #include "settings/stored_value_names.h"
 #include "shell/command_line.h"
-#include "shell/shell_win32.h"
+#include "shell/win32/shell_win32.h"
 
 #ifndef GLIMMERJAR_DEBUG_CONSOLE
 #define GLIMMERJAR_DEBUG_CONSOLE 0

@@ -36,10 +36,10 @@
 #include "shell/input_actions.h"
 #include "shell/main_window.h"
 #include "shell/shell_state.h"
-#include "shell/shell_x11.h"
+#include "shell/x11/shell_x11.h"
 #include "shell/tick_reporter.h"
 #include "shell/x_resources.h"
-#include "shell/x11_api_x11.h"
+#include "shell/x11/x11_api_x11.h"
 
 extern char** environ;
 

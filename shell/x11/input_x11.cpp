@@ -8,8 +8,8 @@
 #include "settings/view_operations.h"
 #include "shell/input_actions.h"
 #include "shell/main_window.h"
-#include "shell/shell_x11.h"
-#include "shell/x11_api_x11.h"
+#include "shell/x11/shell_x11.h"
+#include "shell/x11/x11_api_x11.h"
 
 namespace {
 

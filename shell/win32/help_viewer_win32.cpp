@@ -1,6 +1,6 @@
 // The help viewer's dialog: the manual streamed from the program's resources into a
 // read-only rich-edit control, an OK button, and a link line that opens the web site.
-#include "help/help_viewer_win32.h"
+#include "shell/win32/help_viewer_win32.h"
 
 #include <commctrl.h>
 #include <ole2.h>
@@ -12,14 +12,14 @@
 
 #include "help/document_stream.h"
 #include "help/help_layout.h"
-#include "help/help_ole_callback_win32.h"
+#include "shell/win32/help_ole_callback_win32.h"
 #include "platform/diagnostics.h"
 #include "platform/resources.h"
 #include "resources/resource_ids.h"
 #include "resources/web_site.h"
 #include "settings/run_mode.h"
 #include "shell/shell_state.h"
-#include "shell/shell_win32.h"
+#include "shell/win32/shell_win32.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The monitors as Windows reports them, the primary one first.
-#include "shell/monitors_win32.h"
+#include "shell/win32/monitors_win32.h"
 
 #include "platform/settings_store.h"
 #include "settings/registry_values.h"

@@ -5,8 +5,8 @@
 
 #include "shell/main_window.h"
 #include "settings/run_mode.h"
-#include "shell/monitors_win32.h"
-#include "shell/shell_win32.h"
+#include "shell/win32/monitors_win32.h"
+#include "shell/win32/shell_win32.h"
 
 namespace {
 

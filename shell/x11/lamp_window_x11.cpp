@@ -16,10 +16,10 @@
 #include "shell/icon_file.h"
 #include "scene/quadric.h"
 #include "settings/run_mode.h"
-#include "shell/shell_x11.h"
+#include "shell/x11/shell_x11.h"
 #include "shell/monitor_layout.h"
 #include "shell/window_geometry.h"
-#include "shell/x11_api_x11.h"
+#include "shell/x11/x11_api_x11.h"
 
 namespace {
 

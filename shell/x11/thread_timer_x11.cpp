@@ -6,7 +6,7 @@
 
 #include "platform/clock.h"
 #include "platform/thread_timer.h"
-#include "shell/shell_x11.h"
+#include "shell/x11/shell_x11.h"
 
 namespace {
 

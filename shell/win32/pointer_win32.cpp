@@ -1,10 +1,10 @@
 // The pointer seam on Windows: SetCursor with the cursors loaded at start-up, GetCapture
 // and the asynchronous state of the mouse buttons.
-#include "shell/pointer_win32.h"
+#include "shell/win32/pointer_win32.h"
 
 #include <initializer_list>
 
-#include "shell/shell_win32.h"
+#include "shell/win32/shell_win32.h"
 
 namespace {
 HCURSOR cursorFor(PointerShape shape) {

@@ -1,4 +1,4 @@
-#include "help/help_ole_callback_win32.h"
+#include "shell/win32/help_ole_callback_win32.h"
 
 STDMETHODIMP HelpOleCallback::QueryInterface(REFIID id, void** object) {
     if (!object) return E_POINTER;

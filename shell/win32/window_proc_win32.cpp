@@ -1,17 +1,17 @@
 // The main window's procedure: life-cycle messages in every mode; keys, characters and the
 // mouse in the modes where the user may play with the lamp (in Preview and Configure every
 // other message goes to the default procedure).
-#include "help/help_viewer_win32.h"
+#include "shell/win32/help_viewer_win32.h"
 #include "lamp/frame_pipeline.h"
 #include "overlay/overlay_menu.h"
 #include "platform/diagnostics.h"
-#include "settings/config_dialog_win32.h"
+#include "shell/win32/config_dialog_win32.h"
 #include "settings/run_mode.h"
 #include "shell/input_actions.h"
 #include "shell/main_window.h"
 #include "shell/shell_state.h"
-#include "shell/shell_win32.h"
-#include "shell/monitors_win32.h"
+#include "shell/win32/shell_win32.h"
+#include "shell/win32/monitors_win32.h"
 #include "settings/view_operations.h"
 
 namespace {

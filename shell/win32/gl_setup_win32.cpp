@@ -8,8 +8,8 @@
 #include "lamp/lamp_scene.h"
 #include "overlay/overlay_menu.h"
 #include "scene/quadric.h"
-#include "shell/shell_win32.h"
-#include "shell/monitors_win32.h"
+#include "shell/win32/shell_win32.h"
+#include "shell/win32/monitors_win32.h"
 #include "lamp/lamp_viewports.h"
 #include "settings/run_mode.h"
 

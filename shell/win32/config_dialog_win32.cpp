@@ -1,19 +1,19 @@
 // The configuration dialog's window: it hands the controls' messages to the settings
 // through the dialog seam and does what the logic in config_dialog.cpp answers.
-#include "settings/config_dialog_win32.h"
+#include "shell/win32/config_dialog_win32.h"
 
 #include <commctrl.h>
 
-#include "help/help_viewer_win32.h"
+#include "shell/win32/help_viewer_win32.h"
 #include "platform/win32/dialog_port_win32.h"
 #include "resources/resource_ids.h"
 #include "settings/config_dialog.h"
 #include "settings/run_mode.h"
 #include "settings/settings.h"
 #include "shell/main_window.h"
-#include "shell/control_fit_win32.h"
-#include "shell/monitors_win32.h"
-#include "shell/shell_win32.h"
+#include "shell/win32/control_fit_win32.h"
+#include "shell/win32/monitors_win32.h"
+#include "shell/win32/shell_win32.h"
 #include "shell/window_geometry.h"
 
 namespace {

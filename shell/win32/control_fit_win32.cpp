@@ -1,6 +1,6 @@
 // Fitting a dialog's controls to their text: measures each control's text in the font it
 // is drawn in and hands the sizes to fitToText.
-#include "shell/control_fit_win32.h"
+#include "shell/win32/control_fit_win32.h"
 
 #include <vector>
 
