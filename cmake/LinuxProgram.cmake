@@ -17,10 +17,18 @@ add_custom_command(OUTPUT ${manual_page} ${manual_help}
 add_custom_target(manual_page_files ALL DEPENDS ${manual_page} ${manual_help})
 
 add_executable(glimmerjar
+    shell/x11/event_loop_x11.cpp
+    shell/x11/gl_context_x11.cpp
     shell/x11/input_x11.cpp
     shell/x11/lamp_window_x11.cpp
+    shell/x11/launch_x11.cpp
+    shell/x11/main_window_x11.cpp
     shell/x11/main_x11.cpp
+    shell/x11/monitors_x11.cpp
+    shell/x11/pointer_x11.cpp
+    shell/x11/settings_watch_x11.cpp
     shell/x11/thread_timer_x11.cpp
+    shell/x11/x11_program.cpp
 )
 add_dependencies(glimmerjar manual_page_files)
 target_include_directories(glimmerjar PRIVATE ${CMAKE_BINARY_DIR}/generated)

@@ -365,8 +365,11 @@ bool SettingsFile::commit() { return batchDepth_ > 0 || save(); }
 
 namespace {
 
+bool isLavaRecord(const std::string& name) { return isBlobRecordName(name) || name == blobCountValue; }
+
 // The lines with the changes made: a changed value in the place of its line (the last, if
-// the name stands twice), a new one at the end, a removed one gone.
+// the name stands twice), a new one at the end (a setting above the lava's records), a
+// removed one gone.
 template <typename Line, typename Change>
 void applyChanges(std::vector<Line>& lines, const std::vector<Change>& changes) {
     for (const Change& change : changes) {
@@ -381,7 +384,17 @@ void applyChanges(std::vector<Line>& lines, const std::vector<Change>& changes) 
                 replaced = true;
             }
         }
-        if (!change.remove && !replaced) lines.push_back({change.line, change.name, true});
+        if (!change.remove && !replaced) {
+            // A new setting goes above the lava's records, which the file keeps last.
+            size_t at = lines.size();
+            if (!isLavaRecord(change.name))
+                for (size_t i = 0; i < lines.size(); ++i)
+                    if (isLavaRecord(lines[i].name)) {
+                        at = i;
+                        break;
+                    }
+            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), {change.line, change.name, true});
+        }
     }
     if (lines.empty() || lines.front().text.rfind("# Glimmerjar", 0) != 0) lines.insert(lines.begin(), {header, "", false});
 }

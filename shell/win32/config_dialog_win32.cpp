@@ -13,7 +13,7 @@
 #include "shell/main_window.h"
 #include "shell/win32/control_fit_win32.h"
 #include "shell/win32/monitors_win32.h"
-#include "shell/win32/shell_win32.h"
+#include "shell/win32/win32_program.h"
 #include "shell/window_geometry.h"
 
 namespace {
@@ -31,9 +31,10 @@ int senderIdOf(HWND dialog, LPARAM lParam) {
 
 // Beside the lamp, on its monitor, so that every change can be watched as it is made.
 void placeBesideTheLamp(HWND dialog) {
+    HWND window = program().mainWindow;
     RECT frame{}, lamp{};
-    if (!mainWindow || !GetWindowRect(dialog, &frame) || !GetWindowRect(mainWindow, &lamp)) return;
-    const ScreenPoint at = dialogBesideLamp(screenRectOf(lamp), workAreaOfWindow(mainWindow), frame.right - frame.left,
+    if (!window || !GetWindowRect(dialog, &frame) || !GetWindowRect(window, &lamp)) return;
+    const ScreenPoint at = dialogBesideLamp(screenRectOf(lamp), workAreaOfWindow(window), frame.right - frame.left,
                                             frame.bottom - frame.top);
     SetWindowPos(dialog, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -76,7 +77,7 @@ INT_PTR CALLBACK configDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 void openConfigDialog(HWND parent) {
     if (configDialogOpen) return;
     configDialogOpen = true;
-    DialogBoxParamA(appInstance, MAKEINTRESOURCEA(RES_DIALOG_CONFIGURE), parent, configDialogProc, 0);
+    DialogBoxParamA(program().appInstance, MAKEINTRESOURCEA(RES_DIALOG_CONFIGURE), parent, configDialogProc, 0);
     configDialogOpen = false;
     if (runMode == Configure) requestClose();
 }

@@ -18,8 +18,8 @@
 #include "resources/resource_ids.h"
 #include "resources/web_site.h"
 #include "settings/run_mode.h"
-#include "shell/shell_state.h"
-#include "shell/win32/shell_win32.h"
+#include "shell/lamp_life.h"
+#include "shell/win32/win32_program.h"
 
 namespace {
 
@@ -164,7 +164,7 @@ INT_PTR CALLBACK helpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             POINT cursor{};
             GetCursorPos(&cursor);
             if (!overLink(dialog, cursor)) return FALSE;
-            SetCursor(handCursor);
+            SetCursor(program().handCursor);
             SetWindowLongPtrA(dialog, DWLP_MSGRESULT, TRUE);
             return TRUE;
         }
@@ -195,20 +195,20 @@ INT_PTR CALLBACK helpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 void openHelpDialog(HWND parent) {
-    const bool wasReady = glReady;
-    glReady = false;
+    // The lamp stands still while the help is open.
+    lampLife().pause();
     if (!richEditLibraryLoaded) {
         if (!LoadLibraryA("MSFTEDIT.DLL")) {
             MessageBoxA(parent,
                         "Can not load MSFTEDIT.DLL. Please contact support by going to the lava "
                         "lamp web site.",
                         "ERROR", MB_OK | MB_ICONEXCLAMATION);
-            glReady = wasReady;
+            lampLife().resume();
             return;
         }
         richEditLibraryLoaded = true;
         diag("Loaded the rich-edit library\n");
     }
-    DialogBoxParamA(appInstance, MAKEINTRESOURCEA(RES_DIALOG_HELP), parent, helpDialogProc, 0);
-    glReady = wasReady;
+    DialogBoxParamA(program().appInstance, MAKEINTRESOURCEA(RES_DIALOG_HELP), parent, helpDialogProc, 0);
+    lampLife().resume();
 }

@@ -8,7 +8,10 @@
 #include "settings/registry_values.h"
 #include "settings/stored_value_names.h"
 #include "shell/command_line.h"
-#include "shell/win32/shell_win32.h"
+#include "shell/win32/lamp_window_win32.h"
+#include "shell/win32/password_hooks_win32.h"
+#include "shell/win32/win32_program.h"
+#include "shell/win32/window_proc_win32.h"
 
 #ifndef GLIMMERJAR_DEBUG_CONSOLE
 #define GLIMMERJAR_DEBUG_CONSOLE 0
@@ -45,7 +48,7 @@ HWND windowFromHandle(int64_t handle) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     if (debugConsole && !attachDebugConsole()) return 0;
-    appInstance = instance;
+    program().appInstance = instance;
 
     const StartRequest request = parseCommandLine(GetCommandLineA(), arguments ? arguments : "");
     diag("Command Line:%s\n", request.argumentText.c_str());
@@ -74,5 +77,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
         parent = windowFromHandle(request.handle);
         if (!parent) parent = GetForegroundWindow();
     }
-    return runMainWindow(parent, request.width, request.height);
+    int exitCode = 0;
+    if (!openLampWindow(parent, request.width, request.height, mainWindowProc, exitCode)) return exitCode;
+    return runEventLoop();
 }

@@ -61,9 +61,38 @@ ScreenRect workAreaOfWindow(HWND window) {
     return workAreaOfMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), systemMonitors().front());
 }
 
+namespace {
+
+struct MonitorSearch {
+    ScreenRect wanted;
+    HMONITOR found = nullptr;
+};
+
+BOOL CALLBACK findMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    auto& search = *reinterpret_cast<MonitorSearch*>(data);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(monitor, &info)) return TRUE;
+    const ScreenRect rect = screenRectOf(info.rcMonitor);
+    if (rect.left != search.wanted.left || rect.top != search.wanted.top || rect.width != search.wanted.width ||
+        rect.height != search.wanted.height)
+        return TRUE;
+    search.found = monitor;
+    return FALSE;
+}
+
+}  // namespace
+
 ScreenRect workAreaOf(const ScreenRect& monitor) {
-    const RECT r{monitor.left, monitor.top, monitor.right(), monitor.bottom()};
-    return workAreaOfMonitor(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), monitor);
+    // The monitor with this very rectangle: where monitors overlap (a cloned display), the
+    // one nearest a rectangle may be another.
+    MonitorSearch search{monitor};
+    EnumDisplayMonitors(nullptr, nullptr, findMonitor, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) {
+        const RECT r{monitor.left, monitor.top, monitor.right(), monitor.bottom()};
+        search.found = MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST);
+    }
+    return workAreaOfMonitor(search.found, monitor);
 }
 
 void handOverMonitor(int x, int y) {

@@ -1,6 +1,6 @@
 // Screen-saver password hooks for Windows 95, 98 and Me, whose screen savers must check
 // and change the password themselves. The services are loaded only for the moment needed.
-#include "shell/win32/shell_win32.h"
+#include "shell/win32/password_hooks_win32.h"
 
 #include "platform/diagnostics.h"
 

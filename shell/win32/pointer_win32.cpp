@@ -4,21 +4,22 @@
 
 #include <initializer_list>
 
-#include "shell/win32/shell_win32.h"
+#include "shell/win32/win32_program.h"
 
 namespace {
 HCURSOR cursorFor(PointerShape shape) {
+    const Win32Program& p = program();
     switch (shape) {
         case PointerShape::Blank:
-            return blankCursor;
+            return p.blankCursor;
         case PointerShape::Move:
-            return moveCursor;
+            return p.moveCursor;
         case PointerShape::Rotate:
-            return rotateCursor;
+            return p.rotateCursor;
         case PointerShape::Orbit:
-            return orbitCursor;
+            return p.orbitCursor;
         case PointerShape::Arrow:
-            return arrowCursor;
+            return p.arrowCursor;
         case PointerShape::None:
         case PointerShape::Other:
             break;

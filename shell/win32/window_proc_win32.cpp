@@ -1,23 +1,23 @@
-// The main window's procedure: life-cycle messages in every mode; keys, characters and the
+// The lamp window's procedure: life-cycle messages in every mode; keys, characters and the
 // mouse in the modes where the user may play with the lamp (in Preview and Configure every
 // other message goes to the default procedure).
-#include "shell/win32/help_viewer_win32.h"
+#include "shell/win32/window_proc_win32.h"
+
 #include "lamp/frame_pipeline.h"
 #include "overlay/overlay_menu.h"
 #include "platform/diagnostics.h"
-#include "shell/win32/config_dialog_win32.h"
 #include "settings/run_mode.h"
+#include "settings/view_operations.h"
 #include "shell/input_actions.h"
 #include "shell/main_window.h"
-#include "shell/shell_state.h"
-#include "shell/win32/shell_win32.h"
+#include "shell/win32/config_dialog_win32.h"
+#include "shell/win32/gl_context_win32.h"
+#include "shell/win32/help_viewer_win32.h"
+#include "shell/win32/lamp_window_win32.h"
 #include "shell/win32/monitors_win32.h"
-#include "settings/view_operations.h"
+#include "shell/win32/win32_program.h"
 
 namespace {
-
-// A mouse-leave notice has been asked for and has not come yet.
-bool leavePending = false;
 
 // A key counts as down when its asynchronous state has any bit but the lowest.
 bool down(int virtualKey) { return (GetAsyncKeyState(virtualKey) & ~1) != 0; }
@@ -158,13 +158,13 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         }
         case WM_MOUSEMOVE:
             mouse(window, lParam, MouseEvent::Move);
-            if (!leavePending) {
+            if (!program().leavePending) {
                 TRACKMOUSEEVENT track{};
                 track.cbSize = sizeof track;
                 track.dwFlags = TME_LEAVE;
                 track.hwndTrack = window;
                 TrackMouseEvent(&track);
-                leavePending = true;
+                program().leavePending = true;
             }
             break;
         case WM_LBUTTONDOWN:
@@ -188,7 +188,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             break;
         case WM_MOUSELEAVE:
             overlayMouse(window, -1, -1, MouseEvent::Leave);
-            leavePending = false;
+            program().leavePending = false;
             break;
         default:
             break;

@@ -1,24 +1,17 @@
 // The lamp's X window and its GLX context: a window of its own (a window or the whole
-// screen), the root window, or a window someone else made (XScreenSaver's, a test's); the
-// menu font from an X core font; and putting it all away again.
-#include <cstdio>
+// screen), the root window, or a window someone else made (XScreenSaver's, a test's); and
+// putting it away again.
+#include "shell/x11/lamp_window_x11.h"
 
-#include "lamp/frame_pipeline.h"
-#include "lamp/lamp_scene.h"
-#include "lamp/lamp_viewports.h"
-#include "overlay/bitmap_font.h"
-#include "overlay/overlay_menu.h"
-#include "platform/diagnostics.h"
-#include "platform/gl.h"
-#include "platform/gl_context.h"
+#include <cstdio>
+#include <vector>
+
 #include "platform/resources.h"
 #include "resources/resource_ids.h"
-#include "shell/icon_file.h"
-#include "scene/quadric.h"
 #include "settings/run_mode.h"
-#include "shell/x11/shell_x11.h"
-#include "shell/monitor_layout.h"
+#include "shell/icon_file.h"
 #include "shell/window_geometry.h"
+#include "shell/x11/monitors_x11.h"
 #include "shell/x11/x11_api_x11.h"
 
 namespace {
@@ -74,25 +67,6 @@ void setWindowIcon(Display* display, Window window) {
                     reinterpret_cast<const unsigned char*>(icon.data()), static_cast<int>(icon.size()));
 }
 
-// The monitors of the X screen, the primary (Xinerama's first) first; the whole screen
-// when Xinerama is not there.
-std::vector<ScreenRect> screenMonitors(Display* display) {
-    std::vector<ScreenRect> monitors;
-    int count = 0;
-    if (XineramaIsActive(display)) {
-        if (XineramaScreenInfo* screens = XineramaQueryScreens(display, &count)) {
-            for (int i = 0; i < count; ++i)
-                monitors.push_back({screens[i].x_org, screens[i].y_org, screens[i].width, screens[i].height});
-            XFree(screens);
-        }
-    }
-    if (monitors.empty()) {
-        const int screen = DefaultScreen(display);
-        monitors.push_back({0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen)});
-    }
-    return monitors;
-}
-
 Window makeOwnWindow(LampWindowX11& lamp, XVisualInfo* visual, const ProgramOptions& options) {
     Display* display = lamp.display;
     const int screen = DefaultScreen(display);
@@ -128,25 +102,6 @@ Window makeOwnWindow(LampWindowX11& lamp, XVisualInfo* visual, const ProgramOpti
     lamp.width = placement.width;
     lamp.height = placement.height;
     return window;
-}
-
-// The overlay's font as display lists at the lists the menu draws from: a bold sans-serif
-// core font about 16 pixels high at the menu's scale, else any 16-pixel font, else "fixed".
-void createBitmapFont(Display* display, float pixelScale) {
-    const int pixels = static_cast<int>(16 * pixelScale + 0.5f);
-    const std::string sizes[] = {std::to_string(pixels + 1), std::to_string(pixels), std::to_string(pixels - 2)};
-    std::vector<std::string> names;
-    for (const std::string& size : sizes) names.push_back("-*-helvetica-bold-r-normal--" + size + "-*-*-*-p-*-iso8859-1");
-    for (const std::string& size : sizes) names.push_back("-*-*-bold-r-normal--" + size + "-*-*-*-*-*-iso8859-1");
-    names.push_back("fixed");
-    for (const std::string& name : names) {
-        XFontStruct* font = XLoadQueryFont(display, name.c_str());
-        if (!font) continue;
-        glXUseXFont(font->fid, 0, fontGlyphCount, fontListBase);
-        XFreeFont(display, font);
-        return;
-    }
-    diagError("glimmerjar: no X font for the menu's text\n");
 }
 
 Cursor makeBlankCursor(Display* display, Window window) {
@@ -224,37 +179,6 @@ void showLampWindow(LampWindowX11& lamp) {
     if (lamp.ownWindow) XMapRaised(lamp.display, lamp.window);
 }
 
-void setupLampGL(LampWindowX11& lamp) {
-    createBitmapFont(lamp.display, overlayMenu ? overlayMenu->pixelScale() : 1.0f);
-    sharedQuadric();
-    pipeline().initGLState();
-    resizeLampViewports(lamp);
-}
-
-void resizeLampViewports(LampWindowX11& lamp) {
-    pipeline().resizeViewport(lamp.width, lamp.height);
-    // The screen saver draws a lamp on each monitor its window covers (the root window
-    // spans them all; XScreenSaver's own windows cover one each); other windows one lamp.
-    std::vector<LampViewport> viewports;
-    if (runMode == ScreenSaver) {
-        int x = 0, y = 0;
-        Window child = 0;
-        XTranslateCoordinates(lamp.display, lamp.window, DefaultRootWindow(lamp.display), 0, 0, &x, &y, &child);
-        viewports = saverViewportsFor({x, y, lamp.width, lamp.height}, screenMonitors(lamp.display));
-    }
-    pipeline().setLampViewports(viewports);
-}
-
-void teardownLampGL(LampWindowX11& lamp) {
-    deleteSharedQuadric();
-    if (theLampScene) theLampScene->release();
-    if (lamp.display && lamp.context) {
-        glXMakeCurrent(lamp.display, xNone, nullptr);
-        glXDestroyContext(lamp.display, lamp.context);
-    }
-    lamp.context = nullptr;
-}
-
 void closeLampWindow(LampWindowX11& lamp) {
     if (!lamp.display) return;
     if (lamp.blankCursor) XFreeCursor(lamp.display, lamp.blankCursor);
@@ -262,9 +186,4 @@ void closeLampWindow(LampWindowX11& lamp) {
     XCloseDisplay(lamp.display);
     lamp.display = nullptr;
     lamp.window = 0;
-}
-
-void swapFrameBuffers() {
-    LampWindowX11* lamp = lampWindow();
-    if (lamp && lamp->display && !lamp->windowGone) glXSwapBuffers(lamp->display, lamp->window);
 }

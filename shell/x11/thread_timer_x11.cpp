@@ -1,12 +1,14 @@
 // The thread-timer seam of the X11 program: a small queue of periodic timers that the event
 // loop waits on (msUntilNextTimer) and fires between X events (fireDueTimers), so every tick
 // runs on the loop's thread as on Windows.
+#include "shell/x11/thread_timer_x11.h"
+
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "platform/clock.h"
 #include "platform/thread_timer.h"
-#include "shell/x11/shell_x11.h"
 
 namespace {
 

@@ -180,6 +180,14 @@ TEST_F(SettingsFileTest, ABatchReachesTheFileAtOnceOrNotAtAll) {
         EXPECT_EQ(fileText(), "# Glimmerjar, mine\nspeed = 5\n");
     }
     EXPECT_EQ(fileText(), "# Glimmerjar, mine\nspeed = 6\nzoom = 2\n");
+    // The lava is saved before the settings, but a new setting goes above its records.
+    {
+        SettingsBatch batch;
+        EXPECT_TRUE(writeString("blob000", "1 2 3"));
+        EXPECT_TRUE(writeDword("noBlobsSaved", 1));
+        EXPECT_TRUE(writeDword("bgHue", 50));
+    }
+    EXPECT_EQ(fileText(), "# Glimmerjar, mine\nspeed = 6\nzoom = 2\nbgHue = 50\nblob000 = 1 2 3\nnoBlobsSaved = 1\n");
 
     path = "/nonexistent-folder/settings";
     useSettingsStore(new SettingsFile(path, [this](const std::string& line) { reports.push_back(line); }));

@@ -1,14 +1,10 @@
-// The Linux program's X11 shell: one lamp window (its own, the root window, or a window
-// someone else made), its GLX context, the event loop with the frame timer, and what the
-// shell's files share.
+// The lamp's X window and its GLX context: a window of its own (a window or the whole
+// screen), the root window, or a window someone else made (XScreenSaver's, a test's).
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "shell/program_options.h"
-
-class PointerPort;
 
 // Xlib's and GLX's own names for the types the shell keeps, without their headers (see
 // x11_api_x11.h for why).
@@ -33,35 +29,9 @@ struct LampWindowX11 {
     bool windowGone = false;  // the window was destroyed under us: nothing more is drawn in it
 };
 
-// The one lamp window of the process; null before it opens and after it closes.
-LampWindowX11* lampWindow();
-
 // Opens the window for the options and makes its context current; false with a message.
 bool openLampWindow(LampWindowX11& lamp, const ProgramOptions& options, std::string& error);
 // Maps a window of the program's own: once the lamp is ready to draw (the lava's warm-up
 // takes seconds at the first start), as a Windows window shows after its creation.
 void showLampWindow(LampWindowX11& lamp);
-// The GL context's state the lamp needs, and the menu font from an X core font.
-void setupLampGL(LampWindowX11& lamp);
-void teardownLampGL(LampWindowX11& lamp);
-// The viewport for the window's size, and in the screen saver a lamp on each monitor.
-void resizeLampViewports(LampWindowX11& lamp);
 void closeLampWindow(LampWindowX11& lamp);
-
-// Keys, characters and the mouse: the program's input tables on X events.
-void handleInputEvent(LampWindowX11& lamp, XEvent& event);
-PointerPort& x11Pointer();
-
-// The frame timer's queue: how long until the next tick is due (-1 for none), and firing
-// the due ones.
-int msUntilNextTimer();
-void fireDueTimers();
-
-// The menu's and the keys' help and configuration: the manual page in a terminal, the
-// settings file in the user's editor (read again when it changes).
-void openManual();
-void openSettingsFile();
-
-// Starts a program beside this one (the help, the settings file in an editor); false when
-// it could not be started.
-bool launchBeside(const std::vector<std::string>& command);

@@ -1,21 +1,20 @@
-// The main window's OpenGL context (WGL) and the GL context seam on Windows: pixel format,
-// rendering context, viewport, buffer swap, tear-down.
+// The lamp window's OpenGL context (WGL) and the GL context seam on Windows: pixel format,
+// rendering context, viewports, buffer swap, tear-down.
+#include "shell/win32/gl_context_win32.h"
+
+#include "lamp/frame_pipeline.h"
+#include "lamp/lamp_scene.h"
+#include "overlay/bitmap_font.h"
+#include "overlay/overlay_menu.h"
+#include "platform/diagnostics.h"
 #include "platform/gl.h"
 #include "platform/gl_context.h"
-#include "lamp/frame_pipeline.h"
-#include "overlay/bitmap_font.h"
-#include "platform/diagnostics.h"
-#include "lamp/lamp_scene.h"
-#include "overlay/overlay_menu.h"
 #include "scene/quadric.h"
-#include "shell/win32/shell_win32.h"
-#include "shell/win32/monitors_win32.h"
-#include "lamp/lamp_viewports.h"
 #include "settings/run_mode.h"
+#include "shell/win32/monitors_win32.h"
+#include "shell/win32/win32_program.h"
 
 namespace {
-HDC deviceContext = nullptr;
-HGLRC glContext = nullptr;
 
 // The overlay's font as display lists: bold "System" 16 pixels high at 96 DPI (scaled
 // with the display), else Arial, Tahoma or Verdana, else a stock font; the device context's
@@ -52,10 +51,10 @@ void createBitmapFont(HDC dc, float pixelScale) {
 }  // namespace
 
 void swapFrameBuffers() {
-    if (deviceContext) SwapBuffers(deviceContext);
+    if (program().deviceContext) SwapBuffers(program().deviceContext);
 }
 
-bool hasGLContext() { return glContext != nullptr; }
+bool hasGLContext() { return program().glContext != nullptr; }
 
 void resizeLampViewports(HWND window) {
     RECT client{};
@@ -73,10 +72,13 @@ void resizeLampViewports(HWND window) {
 }
 
 void rebuildOverlayFont(float pixelScale) {
-    if (deviceContext && glContext) createBitmapFont(deviceContext, pixelScale);
+    Win32Program& p = program();
+    if (p.deviceContext && p.glContext) createBitmapFont(p.deviceContext, pixelScale);
 }
 
 void setupGL(HWND window) {
+    Win32Program& p = program();
+    HDC& deviceContext = p.deviceContext;
     deviceContext = GetDC(window);
     PIXELFORMATDESCRIPTOR format{};
     format.nSize = sizeof format;
@@ -88,8 +90,8 @@ void setupGL(HWND window) {
     format.iLayerType = PFD_MAIN_PLANE;
     // A window without a usable context simply shows nothing; the results are not checked.
     SetPixelFormat(deviceContext, ChoosePixelFormat(deviceContext, &format), &format);
-    glContext = wglCreateContext(deviceContext);
-    wglMakeCurrent(deviceContext, glContext);
+    p.glContext = wglCreateContext(deviceContext);
+    wglMakeCurrent(deviceContext, p.glContext);
     createBitmapFont(deviceContext, overlayMenu ? overlayMenu->pixelScale() : 1.0f);
     sharedQuadric();
     pipeline().initGLState();
@@ -97,11 +99,12 @@ void setupGL(HWND window) {
 }
 
 void teardownGL(HWND window) {
+    Win32Program& p = program();
     deleteSharedQuadric();
     if (theLampScene) theLampScene->release();
-    ReleaseDC(window, deviceContext);
-    deviceContext = nullptr;
+    ReleaseDC(window, p.deviceContext);
+    p.deviceContext = nullptr;
     wglMakeCurrent(nullptr, nullptr);
-    if (glContext) wglDeleteContext(glContext);
-    glContext = nullptr;
+    if (p.glContext) wglDeleteContext(p.glContext);
+    p.glContext = nullptr;
 }
