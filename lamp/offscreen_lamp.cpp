@@ -9,7 +9,6 @@
 #include "platform/offscreen_context.h"
 #include "scene/image.h"
 #include "scene/quadric.h"
-#include "settings/memory_settings_store.h"
 #include "settings/registry_values.h"
 #include "settings/settings.h"
 
@@ -29,7 +28,8 @@ OffscreenLamp::OffscreenLamp(int width, int height, uint32_t seed)
     if (!context->ok()) return;
     resetLampState();
     createLampScene(seed);
-    useSettingsStore(new MemorySettingsStore);
+    // No store: every setting keeps its default, and nothing a tool or a test sets is kept.
+    useSettingsStore(nullptr);
     createSettings(Windowed, lampSettingEffects()).loadAll();
     pipeline().initGLState();
     pipeline().resizeViewport(width, height);

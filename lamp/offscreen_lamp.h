@@ -14,9 +14,9 @@ class OffscreenContext;
 class OffscreenLamp {
 public:
     // A width x height context made current; the frame state and the lava parameters
-    // reset; the lamp built from `seed`; the settings of a windowed run made over an empty
-    // in-memory store, so every default applies; the GL state and the viewport set up. No
-    // warm-up. Change settings through theSettings afterwards: their effects apply at once.
+    // reset; the lamp built from `seed`; the settings of a windowed run made without a
+    // store, so every default applies and nothing set is kept; the GL state and the
+    // viewport set up. No warm-up. Change settings through theSettings afterwards: their effects apply at once.
     OffscreenLamp(int width, int height, uint32_t seed);
     ~OffscreenLamp();
     OffscreenLamp(const OffscreenLamp&) = delete;

@@ -11,7 +11,7 @@
 #include "lamp/lava_state.h"
 #include "lamp/setting_effects.h"
 #include "lava/blob.h"
-#include "settings/memory_settings_store.h"
+#include "tests/fakes/fake_settings_store.h"
 #include "settings/registry_values.h"
 #include "settings/settings.h"
 
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    auto* store = new MemorySettingsStore;
+    auto* store = new FakeSettingsStore;
     for (size_t at = 0; at + 3 <= size;) {
         const std::string name = valueName(data[at]);
         const StoredType type = data[at + 1] % 3 == 0 ? StoredType::Dword

@@ -11,7 +11,7 @@
 #include "lamp/lava_state.h"
 #include "lava/blob.h"
 #include "lava/lava_parameters.h"
-#include "settings/memory_settings_store.h"
+#include "tests/fakes/fake_settings_store.h"
 #include "settings/registry_values.h"
 
 namespace {
@@ -20,7 +20,7 @@ class LavaStateTest : public ::testing::Test {
 protected:
     void SetUp() override {
         lavaParameters.reset();
-        store = new MemorySettingsStore;
+        store = new FakeSettingsStore;
         useSettingsStore(store);
         createLampScene(11);
         for (int n = 0; n < 300; ++n) theLampScene->step(0.02f);
@@ -36,7 +36,7 @@ protected:
         createLampScene(99);
         theLampScene->setParticleCount(count);
     }
-    MemorySettingsStore* store = nullptr;
+    FakeSettingsStore* store = nullptr;
 };
 
 TEST_F(LavaStateTest, BlobsComeBackToTheSixthDecimal) {
@@ -68,7 +68,7 @@ TEST_F(LavaStateTest, ADifferentCountIsRefusedAndChangesNothing) {
     EXPECT_EQ(blobs()[0]->position.x, before.x);
 
     // A first start: no count stored, a lava with blobs.
-    useSettingsStore(store = new MemorySettingsStore);
+    useSettingsStore(store = new FakeSettingsStore);
     EXPECT_FALSE(restoreLavaState());
 
     // No blobs and a stored count of 0: nothing to do, and that is a success.

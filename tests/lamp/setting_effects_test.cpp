@@ -7,10 +7,10 @@
 #include "lamp/setting_effects.h"
 #include "lava/lava_parameters.h"
 #include "settings/config_dialog.h"
-#include "settings/memory_settings_store.h"
+#include "tests/fakes/fake_settings_store.h"
 #include "settings/registry_values.h"
 #include "settings/settings.h"
-#include "tests/settings/recording_dialog.h"
+#include "tests/fakes/fake_dialog_port.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ protected:
     void SetUp() override {
         lavaParameters.reset();
         createLampScene(5);
-        useSettingsStore(new MemorySettingsStore);
+        useSettingsStore(new FakeSettingsStore);
         createSettings(Windowed, lampSettingEffects()).loadAll();
     }
     void TearDown() override {
@@ -32,14 +32,14 @@ protected:
 
 const int hotTrackbars[4] = {1039, 1062, 1040, 1057};
 
-void expectHotControlsEnabled(const RecordingDialog& dialog, bool enabled) {
+void expectHotControlsEnabled(const FakeDialogPort& dialog, bool enabled) {
     for (int id : hotTrackbars) EXPECT_EQ(dialog.isEnabled(id), enabled) << id;
     for (int id : hotColourLabelIds) EXPECT_EQ(dialog.isEnabled(id), enabled) << id;
 }
 
 TEST_F(SettingEffectsTest, HotColourControlsAreGreyedExactlyWhileTheBoxIsOff) {
     Settings& settings = *theSettings;
-    RecordingDialog dialog;
+    FakeDialogPort dialog;
     configDialogOpened(settings, &dialog);
     expectHotControlsEnabled(dialog, false);
     EXPECT_FALSE(lavaParameters.differentHotColor);
@@ -56,7 +56,7 @@ TEST_F(SettingEffectsTest, HotColourControlsAreGreyedExactlyWhileTheBoxIsOff) {
     // Opened with the box stored on: the controls start enabled.
     settings.differentHotColor.setValue(true);
     configDialogCommand(settings, &dialog, configOkButton, 0, 0);
-    RecordingDialog again;
+    FakeDialogPort again;
     configDialogOpened(settings, &again);
     expectHotControlsEnabled(again, true);
 }

@@ -18,7 +18,7 @@
 #include "lava/lava_parameters.h"
 #include "lava/lava_renderer.h"
 #include "lava/spatial_hash.h"
-#include "tests/lava/recording_emitter.h"
+#include "tests/fakes/fake_strip_emitter.h"
 
 namespace {
 
@@ -28,8 +28,8 @@ protected:
         lavaParameters.reset();
         renderer.initPolygoniser();
     }
-    RecordingEmitter surfaceOf(std::vector<Blob*> blobs) {
-        RecordingEmitter out;
+    FakeStripEmitter surfaceOf(std::vector<Blob*> blobs) {
+        FakeStripEmitter out;
         renderer.polygonise(blobs.data(), static_cast<int>(blobs.size()), 1.32f, out);
         return out;
     }
@@ -40,7 +40,7 @@ using Key = std::tuple<float, float, float>;
 Key keyOf(const Point3D& p) { return {p.x, p.y, p.z}; }
 
 // Every mesh edge of a closed surface belongs to exactly two triangles.
-bool isClosed(const RecordingEmitter& out, std::string* why) {
+bool isClosed(const FakeStripEmitter& out, std::string* why) {
     std::map<std::pair<Key, Key>, int> uses;
     for (const auto& t : out.triangles)
         for (int e = 0; e < 3; ++e) {
@@ -148,7 +148,7 @@ TEST_F(PolygoniserTest, LoneBlobIsAClosedSphereWhereverItSits) {
         renderer.setCellSize(lattice.spacing);
         for (const Point3D& centre : places) {
             Blob blob(centre, 1.1f);
-            const RecordingEmitter out = surfaceOf({&blob});
+            const FakeStripEmitter out = surfaceOf({&blob});
             std::string why;
             EXPECT_TRUE(isClosed(out, &why)) << why;
             double sum = 0;
@@ -176,7 +176,7 @@ TEST_F(PolygoniserTest, EveryValueAndCubeOnlyOncePerPass) {
     renderer.fieldEvaluations = 0;
     renderer.cubesProcessed = 0;
     const uint16_t stamp = renderer.passStamp;
-    const RecordingEmitter out = surfaceOf(pointers);
+    const FakeStripEmitter out = surfaceOf(pointers);
     std::string why;
     EXPECT_TRUE(isClosed(out, &why)) << why;
     uint64_t valuesMarked = 0, cubesMarked = 0;
@@ -193,8 +193,8 @@ TEST_F(PolygoniserTest, EveryValueAndCubeOnlyOncePerPass) {
 
 TEST_F(PolygoniserTest, OverlappingClustersStaySeparateSurfaces) {
     Blob a(Point3D(0, 0, 0), 1.1f), b(Point3D(1.5f, 0, 0), 1.1f);
-    const RecordingEmitter first = surfaceOf({&a});
-    const RecordingEmitter second = surfaceOf({&b});
+    const FakeStripEmitter first = surfaceOf({&a});
+    const FakeStripEmitter second = surfaceOf({&b});
     std::string why;
     EXPECT_TRUE(isClosed(first, &why)) << why;
     EXPECT_TRUE(isClosed(second, &why)) << why;
@@ -204,7 +204,7 @@ TEST_F(PolygoniserTest, OverlappingClustersStaySeparateSurfaces) {
     EXPECT_GT(inside, 0);
     // Drawn together in one pass they would have merged into one surface with no
     // vertex inside the other's sphere.
-    const RecordingEmitter merged = surfaceOf({&a, &b});
+    const FakeStripEmitter merged = surfaceOf({&a, &b});
     for (const RecordedVertex& v : merged.vertices) {
         EXPECT_GT((v.position - a.position).length(), 1.2f);
         EXPECT_GT((v.position - b.position).length(), 1.2f);
@@ -217,7 +217,7 @@ TEST_F(PolygoniserTest, VerticesStayInsideTheGlass) {
     EXPECT_FLOAT_EQ(wallRadius(-15), 7.3f);
     EXPECT_NEAR(wallRadius(16), 4.2136364f, 1e-5f);
     Blob nearWall(Point3D(8.6f, 0, 0), 1.1f);
-    const RecordingEmitter out = surfaceOf({&nearWall});
+    const FakeStripEmitter out = surfaceOf({&nearWall});
     int moved = 0;
     for (const RecordedVertex& v : out.vertices) {
         const float rho = std::sqrt(v.position.x * v.position.x + v.position.z * v.position.z);
@@ -238,7 +238,7 @@ TEST_F(PolygoniserTest, HeatColours) {
     EXPECT_FLOAT_EQ(heatFraction(std::nanf("")), 0.0f);
     Blob warm(Point3D(0, 0, 0), 1.1f);
     warm.temperature = 3;
-    RecordingEmitter out = surfaceOf({&warm});
+    FakeStripEmitter out = surfaceOf({&warm});
     ASSERT_FALSE(out.vertices.empty());
     for (const RecordedVertex& v : out.vertices) {
         EXPECT_TRUE(v.hasColour);
@@ -262,7 +262,7 @@ TEST_F(PolygoniserTest, ParticlesAreDrawnInsideTheGlass) {
 
 TEST_F(PolygoniserTest, EmptyClusterOnlyAdvancesThePass) {
     const uint16_t stamp = renderer.passStamp;
-    RecordingEmitter out;
+    FakeStripEmitter out;
     renderer.polygonise(nullptr, 0, 1.32f, out);
     EXPECT_TRUE(out.triangles.empty());
     EXPECT_EQ(renderer.passStamp, static_cast<uint16_t>(stamp + 1));
@@ -274,13 +274,13 @@ TEST_F(PolygoniserTest, EmptyClusterOnlyAdvancesThePass) {
 // gives.
 TEST_F(PolygoniserTest, PassCounterWrapClearsTheMarks) {
     Blob blob(Point3D(0.3f, -0.2f, 0.1f), 1.1f);
-    const RecordingEmitter fresh = surfaceOf({&blob});
+    const FakeStripEmitter fresh = surfaceOf({&blob});
     renderer.initPolygoniser();
     renderer.passStamp = 65535;
     Blob elsewhere(Point3D(-20, 10, 5), 1.1f);
     surfaceOf({&elsewhere});  // the last pass before the wrap
     EXPECT_EQ(renderer.passStamp, 1);
-    const RecordingEmitter after = surfaceOf({&blob});
+    const FakeStripEmitter after = surfaceOf({&blob});
     ASSERT_EQ(after.triangles.size(), fresh.triangles.size());
     for (size_t n = 0; n < after.vertices.size(); ++n) {
         EXPECT_EQ(after.vertices[n].position.x, fresh.vertices[n].position.x) << n;

@@ -4,11 +4,11 @@
 
 #include "overlay/overlay_menu.h"
 #include "overlay/view_dragger.h"
-#include "settings/memory_settings_store.h"
+#include "tests/fakes/fake_settings_store.h"
 #include "settings/registry_values.h"
 #include "settings/settings.h"
 #include "settings/view_operations.h"
-#include "tests/overlay/fake_pointer.h"
+#include "tests/fakes/fake_pointer.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ MenuActions recordingActions() {
 class OverlayTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        useSettingsStore(new MemorySettingsStore);
+        useSettingsStore(new FakeSettingsStore);
         createSettings(Windowed, SettingEffects()).loadAll();
         fired = 0;
         lastAction = "";

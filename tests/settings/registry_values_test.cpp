@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "settings/memory_settings_store.h"
+#include "tests/fakes/fake_settings_store.h"
 #include "settings/registry_values.h"
 
 namespace {
@@ -12,7 +12,7 @@ namespace {
 class RegistryValuesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        store = new MemorySettingsStore;
+        store = new FakeSettingsStore;
         useSettingsStore(store);
     }
     void TearDown() override { useSettingsStore(nullptr); }
@@ -22,7 +22,7 @@ protected:
         EXPECT_TRUE(store->readValue(name, type, bytes));
         return bytes;
     }
-    MemorySettingsStore* store = nullptr;
+    FakeSettingsStore* store = nullptr;
 };
 
 std::string dwordBytes(uint32_t v) { return std::string(reinterpret_cast<const char*>(&v), 4); }

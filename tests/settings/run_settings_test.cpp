@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "settings/memory_settings_store.h"
+#include "tests/fakes/fake_settings_store.h"
 #include "settings/registry_values.h"
 #include "settings/run_settings.h"
 #include "settings/settings.h"
@@ -12,7 +12,7 @@ namespace {
 
 class RunSettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override { useSettingsStore(store = new MemorySettingsStore); }
+    void SetUp() override { useSettingsStore(store = new FakeSettingsStore); }
     void TearDown() override {
         destroySettings();
         useSettingsStore(nullptr);
@@ -22,7 +22,7 @@ protected:
         for (const auto& [name, value] : values) list.push_back({findSettingRow(name), value});
         return list;
     }
-    MemorySettingsStore* store = nullptr;
+    FakeSettingsStore* store = nullptr;
 };
 
 }  // namespace

@@ -7,17 +7,17 @@
 #include <string>
 #include <vector>
 
-#include "settings/memory_settings_store.h"
+#include "tests/fakes/fake_settings_store.h"
 #include "settings/registry_values.h"
 #include "settings/setting.h"
-#include "tests/settings/recording_dialog.h"
+#include "tests/fakes/fake_dialog_port.h"
 
 namespace {
 
 class SettingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        store = new MemorySettingsStore;
+        store = new FakeSettingsStore;
         useSettingsStore(store);
         calls.clear();
         floatCalls.clear();
@@ -27,7 +27,7 @@ protected:
     static void record(DialogPort* dialog, int value) { calls.push_back({dialog, value}); }
     static void recordFloat(DialogPort* dialog, float value) { floatCalls.push_back({dialog, value}); }
 
-    MemorySettingsStore* store = nullptr;
+    FakeSettingsStore* store = nullptr;
     static std::vector<std::pair<DialogPort*, int>> calls;
     static std::vector<std::pair<DialogPort*, float>> floatCalls;
 };
@@ -35,7 +35,7 @@ protected:
 std::vector<std::pair<DialogPort*, int>> SettingTest::calls;
 std::vector<std::pair<DialogPort*, float>> SettingTest::floatCalls;
 
-std::string stored(MemorySettingsStore* store, const char* name) {
+std::string stored(FakeSettingsStore* store, const char* name) {
     StoredType type;
     std::string bytes;
     return store->readValue(name, type, bytes) ? bytes : "(missing)";
@@ -81,7 +81,7 @@ TEST_F(SettingTest, FloatValuesAreClampedAndNotANumberBecomesTheMinimum) {
 
 TEST_F(SettingTest, FloatsAreStoredAsSixDecimalText) {
     FloatSetting brightness(1027, 0, 100, 0, 1, 0.44f, 0.44f, nullptr, "lavaLuminance");
-    RecordingDialog dialog;
+    FakeDialogPort dialog;
     brightness.attach(&dialog);
     dialog.positions[1027] = 45;
     EXPECT_TRUE(brightness.handleMessage(&dialog, 1027));
@@ -136,7 +136,7 @@ TEST_F(SettingTest, LoadsClampFloatsAndIntegersAndIgnoreWhatIsNotTheirs) {
 
 TEST_F(SettingTest, AttachShowsTheValueAndTakesChangesOnlyFromItsOwnControl) {
     IntSetting speed(1053, 0, 1000, 100, 100, record, "speed", 1029, LabelFormat::Percent);
-    RecordingDialog dialog, otherDialog;
+    FakeDialogPort dialog, otherDialog;
     calls.clear();
     speed.attach(&dialog);
     EXPECT_EQ(dialog.ranges[1053], std::make_pair(0, 1000));
@@ -163,7 +163,7 @@ TEST_F(SettingTest, AttachShowsTheValueAndTakesChangesOnlyFromItsOwnControl) {
 
 TEST_F(SettingTest, BoolsFollowTheirCheckBoxAndToggle) {
     BoolSetting particles(1007, false, false, record, "showParticles");
-    RecordingDialog dialog;
+    FakeDialogPort dialog;
     particles.attach(&dialog);
     EXPECT_FALSE(dialog.checks[1007]);
     dialog.checks[1007] = true;

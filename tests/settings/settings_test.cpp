@@ -12,10 +12,10 @@
 #include <string>
 
 #include "settings/config_dialog.h"
-#include "settings/memory_settings_store.h"
+#include "tests/fakes/fake_settings_store.h"
 #include "settings/registry_values.h"
 #include "settings/settings.h"
-#include "tests/settings/recording_dialog.h"
+#include "tests/fakes/fake_dialog_port.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ SettingEffects recordingEffects() {
 class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        store = new MemorySettingsStore;
+        store = new FakeSettingsStore;
         useSettingsStore(store);
         applied.clear();
     }
@@ -59,7 +59,7 @@ protected:
         settings.loadAll();
         return settings;
     }
-    MemorySettingsStore* store = nullptr;
+    FakeSettingsStore* store = nullptr;
 };
 
 // A number a setting holds, whatever its kind.
@@ -115,7 +115,7 @@ TEST_F(SettingsTest, TheShiftSwitchAndTheStartModeFollowTheRun) {
                           Case{Configure, "shiftLeftRightSS", true, nullptr},
                           Case{Windowed, "shiftLeftRightWin", false, "0"},
                           Case{FullScreen, "shiftLeftRightFull", false, "1"}}) {
-        useSettingsStore(store = new MemorySettingsStore);
+        useSettingsStore(store = new FakeSettingsStore);
         Settings& settings = make(c.mode);
         EXPECT_STREQ(settings.shiftLeftRight.registryName(), c.name);
         EXPECT_EQ(settings.shiftLeftRight.value(), c.drift) << c.name;
@@ -128,7 +128,7 @@ TEST_F(SettingsTest, TheShiftSwitchAndTheStartModeFollowTheRun) {
         }
     }
     // A full-screen run keeps its own choice beside the window's.
-    useSettingsStore(store = new MemorySettingsStore);
+    useSettingsStore(store = new FakeSettingsStore);
     writeBoolValue("shiftLeftRightWin", false);
     writeBoolValue("shiftLeftRightFull", true);
     EXPECT_TRUE(make(FullScreen).shiftLeftRight.value());
@@ -166,7 +166,7 @@ TEST_F(SettingsTest, HostileStoredValuesEndInTheDefaultOrInRange) {
         {StoredType::Other, std::string("\x01\x00\x00\x00", 4)},
     };
     for (const auto& [type, bytes] : hostile) {
-        useSettingsStore(store = new MemorySettingsStore);
+        useSettingsStore(store = new FakeSettingsStore);
         for (size_t i = 0; i < settingRowCount; ++i) {
             const std::string name = std::string(settingRows[i].name) == "shiftLeftRight" ? "shiftLeftRightWin"
                                                                                           : settingRows[i].name;
@@ -188,7 +188,7 @@ TEST_F(SettingsTest, HostileStoredValuesEndInTheDefaultOrInRange) {
 TEST_F(SettingsTest, CancelGoesBackToTheValuesOfTheMomentTheDialogOpened) {
     Settings& settings = make();
     settings.lavaHue.setValue(0.2f);
-    RecordingDialog dialog;
+    FakeDialogPort dialog;
     configDialogOpened(settings, &dialog);
     EXPECT_EQ(dialog.positions[1023], 20);
     EXPECT_EQ(dialog.texts[1032], "175");
@@ -226,7 +226,7 @@ TEST_F(SettingsTest, OkStoresTheChangesAndRestoreDefaultsResetsTheViewAndPriorit
     settings.rot_angle.setValue(90);
     settings.zoom.setValue(40);
     settings.priority.setValue(2);
-    RecordingDialog dialog;
+    FakeDialogPort dialog;
     configDialogOpened(settings, &dialog);
     configDialogCommand(settings, &dialog, configRestoreDefaultsButton, 0, 0);
     EXPECT_FLOAT_EQ(settings.rot_angle.value(), 0);
@@ -246,7 +246,7 @@ TEST_F(SettingsTest, OkStoresTheChangesAndRestoreDefaultsResetsTheViewAndPriorit
 
 TEST_F(SettingsTest, HelpAndUnknownButtons) {
     Settings& settings = make();
-    RecordingDialog dialog;
+    FakeDialogPort dialog;
     configDialogOpened(settings, &dialog);
     ConfigCommandResult result = configDialogCommand(settings, &dialog, configHelpButton, 0, 0);
     EXPECT_TRUE(result.handled);

@@ -6,7 +6,7 @@
 
 #include "shell/frame_timer.h"
 #include "shell/tick_reporter.h"
-#include "tests/shell/fake_thread_timer.h"
+#include "tests/fakes/fake_thread_timer.h"
 
 namespace {
 

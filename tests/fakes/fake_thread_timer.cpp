@@ -1,5 +1,5 @@
 // Recording thread timers for the unit tests.
-#include "tests/shell/fake_thread_timer.h"
+#include "tests/fakes/fake_thread_timer.h"
 
 #include "platform/thread_timer.h"
 

@@ -9,7 +9,7 @@
 
 #include "platform/dialog_port.h"
 
-class RecordingDialog : public DialogPort {
+class FakeDialogPort : public DialogPort {
 public:
     void checkButton(int id, bool checked) override { checks[id] = checked; }
     bool isButtonChecked(int id) override { return checks[id]; }

@@ -7,7 +7,7 @@
 
 #include "platform/settings_store.h"
 
-class MemorySettingsStore : public SettingsStore {
+class FakeSettingsStore : public SettingsStore {
 public:
     bool setDword(const char* name, uint32_t value) override;
     bool setString(const char* name, const char* text) override;

@@ -11,7 +11,7 @@ struct RecordedVertex {
     bool hasColour;
 };
 
-class RecordingEmitter : public StripEmitter {
+class FakeStripEmitter : public StripEmitter {
 public:
     void beginSurface(const Point3D& colour) override { surfaceColour = colour; ++surfaces; }
     void endSurface() override {}
