@@ -51,8 +51,10 @@ for picture in lamp colours views; do
         differing=$(compare -metric AE -fuzz 3% "$committed" "$work/$picture.png" null: 2>&1 || true)
         total=$(identify -format '%[fx:w*h]' "$committed")
         if ! [[ "$differing" =~ ^[0-9]+$ ]] || [ "$differing" -gt $((total / 100)) ]; then
-            echo "help/pictures/$picture.png is not what the lamp draws today ($differing of $total pixels differ);" \
-                 "run scripts/make-manual-pictures.sh build/linux/tools/render_lamp" >&2
+            echo "help/pictures/$picture.png is not what the lamp draws today ($differing of $total pixels differ)." \
+                 "The lamp may have a fault: look at both pictures first. Only when the lamp is meant to" \
+                 "look different now, draw the pictures again:" \
+                 "bash scripts/make-manual-pictures.sh build/linux/tools/render_lamp" >&2
             status=1
         fi
     else

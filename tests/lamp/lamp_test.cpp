@@ -78,7 +78,7 @@ TEST_F(LampTest, AssembledAsDesigned) {
 
 // The fills under the lamp light the lava and the liquid but not the metal: they are given
 // back before the metal and the inner glass are drawn, and taken again, the lowest free
-// numbers once more, before the lava.
+// numbers once more, before the lava. The key light is dimmed for the lava only.
 TEST_F(LampTest, TheFillLightsAreOffForTheMetalAndBackForTheLava) {
     MatrixProbe metal, lava, outer;
     theLampScene->metal->addChild(&metal);
@@ -96,6 +96,11 @@ TEST_F(LampTest, TheFillLightsAreOffForTheMetalAndBackForTheLava) {
     }
     for (int n = 0; n < 6; ++n)
         EXPECT_EQ(theLampScene->light[n]->glIndex, static_cast<uint32_t>(GL_LIGHT0 + n)) << n;
+    // The key light is dimmed for the lava alone: the metal before it and the outer glass
+    // after it see it at full strength.
+    EXPECT_FLOAT_EQ(lava.diffuse[5][0], lavaKeyLightDiffuse);
+    EXPECT_FLOAT_EQ(metal.diffuse[5][0], keyLightDiffuse);
+    EXPECT_FLOAT_EQ(outer.diffuse[5][0], keyLightDiffuse);
     theLampScene->metal->children.pop_back();
     theLampScene->lava->children.pop_back();
     theLampScene->outerGlass->children.pop_back();

@@ -6,6 +6,7 @@
 #include "lamp/lamp_startup.h"
 #include "lamp/setting_effects.h"
 #include "lava/lava_parameters.h"
+#include "settings/colour_model.h"
 #include "settings/config_dialog.h"
 #include "tests/fakes/fake_settings_store.h"
 #include "settings/registry_values.h"
@@ -77,6 +78,15 @@ TEST_F(SettingEffectsTest, SettingsReachTheLavaAndTheLamp) {
     settings.lavaHue.setValue(0.33f);  // green
     EXPECT_GT(lavaParameters.lavaColour.y, lavaParameters.lavaColour.x);
     EXPECT_GT(lavaParameters.lavaColour.y, lavaParameters.lavaColour.z);
+    // The lava material holds the lava's colour; the hot colour is made of the hot controls.
+    EXPECT_EQ(theLampScene->material[LampScene::lavaMaterial].diffuse.y, lavaParameters.lavaColour.y);
+    settings.lavaHueHot.setValue(0.6f);  // blue
+    settings.lavaLuminanceHot.setValue(0.5f);
+    const Point3D hot = hueSatLumToRgb(0.6f, 1, 0.5f);
+    EXPECT_FLOAT_EQ(lavaParameters.hotColour.x, hot.x);
+    EXPECT_FLOAT_EQ(lavaParameters.hotColour.y, hot.y);
+    EXPECT_FLOAT_EQ(lavaParameters.hotColour.z, hot.z);
+    EXPECT_GT(lavaParameters.hotColour.z, lavaParameters.hotColour.y);
 
     const float cell = theLampScene->glass.engine.renderer.cellSize();
     settings.renderAccuracy.setValue(200);

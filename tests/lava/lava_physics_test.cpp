@@ -303,6 +303,16 @@ TEST_F(LavaTest, ClustersFollowTheClusterRules) {
     EXPECT_TRUE(linkedTo(a, b));
     b.position = Point3D(3.96f + 0.01f, 0, 0);
     EXPECT_FALSE(linkedTo(a, b));
+    // Cluster 0 is a cluster like any other; -1 (a new blob) is none.
+    b.position = Point3D(2, 0, 0);
+    a.previousCluster = b.previousCluster = 0;
+    EXPECT_TRUE(linkedTo(a, b));
+    a.previousCluster = b.previousCluster = -1;
+    EXPECT_FALSE(linkedTo(a, b));
+    // At the top, as at the bottom, blobs 3r apart pool whatever they were.
+    a.position = Point3D(0, 16, 0);
+    b.position = Point3D(3.2f, 16, 0);
+    EXPECT_TRUE(linkedTo(a, b));
 }
 
 TEST_F(LavaTest, ClusterWalkGathersChainsWithoutDeepRecursion) {

@@ -1,6 +1,6 @@
-// A shape that draws nothing and records the modelview matrix and the lights switched on
-// when it is drawn, for tests of the transforms and the lighting that groups and the lamp
-// apply.
+// A shape that draws nothing and records the modelview matrix, the lights switched on and
+// their diffuse colours when it is drawn, for tests of the transforms and the lighting
+// that groups and the lamp apply.
 #pragma once
 
 #include <cmath>
@@ -15,7 +15,10 @@ struct MatrixProbe : Shape {
     BoundingBox3D boundingBox() override { return {}; }
     void draw(int) override {
         glGetFloatv(GL_MODELVIEW_MATRIX, seen);
-        for (int n = 0; n < 8; ++n) lightOn[n] = glIsEnabled(static_cast<GLenum>(GL_LIGHT0 + n)) == GL_TRUE;
+        for (int n = 0; n < 8; ++n) {
+            lightOn[n] = glIsEnabled(static_cast<GLenum>(GL_LIGHT0 + n)) == GL_TRUE;
+            glGetLightfv(static_cast<GLenum>(GL_LIGHT0 + n), GL_DIFFUSE, diffuse[n]);
+        }
     }
     bool isTransparent() const override { return false; }
     // The turn about y of the recorded matrix, in degrees (identity view).
@@ -23,4 +26,5 @@ struct MatrixProbe : Shape {
 
     GLfloat seen[16] = {};
     bool lightOn[8] = {};
+    GLfloat diffuse[8][4] = {};
 };

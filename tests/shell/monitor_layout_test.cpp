@@ -89,3 +89,16 @@ TEST(MonitorLayout, APointOnOverlappingMonitorsBelongsToTheSmaller) {
     ASSERT_EQ(v.size(), 2u);
     expectViewport(v[1], 0, 468, 400, 300);
 }
+
+// Side by side and equal: the last column of the first monitor is its own, the next column
+// the second's; likewise one above the other. (The monitors are listed so that the tie-break
+// between equal monitors would give the wrong answer, were an edge counted to both.)
+TEST(MonitorLayout, APointOnTheSeamOfTwoEqualMonitorsBelongsToTheOneItIsOn) {
+    const std::vector<ScreenRect> beside = {{0, 0, 1280, 1024}, {1280, 0, 1280, 1024}};
+    EXPECT_EQ(monitorHolding(beside, 1279, 500), 0u);
+    EXPECT_EQ(monitorHolding(beside, 1280, 500), 1u);
+    EXPECT_EQ(monitorHolding(beside, 2559, 500), 1u);
+    const std::vector<ScreenRect> stacked = {{0, -1024, 1280, 1024}, {0, 0, 1280, 1024}};
+    EXPECT_EQ(monitorHolding(stacked, 600, -1), 0u);
+    EXPECT_EQ(monitorHolding(stacked, 600, 0), 1u);
+}
