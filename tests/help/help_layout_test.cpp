@@ -26,19 +26,6 @@ TEST(HelpLayout, TinyClientAreaGivesAnEmptyDocumentNotANegativeOne) {
     EXPECT_EQ(layout.document.height, 0);
 }
 
-TEST(LinkHitTest, OnlyPointsStrictlyInsideCount) {
-    // The link's rectangle: left 10, top 20, right 160, bottom 40.
-    EXPECT_TRUE(strictlyInside(10, 20, 160, 40, 11, 21));
-    EXPECT_TRUE(strictlyInside(10, 20, 160, 40, 159, 39));
-    EXPECT_TRUE(strictlyInside(10, 20, 160, 40, 80, 30));
-    EXPECT_FALSE(strictlyInside(10, 20, 160, 40, 10, 30));   // on the left edge
-    EXPECT_FALSE(strictlyInside(10, 20, 160, 40, 160, 30));  // on the right edge
-    EXPECT_FALSE(strictlyInside(10, 20, 160, 40, 80, 20));   // on the top edge
-    EXPECT_FALSE(strictlyInside(10, 20, 160, 40, 80, 40));   // on the bottom edge
-    EXPECT_FALSE(strictlyInside(10, 20, 160, 40, 161, 30));  // just outside
-    EXPECT_FALSE(strictlyInside(10, 20, 160, 40, 80, 41));
-}
-
 TEST(DocumentStream, HandsOutTheBytesInOrderAndThenNone) {
     std::vector<unsigned char> bytes(10000);
     for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<unsigned char>(i * 7);

@@ -53,29 +53,6 @@ bool isBlack(const Colour& c) { return c.r < 8 && c.g < 8 && c.b < 8; }
 
 }  // namespace
 
-TEST_F(LampTest, AssembledAsDesigned) {
-    LampScene& lamp = *theLampScene;
-    EXPECT_EQ(lamp.lava->blobCount(), 175);
-    ASSERT_EQ(lamp.lights.size(), 6u);
-    const float x[6] = {8, -8, -8, 8, 0, 20};
-    for (int n = 0; n < 6; ++n) {
-        EXPECT_EQ(lamp.lights[static_cast<size_t>(n)], lamp.light[n]);
-        EXPECT_FLOAT_EQ(lamp.light[n]->position.x, x[n]);
-        EXPECT_EQ(lamp.light[n]->glIndex, noLightIndex) << "no GL light before the first draw";
-    }
-    EXPECT_FLOAT_EQ(lamp.light[4]->ambient.x, 1.0f);
-    EXPECT_EQ(lamp.metal->children.size(), 8u);
-    EXPECT_EQ(lamp.outerGlass->children.size(), 5u);
-    EXPECT_EQ(lamp.innerGlass->children.size(), 4u);
-    ASSERT_EQ(lamp.lava->colliders.size(), 5u);
-    EXPECT_STREQ(lamp.lava->colliders[0]->name(), "disk");  // the bulb floor, added last
-    EXPECT_STREQ(lamp.lava->colliders[4]->name(), "disk");  // the ceiling, added first
-    EXPECT_TRUE(lamp.material[LampScene::outerGlassMaterial].transparency > 0 &&
-                !lamp.material[LampScene::outerGlassMaterial].alphaBlend);
-    for (Blob* b : lamp.lava->blobs) EXPECT_EQ(b->material, &lamp.material[LampScene::lavaMaterial]);
-    EXPECT_FLOAT_EQ(lamp.camera.position.z, 60.0f);
-}
-
 // The fills under the lamp light the lava and the liquid but not the metal: they are given
 // back before the metal and the inner glass are drawn, and taken again, the lowest free
 // numbers once more, before the lava. The key light is dimmed for the lava only.
@@ -198,14 +175,6 @@ TEST_F(LampTest, HueCyclesAndRecoloursTheLava) {
     pipeline().advanceViewMotions();
     EXPECT_NEAR(theSettings->lavaHue.value(), 0.005f, 1e-6f);
     EXPECT_GT(lavaParameters.lavaColour.x, 0.7f);
-}
-
-TEST_F(LampTest, FirstFrameMeasuresFromTenMillisecondsBefore) {
-    EXPECT_EQ(pipeline().lastFrameClock, -10);
-    pipeline().renderFrame(false, false, false);
-    const float dt = 1000.0f / (pipeline().smoothedFrameRate / 0.1f);
-    EXPECT_NEAR(dt, static_cast<float>(pipeline().lastFrameClock + 10), 1.0f);
-    EXPECT_EQ(pipeline().frameCount, 1);
 }
 
 TEST_F(LampTest, ThePictureIsALavaLamp) {

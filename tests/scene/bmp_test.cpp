@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -195,20 +194,3 @@ TEST(Bmp, RowLengthsAreComputedInSixtyFourBits) {
     EXPECT_NE(printed.find("biSizeImage"), std::string::npos) << printed;
 }
 
-TEST(Bmp, RandomDamageNeverCrashes) {
-    std::unique_ptr<Image> image(patterned(7, 5));
-    const std::string good = bmpBytes(*image, false);
-    std::mt19937 random(1234);
-    int accepted = 0;
-    for (int trial = 0; trial < 400; ++trial) {
-        std::string bytes = good;
-        const int damage = 1 + static_cast<int>(random() % 4);
-        for (int d = 0; d < damage; ++d) bytes[random() % 54] = static_cast<char>(random());
-        std::unique_ptr<Image> read(readBytes(bytes, trial % 2 == 0));
-        if (read) {
-            ++accepted;
-            EXPECT_TRUE(read->isValid());
-        }
-    }
-    EXPECT_GT(accepted, 0);  // damage to ignored fields is harmless
-}

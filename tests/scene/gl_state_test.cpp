@@ -132,23 +132,6 @@ TEST_F(GlStateTest, TransparentMaterialsBlendTwoWays) {
     EXPECT_EQ(integer(GL_BLEND_DST), GL_ONE_MINUS_SRC_ALPHA);
 }
 
-TEST_F(GlStateTest, AlphaOfEveryColourIsOneMinusTransparency) {
-    const Material glass = glassMaterial(false);
-    glass.apply();
-    GLfloat c[4];
-    for (GLenum face : {GL_FRONT, GL_BACK})
-        for (GLenum name : {GL_AMBIENT, GL_DIFFUSE, GL_SPECULAR, GL_EMISSION}) {
-            glGetMaterialfv(face, name, c);
-            EXPECT_FLOAT_EQ(c[3], 0.7f) << face << " " << name;
-        }
-    glGetMaterialfv(GL_BACK, GL_SPECULAR, c);
-    EXPECT_FLOAT_EQ(c[0], 0.0f);  // no highlight on back faces
-    glGetMaterialfv(GL_FRONT, GL_SPECULAR, c);
-    EXPECT_FLOAT_EQ(c[0], 1.0f);
-    glGetMaterialfv(GL_FRONT, GL_SHININESS, c);
-    EXPECT_FLOAT_EQ(c[0], 64.0f);
-}
-
 TEST_F(GlStateTest, RoundShapesUndoWhatATransparentMaterialSwitchedOn) {
     Material glow = glassMaterial(false);
     RoundShapes round;

@@ -27,24 +27,6 @@ std::string written(const Shape& shape, int depth) {
 
 }  // namespace
 
-TEST(Shapes, TessellationCounts) {
-    const Cylinder c31(Point3D(), 2.0f, 5.0f, 31);
-    EXPECT_EQ(c31.slices, 30);
-    EXPECT_EQ(c31.loops, 4);  // floor(31 / 2 pi)
-    EXPECT_EQ(c31.stacks, 12);  // floor(5 / (2 pi 2 / 31))
-    const Cylinder c1(Point3D(), 2.0f, 0.1f, 1);
-    EXPECT_EQ(c1.slices, 2);
-    EXPECT_EQ(c1.loops, 1);
-    EXPECT_EQ(c1.stacks, 1);
-    const Tube tube(Point3D(), 3.0f, 4.7f, 6.0f, 30);
-    EXPECT_EQ(tube.slices, 30);
-    EXPECT_EQ(tube.stacks, 7);
-    const Disk disk(Point3D(), 10.0f, 30, 0);
-    EXPECT_EQ(disk.slices, 30);
-    EXPECT_EQ(disk.loops, 4);
-    EXPECT_EQ(ATube(Point3D(), 17).slices, 16);
-}
-
 TEST(Shapes, BoundingBoxes) {
     Cylinder cylinder(Point3D(1, 2, 3), 2.0f, 4.0f, 30);
     BoundingBox3D b = cylinder.boundingBox();
@@ -72,23 +54,6 @@ TEST(Shapes, BoundingBoxes) {
     b = triangle.boundingBox();
     EXPECT_FLOAT_EQ(b.p[0].z, -3.0f);
     EXPECT_FLOAT_EQ(b.p[1].y, 2.0f);
-}
-
-TEST(Shapes, TransparencyFollowsTheMaterial) {
-    Material glass;
-    glass.transparency = 0.3f;
-    Material opaque;
-    Cylinder cylinder(Point3D(), 1, 1, 30);
-    EXPECT_FALSE(cylinder.isTransparent());  // no material
-    cylinder.material = &glass;
-    EXPECT_TRUE(cylinder.isTransparent());
-    cylinder.material = &opaque;
-    EXPECT_FALSE(cylinder.isTransparent());
-    Sphere sphere(Point3D(), 1);
-    sphere.material = &glass;
-    EXPECT_TRUE(sphere.isTransparent());
-    Group group;
-    EXPECT_FALSE(group.isTransparent());
 }
 
 namespace {
@@ -142,21 +107,6 @@ TEST(Shapes, GroupBlobListStopsAt400) {
     while (group.blobCount() > 0) group.removeBlob();
     EXPECT_EQ(group.removeBlob(), 0);
     EXPECT_EQ(group.blobCount(), 0);
-}
-
-TEST(Shapes, NewestBlobAndColliderComeFirst) {
-    CountingBehaviour behaviour;
-    Group group;
-    group.blobBehaviour = &behaviour;
-    Blob* a = new Blob(Point3D(), 1.1f);
-    Blob* b = new Blob(Point3D(), 1.1f);
-    group.addBlob(a);
-    group.addBlob(b);
-    EXPECT_EQ(group.blobs[0], b);
-    Disk floor(Point3D(), 1, 30, 0), top(Point3D(), 1, 30, 2);
-    group.addCollider(&floor);
-    group.addCollider(&top);
-    EXPECT_EQ(group.colliders[0], &top);
 }
 
 TEST(Shapes, GroupBoxIsTheChildrenBoxThroughTheMatrix) {

@@ -26,9 +26,6 @@ struct Recorder : TimerListener {
     std::vector<std::string>& log;
 };
 
-int functionCalls = 0;
-void countCall(FrameTimer&) { ++functionCalls; }
-
 }  // namespace
 
 TEST_F(FrameTimerTest, StartsStoppedWithoutASystemTimer) {
@@ -127,19 +124,6 @@ TEST_F(FrameTimerTest, TimerProcRunsOnlyTheFiringTimersListenersInOrder) {
     timerProc(oldId);  // a tick still queued for a stopped timer does nothing
     EXPECT_EQ(log.size(), 2u);
     otherTimer.stop();
-}
-
-TEST_F(FrameTimerTest, FunctionsAreWrappedAsListeners) {
-    functionCalls = 0;
-    {
-        FrameTimer timer(35);
-        timer.addFunction(countCall);
-        timer.start();
-        timerProc(timer.id());
-        timerProc(timer.id());
-    }  // destruction stops the timer
-    EXPECT_EQ(functionCalls, 2);
-    EXPECT_TRUE(fakeThreadTimers().live.empty());
 }
 
 TEST_F(FrameTimerTest, TableIsNeverOverrun) {

@@ -2,8 +2,9 @@
 # The Linux program's settings file as a person uses it, and the program's other ways in
 # and out: a hand-written file's comments and unknown lines survive a run, each bad line is
 # reported once, command-line settings hold for their run only; S takes numbered
-# screenshots in the pictures folder; F switches to full screen and back; SIGTERM saves the
-# lava; C opens the file and an edit saved in it reaches the lamp; a bad command line or a missing display ends with a message and 1.
+# screenshots in the pictures folder; F switches to full screen and back; a bad command line
+# or a missing display ends with a message and 1. (Edits while the lamp runs, SIGTERM and
+# other lamps: settings_kept_test.sh.)
 . "$(dirname "$0")/harness.sh"
 gx_setup
 
@@ -71,29 +72,6 @@ gj_expect_eq "$(sed -n 5p "$GX_SETTINGS")" "sparkle = 11" "the unknown line"
 gj_expect_eq "$(gx_setting numParticles)" 120 "numParticles"
 gj_expect_eq "$(gx_setting noBlobsSaved)" 120 "blobs saved"
 gj_expect_eq "$(gx_setting startFullScreen)" false "startFullScreen"
-
-# SIGTERM, as XScreenSaver ends its hacks: the lava is saved.
-sed -i '/^blob\|^noBlobsSaved/d' "$GX_SETTINGS"
-gx_start lamp --window
-gx_wait_window 20 >/dev/null
-gx_wait_frames "$lamp" 3 30
-kill -TERM "$(gx_pid "$lamp")"
-gj_expect_eq "$(gx_wait_exit "$lamp" 10)" 0 "exit code after SIGTERM"
-gj_expect_eq "$(gx_setting noBlobsSaved)" 120 "blobs saved at SIGTERM"
-
-# C opens the settings file (saved first) in an editor; the lamp takes what is saved in it.
-gx_start lamp --window
-gx_wait_window 20 >/dev/null
-gx_wait_frames "$lamp" 3 30
-gx_key c
-sleep 1
-gj_expect_eq "$(gx_setting numParticles)" 120 "numParticles in the file C saved"
-sed -i 's/^numParticles = .*/numParticles = 60/' "$GX_SETTINGS"
-sleep 2.5
-gx_key Escape
-gj_expect_eq "$(gx_wait_exit "$lamp" 15)" 0 "exit code after the edit"
-gx_log "$lamp" | grep -q "taking 1 changed settings" || gj_fail "the edited file was not read: $(gx_log "$lamp")"
-gj_expect_eq "$(gx_setting noBlobsSaved)" 60 "blobs after the edit"
 
 # Bad command lines and a missing display: a message and 1, nothing touched.
 before=$(md5sum <"$GX_SETTINGS")
