@@ -1,6 +1,8 @@
 #include "help/manual_markup.h"
 
 #include <cstdio>
+#include <cstring>
+#include "version.h"
 
 namespace {
 
@@ -245,7 +247,7 @@ private:
             case RoffHeading::Title: {
                 std::string name;
                 for (char c : text) name += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-                roffRequest(".TH " + name + " 6 \"2026\" \"Glimmerjar 1.0\" \"Screen savers\"\n");
+                roffRequest(".TH " + name + " 6 \"2026\" \"Glimmerjar " GLIMMERJAR_VERSION "\" \"Screen savers\"\n");
                 // The title is the page's header line; the text does not repeat it.
                 emitParagraph(format, "", text, "");
                 return;
@@ -493,7 +495,14 @@ bool pictureFromBmp(const std::vector<uint8_t>& file, ManualPicture& picture, st
 
 ManualDocument convertManual(const std::string& source, const PictureLoader& loadPicture,
                              const std::vector<ManualOption>& options) {
+    // The text names the version as @VERSION@, so that it is written in one place only.
+    static const std::string placeholder = "@VERSION@";
+    std::string text = source;
+    for (size_t at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder, at)) {
+        text.replace(at, placeholder.size(), GLIMMERJAR_VERSION);
+        at += std::strlen(GLIMMERJAR_VERSION);
+    }
     ManualDocument document;
-    ManualWriter(document, loadPicture, options).convert(source);
+    ManualWriter(document, loadPicture, options).convert(text);
     return document;
 }

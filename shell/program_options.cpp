@@ -53,6 +53,8 @@ ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments, co
         };
         if (name == "help" || name == "h") {
             options.action = ProgramAction::Help;
+        } else if (name == "version") {
+            options.action = ProgramAction::Version;
         } else if (name == "print-settings") {
             options.action = ProgramAction::PrintSettings;
         } else if (name == "xscreensaver-config") {

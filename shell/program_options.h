@@ -13,6 +13,7 @@
 enum class ProgramAction {
     Run,            // show the lamp
     Help,           // print the usage and end
+    Version,        // print the program's version and end
     PrintSettings,  // print every setting as this command line leaves it, and end
     PrintConfig,    // print XScreenSaver's configuration file of the hack, and end
     Reject,         // a bad command line: print error and end with 1

@@ -23,6 +23,7 @@
 #include "shell/win32/password_hooks_win32.h"
 #include "shell/win32/pointer_win32.h"
 #include "shell/win32/win32_program.h"
+#include "version.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ HWND windowOf(WindowRef window) { return static_cast<HWND>(window); }
 
 void showAbout(WindowRef window) {
     MessageBoxA(windowOf(window),
-                "Glimmerjar V1.0\n\nA lava lamp for your screen.\n\nNews, help and new versions: "
+                "Glimmerjar V" GLIMMERJAR_VERSION "\n\nA lava lamp for your screen.\n\nNews, help and new versions: "
                 GLIMMERJAR_WEB_SITE_NAME,
                 "About", MB_OK | MB_ICONINFORMATION);
 }

@@ -33,6 +33,7 @@
 #include "shell/x11/pointer_x11.h"
 #include "shell/x11/x11_program.h"
 #include "shell/x11/x11_api_x11.h"
+#include "version.h"
 
 namespace {
 // The manual's sections on the options, the mouse and the keys, as --help shows them
@@ -122,6 +123,9 @@ int main(int argc, char** argv) {
             return 1;
         case ProgramAction::Help:
             std::fputs(programUsage(manualOptionsHelp, manualInputHelp).c_str(), stdout);
+            return 0;
+        case ProgramAction::Version:
+            std::printf("glimmerjar %s\n", GLIMMERJAR_VERSION);
             return 0;
         case ProgramAction::PrintConfig:
             std::fputs(xscreensaverConfig().c_str(), stdout);

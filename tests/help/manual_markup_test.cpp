@@ -6,6 +6,7 @@
 #include <string>
 
 #include "help/manual_markup.h"
+#include "version.h"
 #include "help/manual_terminal.h"
 #include "resources/web_site.h"
 
@@ -254,6 +255,11 @@ TEST(ManualPage, TheLinuxManualSpeaksToATerminal) {
     EXPECT_NE(document.manPage.find("open the site in your web browser"), std::string::npos);
     EXPECT_NE(document.manPage.find("man glimmerjar"), std::string::npos);
     EXPECT_NE(document.rtf.find("program's version"), std::string::npos) << "the Windows help keeps its own";
+    // The version is the build's, in the page's header and in the About section of both.
+    EXPECT_NE(document.manPage.find("\"Glimmerjar " GLIMMERJAR_VERSION "\""), std::string::npos);
+    EXPECT_NE(document.plainText.find("Glimmerjar version " GLIMMERJAR_VERSION "."), std::string::npos);
+    EXPECT_NE(document.manPage.find("Glimmerjar version " GLIMMERJAR_VERSION "."), std::string::npos);
+    EXPECT_EQ(document.rtf.find("@VERSION@"), std::string::npos);
 
     int definitions = 0;
     for (const ManualSection& section : document.linuxSections) {

@@ -103,6 +103,7 @@ TEST(ProgramOptions, BadCommandLinesSayWhy) {
         EXPECT_EQ(options.error, c.error);
     }
     EXPECT_EQ(parse({"--help"}).action, ProgramAction::Help);
+    EXPECT_EQ(parse({"--version"}).action, ProgramAction::Version);
     EXPECT_EQ(parse({"--print-settings", "--speed", "3"}).action, ProgramAction::PrintSettings);
     EXPECT_EQ(parse({"--xscreensaver-config"}).action, ProgramAction::PrintConfig);
 }

@@ -14,7 +14,12 @@ for id in 107 137 138 139 155; do
     echo "$out" | grep -qx "cursor $id loads" || gj_fail "cursor $id does not load"
 done
 echo "$out" | grep -qx "manifest embedded" || gj_fail "no manifest"
-echo "$out" | grep -qx "product Glimmerjar 1.0" || gj_fail "no version information"
+# The version the build was made with, as text and as the numbers Explorer shows.
+version=${GJ_VERSION:?GJ_VERSION names the version of the build}
+echo "$out" | grep -qx "product Glimmerjar $version" || gj_fail "the product version is not $version"
+echo "$out" | grep -qx "file version text $version" || gj_fail "the file version is not $version"
+echo "$out" | grep -qx "file version $version.0 product version $version.0" ||
+    gj_fail "the version numbers are not $version.0"
 
 # The button pictures, read by the program's own resource code from the real program file.
 pictures=$(gj_helper pictures "$(winepath -w "$GJ_BIN/glimmerjar.exe" 2>/dev/null)")

@@ -117,15 +117,25 @@ int printResources(const char* file) {
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeA(file, &ignored);
     std::vector<char> data(size ? size : 1);
-    char* product = nullptr;
-    char* version = nullptr;
-    UINT length = 0;
-    if (size && GetFileVersionInfoA(file, 0, size, data.data()) &&
-        VerQueryValueA(data.data(), "\\StringFileInfo\\040904b0\\ProductName",
-                       reinterpret_cast<void**>(&product), &length) &&
-        VerQueryValueA(data.data(), "\\StringFileInfo\\040904b0\\ProductVersion",
-                       reinterpret_cast<void**>(&version), &length))
-        std::printf("product %s %s\n", product, version);
+    if (!size || !GetFileVersionInfoA(file, 0, size, data.data())) return 0;
+    const auto text = [&](const char* name) -> std::string {
+        char* value = nullptr;
+        UINT length = 0;
+        const std::string path = std::string("\\StringFileInfo\\040904b0\\") + name;
+        return VerQueryValueA(data.data(), path.c_str(), reinterpret_cast<void**>(&value), &length) && value
+                   ? value
+                   : "?";
+    };
+    std::printf("product %s %s\n", text("ProductName").c_str(), text("ProductVersion").c_str());
+    std::printf("file version text %s\n", text("FileVersion").c_str());
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT fixedLength = 0;
+    if (VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedLength) && fixed)
+        std::printf("file version %u.%u.%u.%u product version %u.%u.%u.%u\n",
+                    unsigned{HIWORD(fixed->dwFileVersionMS)}, unsigned{LOWORD(fixed->dwFileVersionMS)},
+                    unsigned{HIWORD(fixed->dwFileVersionLS)}, unsigned{LOWORD(fixed->dwFileVersionLS)},
+                    unsigned{HIWORD(fixed->dwProductVersionMS)}, unsigned{LOWORD(fixed->dwProductVersionMS)},
+                    unsigned{HIWORD(fixed->dwProductVersionLS)}, unsigned{LOWORD(fixed->dwProductVersionLS)});
     return 0;
 }
 
