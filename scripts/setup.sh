@@ -17,8 +17,11 @@ packages=(
     wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick procps time
     # the Linux program: X11 and GLX headers, core fonts for its menu text
     libx11-dev libxinerama-dev xfonts-base xfonts-100dpi
-    # making the button pictures from their SVG sources
-    librsvg2-bin
+    # making the button pictures, the icons and the cursors from their SVG sources
+    librsvg2-bin icoutils
+    # the releases: the Windows installer and zip, the Debian package and its checks, and
+    # Debian's XScreenSaver daemon that the package's test runs the hack under
+    nsis zip unzip dpkg-dev lintian xscreensaver
 )
 
 missing=()

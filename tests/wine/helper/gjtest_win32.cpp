@@ -18,12 +18,14 @@
 //                                       the browser, registered as a URL handler)
 //   gjtest priority PID                 the priority class of a running process
 //   gjtest desktop                      the desktop folder, as the program finds it
+//   gjtest shortcut FILE                a shortcut's target, arguments and icon
 //   gjtest fit HWND                     each check box, button and label of a dialog: the
 //                                       width (or, word-wrapped, the height) its text needs
 //                                       in its font against its client area; exit code 1
 //                                       when any text does not fit
 #include <windows.h>
 #include <shlobj.h>
+#include <shobjidl.h>
 
 #include "platform/win32/resource_module_win32.h"
 #include "scene/image.h"
@@ -338,6 +340,32 @@ int printTextFit(HWND dialog) {
     return clipped ? 1 : 0;
 }
 
+// What the shell would start for a .lnk file: "target PATH", "arguments ARGS", "icon PATH N".
+int printShortcut(const char* file) {
+    if (FAILED(CoInitialize(nullptr))) return 1;
+    IShellLinkA* link = nullptr;
+    IPersistFile* persist = nullptr;
+    int result = 1;
+    wchar_t wide[MAX_PATH];
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) &&
+        MultiByteToWideChar(CP_ACP, 0, file, -1, wide, MAX_PATH) &&
+        SUCCEEDED(persist->Load(wide, STGM_READ))) {
+        char target[MAX_PATH] = "", arguments[MAX_PATH] = "", icon[MAX_PATH] = "";
+        int iconIndex = 0;
+        link->GetPath(target, MAX_PATH, nullptr, 0);
+        link->GetArguments(arguments, MAX_PATH);
+        link->GetIconLocation(icon, MAX_PATH, &iconIndex);
+        std::printf("target %s\narguments %s\nicon %s %d\n", target, arguments, icon, iconIndex);
+        result = 0;
+    }
+    if (persist) persist->Release();
+    if (link) link->Release();
+    CoUninitialize();
+    return result;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -387,6 +415,7 @@ int main(int argc, char** argv) {
                    : 1;
     if (command == "record" && argc >= 3) return record(argv[2], argc - 3, argv + 3);
     if (command == "fit" && argc == 3) return printTextFit(parseWindow(argv[2]));
+    if (command == "shortcut" && argc == 3) return printShortcut(argv[2]);
     if (command == "desktop") {
         char path[MAX_PATH] = "";
         if (FAILED(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, path))) return 1;

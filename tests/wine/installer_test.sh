@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# The real installer, made from this build by the release's own script: a silent install
+# for the person (no administrator rights asked) puts the programs in their programs
+# folder, the Apps entry and the Start menu entries in place and, when asked, makes the
+# installed .scr the screen saver, which then shows the lamp; installing again keeps a
+# changed setting; a silent uninstall leaves nothing of the install and gives up the screen
+# saver while it is Glimmerjar's, keeping the settings unless told otherwise. For everyone,
+# an administrator's install puts the screen saver in the system folder.
+. "$(dirname "$0")/harness.sh"
+. "$(dirname "$0")/../lamp_pixels.sh"
+gj_load
+version=${GJ_VERSION:?GJ_VERSION names the version of the build}
+settings='HKLM\Software\Tessvane\Glimmerjar\V1.0'
+apps='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Glimmerjar'
+everyone_apps='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Glimmerjar'
+desktop='HKCU\Control Panel\Desktop'
+user_dir="$WINEPREFIX/drive_c/users/$(id -un)"
+folder="$user_dir/AppData/Local/Programs/Glimmerjar"
+menu="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Glimmerjar"
+win_folder='C:\users\'"$(id -un)"'\AppData\Local\Programs\Glimmerjar'
+restore_desktop() {
+    wine reg delete "$desktop" /v SCRNSAVE.EXE /f >/dev/null 2>&1
+    wine reg delete "$settings" /f >/dev/null 2>&1
+    gj_cleanup
+}
+trap restore_desktop EXIT
+
+value() { gj_reg_query "$1" /v "$2" | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"; }
+key_exists() { wine reg query "$1" >/dev/null 2>&1; }
+
+bash "$(dirname "$0")/../../scripts/package-windows.sh" "$GJ_BIN" "$GJ_TMP/dist" >/dev/null ||
+    gj_fail "the release script made no installer"
+setup="$GJ_TMP/dist/glimmerjar-$version-setup.exe"
+[ -f "$setup" ] || gj_fail "no glimmerjar-$version-setup.exe"
+unzip -l "$GJ_TMP/dist/glimmerjar-$version-windows.zip" | awk 'NR > 3 && $4 != "" { print $4 }' | sort >"$GJ_TMP/zip.txt"
+gj_expect_eq "$(tr '\n' ' ' <"$GJ_TMP/zip.txt")" "Glimmerjar/glimmerjar.exe Glimmerjar/glimmerjar.scr Glimmerjar/readme.txt " \
+    "the zip's files"
+
+# install ARGS...: runs the installer silently with ARGS and expects success.
+install() {
+    timeout 120 wine "$setup" /S "$@" >/dev/null 2>&1
+    local code=$?
+    gj_expect_eq "$code" 0 "the installer's exit code ($*)"
+}
+
+# uninstall FOLDER ARGS...: runs the installed uninstaller silently. It runs on from a copy
+# of itself after the first process ends, so the wait is for its Apps entry to go.
+uninstall() {
+    local dir=$1 key=$2
+    shift 2
+    wine "$dir\\Uninstall Glimmerjar.exe" /S "$@" >/dev/null 2>&1 || gj_fail "the uninstaller did not start"
+    for _ in $(seq 1 120); do
+        key_exists "$key" || { sleep 1; return 0; }
+        sleep 0.25
+    done
+    gj_fail "the uninstaller left its Apps entry after 30 seconds"
+}
+
+# --- a silent install for the person, made the screen saver ---
+wine reg delete "$settings" /f >/dev/null 2>&1
+install /SCREENSAVER
+for file in glimmerjar.exe glimmerjar.scr readme.txt "Uninstall Glimmerjar.exe"; do
+    [ -f "$folder/$file" ] || gj_fail "no $file in the programs folder"
+done
+cmp -s "$folder/glimmerjar.scr" "$GJ_BIN/glimmerjar.scr" || gj_fail "the installed screen saver is not the one built"
+grep -q "Glimmerjar $version" "$folder/readme.txt" || gj_fail "the read-me does not name version $version"
+gj_expect_eq "$(value "$apps" DisplayName)" "Glimmerjar" "the Apps entry's name"
+gj_expect_eq "$(value "$apps" DisplayVersion)" "$version" "the Apps entry's version"
+gj_expect_eq "$(value "$apps" InstallLocation)" "$win_folder" "the Apps entry's folder"
+gj_expect_eq "$(value "$apps" DisplayIcon)" "$win_folder\\glimmerjar.exe,0" "the Apps entry's icon"
+gj_expect_eq "$(value "$apps" QuietUninstallString)" "\"$win_folder\\Uninstall Glimmerjar.exe\" /S" \
+    "the Apps entry's quiet uninstall"
+size=$(value "$apps" EstimatedSize)
+(( size > 1000 && size < 100000 )) || gj_fail "the Apps entry's size is $size KB"
+key_exists "$everyone_apps" && gj_fail "a per-user install made an Apps entry for everyone"
+gj_expect_eq "$(gj_helper shortcut "$menu/Glimmerjar.lnk" | tr '\n' '|')" \
+    "target $win_folder\\glimmerjar.exe|arguments |icon $win_folder\\glimmerjar.exe 0|" "the lamp's Start menu entry"
+gj_expect_eq "$(gj_helper shortcut "$menu/Glimmerjar Settings.lnk" | sed -n 1,2p | tr '\n' '|')" \
+    "target $win_folder\\glimmerjar.scr|arguments /c|" "the settings' Start menu entry"
+gj_expect_eq "$(value "$desktop" SCRNSAVE.EXE)" "$win_folder\\glimmerjar.scr" "SCRNSAVE.EXE"
+gj_expect_eq "$(value "$desktop" ScreenSaveActive)" "1" "ScreenSaveActive"
+
+# The screen saver the system would start shows the lamp, lava and all.
+gj_start_file "$(value "$desktop" SCRNSAVE.EXE | sed 's|^C:|'"$WINEPREFIX"'/drive_c|; s|\\|/|g')" saver /s
+gj_wait_window WindowsScreenSaverClass Glimmerjar 20 >/dev/null
+sleep 4
+import -window root "$GJ_TMP/saver.png" || gj_fail "no screenshot of the display"
+read -r lava glow black <<<"$(lamp_pixel_counts "$GJ_TMP/saver.png" 1024x768+0+0)"
+echo "installed saver: lava $lava, glowing liquid $glow, black $black pixels"
+[ "$lava" -gt 300 ] && [ "$glow" -gt 2000 ] && [ "$black" -gt 300000 ] ||
+    gj_fail "the installed saver does not show the lamp ($lava, $glow, $black)"
+gj_key Escape
+gj_expect_eq "$(gj_wait_exit "$saver" 15)" 0 "the installed saver's exit code"
+
+# --- the same version over itself keeps a changed setting ---
+wine reg add "$settings" /v numParticles /t REG_DWORD /d 321 /f >/dev/null 2>&1
+install
+gj_expect_eq "$(value "$settings" numParticles)" "0x141" "numParticles after installing again"
+[ -f "$folder/glimmerjar.scr" ] || gj_fail "installing again lost the screen saver"
+
+# --- a silent uninstall: nothing of the install is left; the settings stay ---
+uninstall "$win_folder" "$apps"
+[ -e "$folder" ] && gj_fail "the programs folder is left: $(ls "$folder")"
+[ -e "$menu" ] && gj_fail "the Start menu entries are left"
+[ -z "$(value "$desktop" SCRNSAVE.EXE)" ] || gj_fail "SCRNSAVE.EXE still names $(value "$desktop" SCRNSAVE.EXE)"
+gj_expect_eq "$(value "$settings" numParticles)" "0x141" "numParticles after uninstalling"
+
+# --- another screen saver chosen: installing and uninstalling leave it; the settings go
+# when asked ---
+other='C:\windows\system32\other.scr'
+wine reg add "$desktop" /v SCRNSAVE.EXE /t REG_SZ /d "$other" /f >/dev/null 2>&1
+install
+gj_expect_eq "$(value "$desktop" SCRNSAVE.EXE)" "$other" "SCRNSAVE.EXE after a silent install without /SCREENSAVER"
+uninstall "$win_folder" "$apps" /REMOVESETTINGS
+gj_expect_eq "$(value "$desktop" SCRNSAVE.EXE)" "$other" "SCRNSAVE.EXE after uninstalling"
+key_exists "$settings" && gj_fail "the settings are left after /REMOVESETTINGS"
+
+# --- for everyone (Wine's user is an administrator) ---
+install /ALLUSERS /SCREENSAVER
+programs="$WINEPREFIX/drive_c/Program Files/Glimmerjar"
+[ -f "$programs/glimmerjar.exe" ] || gj_fail "no glimmerjar.exe in Program Files"
+[ -f "$WINEPREFIX/drive_c/windows/system32/glimmerjar.scr" ] || gj_fail "no glimmerjar.scr in the system folder"
+gj_expect_eq "$(value "$desktop" SCRNSAVE.EXE)" 'C:\windows\system32\glimmerjar.scr' "SCRNSAVE.EXE for everyone"
+[ -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Glimmerjar/Glimmerjar.lnk" ] ||
+    gj_fail "no Start menu entry for everyone"
+key_exists "$apps" && gj_fail "an install for everyone made a per-user Apps entry"
+uninstall 'C:\Program Files\Glimmerjar' "$everyone_apps"
+[ -e "$programs" ] && gj_fail "Program Files\\Glimmerjar is left"
+[ -e "$WINEPREFIX/drive_c/windows/system32/glimmerjar.scr" ] && gj_fail "the system folder's glimmerjar.scr is left"
+[ -z "$(value "$desktop" SCRNSAVE.EXE)" ] || gj_fail "SCRNSAVE.EXE is left after uninstalling for everyone"
+echo "ok"
