@@ -6,7 +6,7 @@
 # changed setting; a silent uninstall leaves nothing of the install and gives up the screen
 # saver while it is Glimmerjar's, keeping the settings unless told otherwise. For everyone,
 # an administrator's install puts the screen saver in the system folder.
-. "$(dirname "$0")/harness.sh"
+. "$(dirname "$0")/../wine/harness.sh"
 . "$(dirname "$0")/../lamp_pixels.sh"
 gj_load
 version=${GJ_VERSION:?GJ_VERSION names the version of the build}
