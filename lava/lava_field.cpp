@@ -5,10 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-LavaLattice::LavaLattice(float spacing)
-    : records(static_cast<size_t>(latticePoints) * latticePoints * latticePoints),
-      edgeMarks(records.size() * 3),
-      edgeVertices(records.size() * 3) {
+LavaLattice::LavaLattice(float spacing) : brickPass(brickCount, 0), brickAt(brickCount, nullptr) {
     layOut(spacing);
 }
 
@@ -24,13 +21,24 @@ void LavaLattice::layOut(float spacing) {
 }
 
 void LavaLattice::clearMarks() {
-    std::fill(edgeMarks.begin(), edgeMarks.end(), uint16_t{0});
-    for (cornerinfo& r : records) {
-        r.cubeMark = 0;
-        r.valueMark = 0;
-        r.value = 0;
-        r.normal[0] = r.normal[1] = r.normal[2] = 0;
+    for (const std::unique_ptr<LatticeBrick>& brick : pool) {
+        for (cornerinfo& r : brick->records) r = cornerinfo{};
+        std::fill(std::begin(brick->edgeMarks), std::end(brick->edgeMarks), uint16_t{0});
     }
+    std::fill(brickPass.begin(), brickPass.end(), uint16_t{0});
+    pass = 0;
+    bricksTaken = 0;
+}
+
+void LavaLattice::take(int brick) {
+    if (bricksTaken == pool.size()) pool.push_back(std::make_unique<LatticeBrick>());
+    brickAt[static_cast<size_t>(brick)] = pool[bricksTaken++].get();
+    brickPass[static_cast<size_t>(brick)] = pass;
+}
+
+size_t LavaLattice::bytes() const {
+    return pool.size() * sizeof(LatticeBrick) + brickPass.size() * sizeof(uint16_t) +
+           brickAt.size() * sizeof(LatticeBrick*) + pool.capacity() * sizeof(pool[0]);
 }
 
 float cellSizeForAccuracy(int percentage) {

@@ -1,10 +1,17 @@
-// The lava field's lattice: a fixed 100 x 100 x 100 lattice of points whose spacing follows
-// the render accuracy. Each lattice point keeps its value, blended temperature and outward
-// vector in one record, stamped with the pass that computed it, so the eight cubes that
-// share a point share its value and a pass never computes a point twice.
+// The lava field's lattice: 100 x 100 x 100 points whose spacing follows the render
+// accuracy. Each point the surface walk reaches keeps its value, blended temperature and
+// outward vector in one record, stamped with the pass that computed it, so the eight cubes
+// that share a point share its value and a pass never computes a point twice.
+//
+// Only the points near the surface are ever reached, so only they have storage: the points
+// lie in bricks of 4 x 4 x 4, and a brick gets its records (and the edge cache of the edges
+// that start at its points) from a pool the first time a pass touches it. The next pass
+// takes the pool's bricks afresh, so the lattice costs what the largest surface touches
+// (a few hundred bricks of 2.7 kB), not the 42 MB of the whole grid.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "lava/spatial_hash.h"
@@ -24,35 +31,78 @@ static_assert(latticePoints % 4 == 0, "the lattice is made of whole bricks");
 // Lattice spacing of a new renderer and at render accuracy 100 %.
 constexpr float defaultCellSize = 0.8f;
 
-struct LavaLattice {
-    // Laid out for this spacing, every mark 0.
+// One brick's storage: its 64 points, near each other in memory whichever way the walk
+// goes, and the edge cache of the three edges from each point along x, y and z — the pass
+// that made the vertex on an edge, and that vertex's number in the pass's surface.
+struct LatticeBrick {
+    static constexpr int points = 64;
+    cornerinfo records[points];
+    uint16_t edgeMarks[points * 3];      // by local index x 3 + axis (0 x, 1 y, 2 z)
+    uint32_t edgeVertices[points * 3];
+};
+
+class LavaLattice {
+public:
+    // Laid out for this spacing, no brick taken.
     explicit LavaLattice(float spacing);
-    cornerinfo& at(int i, int j, int k) { return records[pointIndex(i, j, k)]; }
-    // Where point (i, j, k) is kept. The points lie in bricks of 4 x 4 x 4, so that a cube's
-    // corners and its neighbours' are near each other in memory whichever way the walk goes.
-    static size_t pointIndex(int i, int j, int k) {
-        constexpr int bricks = latticePoints / 4;
-        const int brick = ((i >> 2) * bricks + (j >> 2)) * bricks + (k >> 2);
-        return static_cast<size_t>(brick * 64 + ((i & 3) << 4 | (j & 3) << 2 | (k & 3)));
+
+    // Starts pass `stamp`: every brick the last pass took is free again. A stamp is never
+    // reused until clearMarks (the renderer's pass counter wraps after 65 535 passes).
+    void beginPass(uint16_t stamp) {
+        pass = stamp;
+        bricksTaken = 0;
     }
+    // The brick that holds point (i, j, k) in this pass, taken from the pool when the pass
+    // first touches it (its records keep older passes' marks, never this one's), and the
+    // point's place in it.
+    LatticeBrick& brickOf(int i, int j, int k) {
+        const int b = brickIndex(i, j, k);
+        if (brickPass[b] != pass) take(b);
+        return *brickAt[b];
+    }
+    static int localIndex(int i, int j, int k) { return (i & 3) << 4 | (j & 3) << 2 | (k & 3); }
+    // The record of point (i, j, k) in this pass.
+    cornerinfo& at(int i, int j, int k) { return brickOf(i, j, k).records[localIndex(i, j, k)]; }
+    // Whether this pass processed the cube whose lowest corner is (i, j, k); takes no brick.
+    bool cubeProcessed(int i, int j, int k) const {
+        const int b = brickIndex(i, j, k);
+        return brickPass[b] == pass && brickAt[b]->records[localIndex(i, j, k)].cubeMark == pass;
+    }
+
     // Coordinate tables for this spacing: point n lies at n x spacing - offset, the lattice
     // centred on the origin, shifted by `shift` and 0.05 so that no plane of points runs
     // through the lamp's axis.
     void layOut(float spacing);
-    // Every mark, value and normal back to 0.
+    // Every mark of every pooled brick back to 0 and no brick taken: for a new start, and
+    // when the pass counter wraps (a record stamped 65 536 passes ago must not pass for
+    // current).
     void clearMarks();
-    // The edge from point (i, j, k) one step along axis (0 x, 1 y, 2 z): its place in the
-    // edge cache.
-    static size_t edgeAt(int i, int j, int k, int axis) { return pointIndex(i, j, k) * 3 + static_cast<size_t>(axis); }
 
-    std::vector<cornerinfo> records;  // by pointIndex
-    // The edge cache: the pass that made the vertex on an edge, and that vertex's number in
-    // the pass's surface.
-    std::vector<uint16_t> edgeMarks;
-    std::vector<uint32_t> edgeVertices;
+    // The pool: bricks made so far (as many as the largest pass took) and taken this pass.
+    size_t pooledBricks() const { return pool.size(); }
+    size_t bricksInUse() const { return bricksTaken; }
+    const LatticeBrick& pooledBrick(size_t n) const { return *pool[n]; }
+    // Bytes held: the pool and the brick tables.
+    size_t bytes() const;
+
     float X[latticePoints], Y[latticePoints], Z[latticePoints];
     Point3D offset;
     Point3D shift;
+
+private:
+    static constexpr int bricksPerAxis = latticePoints / 4;
+    static constexpr int brickCount = bricksPerAxis * bricksPerAxis * bricksPerAxis;
+    static int brickIndex(int i, int j, int k) { return ((i >> 2) * bricksPerAxis + (j >> 2)) * bricksPerAxis + (k >> 2); }
+    void take(int brick);
+
+    uint16_t pass = 0;
+    size_t bricksTaken = 0;
+    // Each brick's storage and the pass that took it; storage taken in an older pass is
+    // another brick's by now.
+    std::vector<uint16_t> brickPass;
+    std::vector<LatticeBrick*> brickAt;
+    // Each brick made on its own, so that a record's address holds while the pool grows.
+    std::vector<std::unique_ptr<LatticeBrick>> pool;
 };
 
 // The spacing for a render accuracy percentage (taken into 10..200 first).

@@ -37,7 +37,7 @@ public:
     // New spacing; the records are not touched (their old marks keep them from being reused).
     void setCellSize(float size);
     float cellSize() const { return spacing; }
-    // The lattice, made on first use (24 MB of records and 18 MB of edge cache).
+    // The lattice, made on first use (its bricks as the passes touch them).
     LavaLattice& lattice();
     // The blobs the field is made of from now on (each reaches 3 from its centre).
     void setFieldBlobs(Blob* const* blobs, int n);

@@ -50,17 +50,18 @@ public:
         int index = 0;
         for (int n = 0; n < 8; ++n) {
             const int pi = i + (n >> 2 & 1), pj = j + (n >> 1 & 1), pk = k + (n & 1);
-            cornerinfo& c = lattice.at(pi, pj, pk);
+            LatticeBrick& brick = lattice.brickOf(pi, pj, pk);
+            const int local = LavaLattice::localIndex(pi, pj, pk);
+            cornerinfo& c = brick.records[local];
             if (c.valueMark != stamp) {
                 c.valueMark = stamp;
                 c.value = renderer.evaluateField(c, Point3D(lattice.X[pi], lattice.Y[pj], lattice.Z[pk]));
             }
             corner[n] = &c;
+            cornerBrick[n] = &brick;
+            cornerLocal[n] = local;
             if (std::signbit(c.value)) index |= 1 << n;
         }
-        ci = i;
-        cj = j;
-        ck = k;
         x[0] = lattice.X[i];
         x[1] = lattice.X[i + 1];
         y[0] = lattice.Y[j];
@@ -68,7 +69,7 @@ public:
         z[0] = lattice.Z[k];
         z[1] = lattice.Z[k + 1];
         emitCube(index);
-        lattice.at(i, j, k).cubeMark = stamp;
+        corner[0]->cubeMark = stamp;
         return faceTable()[index];
     }
 
@@ -85,14 +86,14 @@ public:
                 const Neighbour& nb = neighbours[f.next++];
                 const int ni = f.i + nb.di, nj = f.j + nb.dj, nk = f.k + nb.dk;
                 if (!(f.mask & nb.bit) || !inside(ni, nj, nk)) continue;
-                if (lattice.at(ni, nj, nk).cubeMark == stamp) continue;
+                if (lattice.cubeProcessed(ni, nj, nk)) continue;
                 stack.back() = f;
                 stack.push_back({ni, nj, nk, process(ni, nj, nk), 0});
                 descended = true;
                 break;
             }
             if (descended) continue;
-            if ((f.mask & 2) && f.i + 1 <= lastCube && lattice.at(f.i + 1, f.j, f.k).cubeMark != stamp) {
+            if ((f.mask & 2) && f.i + 1 <= lastCube && !lattice.cubeProcessed(f.i + 1, f.j, f.k)) {
                 ++f.i;
                 f.mask = process(f.i, f.j, f.k);
                 f.next = 0;
@@ -115,13 +116,16 @@ private:
     // The number of the vertex on the cube's edge e, made by the first cube that needs it:
     // the other cubes round the edge have the same two corners, so they would make the same.
     uint32_t vertexOn(const EdgeInfo& e) {
-        const size_t edge = LavaLattice::edgeAt(ci + e.xSel, cj + e.ySel, ck + e.zSel, e.axis);
-        if (lattice.edgeMarks[edge] == stamp) return lattice.edgeVertices[edge];
-        const uint32_t v = static_cast<uint32_t>(mesh.positions.size());
+        // The edge's cache lies with its low end.
+        const int start = e.cornerA;
+        const int slot = cornerLocal[start] * 3 + e.axis;
+        uint16_t& mark = cornerBrick[start]->edgeMarks[slot];
+        uint32_t& vertex = cornerBrick[start]->edgeVertices[slot];
+        if (mark == stamp) return vertex;
+        vertex = static_cast<uint32_t>(mesh.positions.size());
+        mark = stamp;
         makeVertex(e);
-        lattice.edgeMarks[edge] = stamp;
-        lattice.edgeVertices[edge] = v;
-        return v;
+        return vertex;
     }
 
     void makeVertex(const EdgeInfo& e) {
@@ -148,7 +152,8 @@ private:
     const float size;
     const bool heatColours;
     cornerinfo* corner[8] = {};
-    int ci = 0, cj = 0, ck = 0;  // the cube being processed
+    LatticeBrick* cornerBrick[8] = {};  // where each corner's record and edge cache lie
+    int cornerLocal[8] = {};
     float x[2] = {}, y[2] = {}, z[2] = {};
 };
 
@@ -160,6 +165,7 @@ void LavaRenderer::polygonise(Blob* const* blobs, int n, float R, StripEmitter& 
 
     LavaLattice& l = lattice();
     const uint16_t stamp = passStamp;
+    l.beginPass(stamp);
     CubeWalker walker(*this);
     for (int b = 0; b < n; ++b) {
         const Point3D& centre = blobs[b]->position;

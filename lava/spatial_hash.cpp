@@ -1,20 +1,53 @@
 // The spatial hash of the lava.
 #include "lava/spatial_hash.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "lava/blob.h"
 #include "scene/module_assert.h"
 
 SpatialHash::SpatialHash(float bucketSize, bool packable)
-    : packable(packable),
-      bucketSize(bucketSize),
-      cellsPerUnit(1.0f / bucketSize),
-      heads(static_cast<size_t>(cellsPerAxis) * cellsPerAxis * cellsPerAxis, none),
-      nodes(poolSize),
-      packedRanges(packable ? heads.size() : 0, PackedRange{0, 0}),
-      nodeCells(packable ? poolSize : 0) {
-    touched.reserve(poolSize);
+    : packable(packable), bucketSize(bucketSize), cellsPerUnit(1.0f / bucketSize) {}
+
+void SpatialHash::growBox(const int lo[3], const int hi[3]) {
+    constexpr int margin = 4;
+    int newLo[3], newSize[3];
+    for (int a = 0; a < 3; ++a) {
+        const bool empty = boxSize[a] == 0;
+        const int low = std::max(0, std::min(lo[a], empty ? lo[a] : boxLo[a]) - margin);
+        const int high = std::min(cellsPerAxis - 1, std::max(hi[a], empty ? hi[a] : boxLo[a] + boxSize[a] - 1) + margin);
+        newLo[a] = low;
+        newSize[a] = high - low + 1;
+    }
+    const size_t cells = static_cast<size_t>(newSize[0]) * static_cast<size_t>(newSize[1]) * static_cast<size_t>(newSize[2]);
+    std::vector<int32_t> newHeads(cells, none);
+    std::vector<PackedRange> newRanges(packable ? cells : 0, PackedRange{0, 0});
+    // The non-empty buckets move to their places in the new box.
+    for (int32_t& bucket : touched) {
+        const int k = bucket % boxSize[2], j = bucket / boxSize[2] % boxSize[1], i = bucket / boxSize[2] / boxSize[1];
+        const int32_t moved = ((i + boxLo[0] - newLo[0]) * newSize[1] + (j + boxLo[1] - newLo[1])) * newSize[2] +
+                              (k + boxLo[2] - newLo[2]);
+        newHeads[static_cast<size_t>(moved)] = heads[static_cast<size_t>(bucket)];
+        if (packable) newRanges[static_cast<size_t>(moved)] = packedRanges[static_cast<size_t>(bucket)];
+        bucket = moved;
+    }
+    heads.swap(newHeads);
+    packedRanges.swap(newRanges);
+    for (int a = 0; a < 3; ++a) {
+        boxLo[a] = newLo[a];
+        boxSize[a] = newSize[a];
+    }
+}
+
+size_t SpatialHash::bytes() const {
+    return heads.capacity() * sizeof(int32_t) + packedRanges.capacity() * sizeof(PackedRange) +
+           nodes.capacity() * sizeof(Node) + nodeCells.capacity() * sizeof(int32_t) +
+           touched.capacity() * sizeof(int32_t) + blobs.capacity() * sizeof(Blob*) +
+           centres.capacity() * sizeof(Point3D) + temperatures.capacity() * sizeof(float) +
+           fillCursor.capacity() * sizeof(int32_t) +
+           (packX.capacity() + packY.capacity() + packZ.capacity() + packT.capacity()) * sizeof(float) +
+           packSlot.capacity() * sizeof(int32_t);
 }
 
 void SpatialHash::clear() {
@@ -37,6 +70,15 @@ int32_t SpatialHash::insert(Blob* blob, float radius) {
     temperatures.push_back(blob->temperature);
 
     const Registration r = registrationOf(blob->position, radius);
+    bool within = true;
+    for (int a = 0; a < 3; ++a) within = within && r.lo[a] >= boxLo[a] && r.hi[a] < boxLo[a] + boxSize[a];
+    if (!within) growBox(r.lo, r.hi);
+    // Room for the most this blob can register, up to the pool's limit.
+    const size_t room = std::min(static_cast<size_t>(poolSize), static_cast<size_t>(used) + static_cast<size_t>(r.boxCells()));
+    if (nodes.size() < room) {
+        nodes.resize(std::min(static_cast<size_t>(poolSize), std::max(room, 2 * nodes.size())));
+        if (packable) nodeCells.resize(nodes.size());
+    }
     const float* const g = r.g;
     const int* const lo = r.lo;
     const int* const hi = r.hi;
@@ -68,7 +110,7 @@ int32_t SpatialHash::insert(Blob* blob, float radius) {
             while (first <= last && dxy + dz2[first] > reach) ++first;
             while (last >= first && dxy + dz2[last] > reach) --last;
             if (first > last) continue;
-            const int32_t row = (i * cellsPerAxis + j) * cellsPerAxis;
+            const int32_t row = ((i - boxLo[0]) * boxSize[1] + (j - boxLo[1])) * boxSize[2] - boxLo[2];
             for (int k = first; k <= last; ++k) {
                 if (next == poolSize) {
                     skipped += last - k + 1;
@@ -111,7 +153,10 @@ SpatialHash::Registration SpatialHash::registrationOf(const Point3D& point, floa
     return r;
 }
 
-int32_t SpatialHash::bucketAt(const Point3D& point) const { return heads[static_cast<size_t>(bucketIndex(point))]; }
+int32_t SpatialHash::bucketAt(const Point3D& point) const {
+    const int32_t bucket = bucketIndex(point);
+    return bucket == none ? none : heads[static_cast<size_t>(bucket)];
+}
 
 void SpatialHash::pack() {
     GJ_ASSERT(packable, "SpatialHash");

@@ -1,7 +1,10 @@
-// SpatialHash: a uniform grid of 100^3 buckets over space, to find the blobs near a point
-// without testing all pairs. Registrations come from a fixed pool of 100 000 nodes and the
+// SpatialHash: a uniform grid of 100^3 cells over space, to find the blobs near a point
+// without testing all pairs. Only the cells blobs are registered in have buckets: a box of
+// the grid, grown to take each registration as it comes and kept from one clear to the
+// next, so the lamp's hash holds the few thousand buckets round the lamp, not a million.
+// Registrations (at most 100 000 between clears) come from a pool grown as needed and the
 // buckets made non-empty are remembered, so filling and clearing cost time in proportion
-// to the registrations, never to the million buckets, and allocate nothing.
+// to the registrations, never to the buckets, and allocate nothing once the lamp runs.
 //
 // Layout: walking a bucket's list is the hot loop of the lava step, and its nodes are
 // scattered through the pool (a bucket gains one node per nearby blob, in blob order).
@@ -85,7 +88,10 @@ public:
     struct PackedRange {
         int32_t begin, end;
     };
-    PackedRange packedAt(const Point3D& point) const { return packedRanges[static_cast<size_t>(bucketIndex(point))]; }
+    PackedRange packedAt(const Point3D& point) const {
+        const int32_t bucket = bucketIndex(point);
+        return bucket == none ? PackedRange{0, 0} : packedRanges[static_cast<size_t>(bucket)];
+    }
     const float* packedX() const { return packX.data(); }
     const float* packedY() const { return packY.data(); }
     const float* packedZ() const { return packZ.data(); }
@@ -95,6 +101,9 @@ public:
 
     int nodesUsed() const { return used; }
     int touchedCount() const { return static_cast<int>(touched.size()); }
+    // The cells that have buckets, and the bytes the hash holds.
+    int bucketCount() const { return boxSize[0] * boxSize[1] * boxSize[2]; }
+    size_t bytes() const;
     int skippedRegistrations() const { return skipped; }
     float cellSize() const { return bucketSize; }
 
@@ -112,15 +121,28 @@ private:
         return static_cast<int>(fractionalIndex);
     }
     int cellIndex(float coordinate) const { return clampCell(coordinate * cellsPerUnit + centre); }
+    // The bucket of a point's cell, or none outside the box (where no blob is registered).
     int32_t bucketIndex(const Point3D& point) const {
-        return (cellIndex(point.x) * cellsPerAxis + cellIndex(point.y)) * cellsPerAxis + cellIndex(point.z);
+        const int i = cellIndex(point.x) - boxLo[0], j = cellIndex(point.y) - boxLo[1], k = cellIndex(point.z) - boxLo[2];
+        if (static_cast<unsigned>(i) >= static_cast<unsigned>(boxSize[0]) ||
+            static_cast<unsigned>(j) >= static_cast<unsigned>(boxSize[1]) ||
+            static_cast<unsigned>(k) >= static_cast<unsigned>(boxSize[2]))
+            return none;
+        return (i * boxSize[1] + j) * boxSize[2] + k;
     }
+    // Grows the box to take the cells lo..hi (and a margin, so that a lamp's blobs make it
+    // grow a few times, not once a blob), keeping every bucket's contents.
+    void growBox(const int lo[3], const int hi[3]);
 
     bool packable;
     float bucketSize;
     // Cells are found by multiplying (the same way for blobs and for points), not dividing.
     float cellsPerUnit;
     float centre = cellsPerAxis / 2;
+    // The box of cells with buckets: its lowest cell and its size along each axis (empty
+    // at first). Buckets are numbered within it, k fastest.
+    int boxLo[3] = {0, 0, 0};
+    int boxSize[3] = {0, 0, 0};
     std::vector<int32_t> heads;  // first node of each bucket, or none
     std::vector<Node> nodes;
     std::vector<Blob*> blobs;    // by slot
@@ -128,7 +150,7 @@ private:
     std::vector<float> temperatures;
     int used = 0;
     int skipped = 0;
-    std::vector<int32_t> touched;
+    std::vector<int32_t> touched;  // buckets made non-empty since the last clear
     std::vector<float> columnScratch;  // reused by insert
     // The packed layout: each bucket's range in the packed arrays (empty for a bucket not
     // touched since the last clear, which empties the ranges it had set). Until pack(), a

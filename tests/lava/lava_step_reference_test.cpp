@@ -232,3 +232,38 @@ TEST(LavaStepSizes, RegistrationAnswersAsInsertRegisters) {
         EXPECT_GT(registered, 0);
     }
 }
+
+// The hash's buckets cover only a box round what was registered, grown as registrations
+// come: blobs inserted from the middle outward, each beyond the box so far, are all still
+// found after the box has grown round them, in their lists and in the packed layout, and
+// the box of a lamp's lava is a small part of the grid.
+TEST(LavaStepSizes, TheHashGrowsRoundWhatItHolds) {
+    SpatialHash hash(2.0f, true);
+    std::vector<Blob> blobs;
+    for (int n = 0; n < 12; ++n) {
+        const float reach = 3.0f * static_cast<float>(n);
+        blobs.emplace_back(Point3D(n % 2 ? reach : -reach, n % 3 ? -reach : reach, 0.5f * reach), 1.0f);
+    }
+    for (int round = 0; round < 2; ++round) {
+        hash.clear();
+        for (Blob& blob : blobs) hash.insert(&blob, 4.0f);
+        hash.pack();
+        for (size_t b = 0; b < blobs.size(); ++b) {
+            int inList = 0, packed = 0;
+            for (int32_t n = hash.bucketAt(blobs[b].position); n != SpatialHash::none; n = hash.nextNode(n))
+                inList += hash.slotOf(n) == static_cast<int32_t>(b);
+            const SpatialHash::PackedRange range = hash.packedAt(blobs[b].position);
+            for (int32_t at = range.begin; at < range.end; ++at) packed += hash.packedSlot()[at] == static_cast<int32_t>(b);
+            EXPECT_EQ(inList, 1) << "blob " << b << " round " << round;
+            EXPECT_EQ(packed, 1) << "blob " << b << " round " << round;
+        }
+        EXPECT_EQ(hash.bucketAt(Point3D(90, 90, 90)), SpatialHash::none) << "outside the box";
+    }
+    EXPECT_LT(hash.bucketCount(), 40 * 40 * 40);
+
+    LavaGlass glass(3);
+    SpatialHash lampHash(2.0f, true);
+    for (int n = 0; n < 500; ++n) glass.step(0.02f);
+    for (Blob* b : glass.group.blobs) lampHash.insert(b, 4.0f * b->radius);
+    EXPECT_LT(lampHash.bytes(), size_t{2} << 20) << "a lamp's hash, not the grid's million buckets";
+}

@@ -179,16 +179,48 @@ TEST_F(PolygoniserTest, EveryValueAndCubeOnlyOncePerPass) {
     const FakeStripEmitter out = surfaceOf(pointers);
     std::string why;
     EXPECT_TRUE(isClosed(out, &why)) << why;
+    const LavaLattice& lattice = renderer.lattice();
     uint64_t valuesMarked = 0, cubesMarked = 0;
-    for (const cornerinfo& r : renderer.lattice().records) {
-        valuesMarked += r.valueMark == stamp;
-        cubesMarked += r.cubeMark == stamp;
-    }
+    for (size_t b = 0; b < lattice.pooledBricks(); ++b)
+        for (const cornerinfo& r : lattice.pooledBrick(b).records) {
+            valuesMarked += r.valueMark == stamp;
+            cubesMarked += r.cubeMark == stamp;
+        }
     EXPECT_EQ(renderer.fieldEvaluations, valuesMarked);
     EXPECT_EQ(renderer.cubesProcessed, cubesMarked);
     EXPECT_EQ(renderer.passStamp, static_cast<uint16_t>(stamp + 1));
     // Packed blobs: the later seeds stop at their first point.
     EXPECT_LT(renderer.fieldEvaluations, 8 * renderer.cubesProcessed);
+}
+
+// The lattice holds only the bricks a pass touches, and the next pass takes them again: a
+// lump of a dozen blobs needs tens of bricks, not the grid's 15 625, and a smaller surface
+// after it makes no new ones.
+TEST_F(PolygoniserTest, TheLatticeHoldsTheBricksTheSurfaceTouches) {
+    std::vector<std::unique_ptr<Blob>> blobs;
+    std::vector<Blob*> lump;
+    for (int n = 0; n < 12; ++n) {
+        blobs.push_back(std::make_unique<Blob>(Point3D(0.9f * static_cast<float>(n % 4), -10.0f + 0.8f * static_cast<float>(n / 4), 0.3f * n), 1.1f));
+        lump.push_back(blobs.back().get());
+    }
+    const FakeStripEmitter large = surfaceOf(lump);
+    const LavaLattice& lattice = renderer.lattice();
+    const size_t touched = lattice.bricksInUse();
+    EXPECT_GT(touched, 8u);
+    EXPECT_LT(touched, 200u);
+    EXPECT_EQ(lattice.pooledBricks(), touched);
+    EXPECT_LT(lattice.bytes(), 1u << 20);
+
+    Blob small(Point3D(5, 5, 5), 1.1f);
+    const FakeStripEmitter one = surfaceOf({&small});
+    std::string why;
+    EXPECT_TRUE(isClosed(one, &why)) << why;
+    EXPECT_LT(lattice.bricksInUse(), touched);
+    EXPECT_EQ(lattice.pooledBricks(), touched);
+    // Taken afresh, the lump's bricks give the lump's surface again.
+    const FakeStripEmitter again = surfaceOf(lump);
+    ASSERT_EQ(again.vertices.size(), large.vertices.size());
+    for (size_t n = 0; n < again.vertices.size(); ++n) EXPECT_EQ(again.vertices[n].position.z, large.vertices[n].position.z) << n;
 }
 
 TEST_F(PolygoniserTest, OverlappingClustersStaySeparateSurfaces) {
