@@ -1,16 +1,47 @@
 #!/usr/bin/env bash
-# CPU time per frame of the Linux program and of the Windows program under Wine, one after
-# the other on one private Xvfb display: each in a 533 x 600 window at its default 25
-# frames a second, measured over SECONDS seconds after a warm-up (user + system time of its
-# processes from /proc, Mesa's rendering threads included; Wine's server and the X server
-# reported beside them).
-#   cpu-per-frame.sh [SECONDS]     (default 20)
-# Needs both builds (scripts/build.sh linux windows).
+# CPU time per frame drawn, and memory, of the Linux program and of the Windows program
+# under Wine, one after the other on one private Xvfb display: with Mesa's llvmpipe drawing
+# the pixels (as on a machine without a working graphics driver), and with Mesa's no-op
+# driver (GALLIUM_NOOP=1: every call accepted and nothing drawn — what a graphics card
+# leaves to the processor).
+#
+# Each run asks for the default 25 frames a second in a 533 x 600 window (or full screen
+# on the 1024 x 768 display). After a warm-up, the CPU time of the program's processes
+# (user and system, Mesa's threads included, from /proc) is divided by the frames the
+# program really drew in that time, counted from its own frame reports (one every hundred
+# frames, read as they appear). Memory is read at the end from /proc/PID/smaps_rollup:
+# resident, and private: the pages the process has written (Private_Dirty: its heap, its
+# threads' stacks, the libraries' relocated data), the memory it costs the machine. Pages
+# of library code that no other process maps at the moment also count as private in
+# smaps, but they are shared with the next OpenGL program and can be dropped at any time,
+# so they are not counted. The X server's and Wine's server's CPU per frame are
+# reported beside.
+#
+#   cpu-per-frame.sh [--seconds S] [--fullscreen] [--drivers "llvmpipe noop"]
+#                    [--programs "native wine"] [--tree DIR]
+# --tree DIR measures the builds of another checkout (DIR/build/linux, DIR/build/windows),
+# for a comparison side by side with this one in one sitting.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${1:-20}
+seconds=20
+fullscreen=0
+drivers="llvmpipe noop"
+programs="native wine"
+tree=$PWD
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --seconds) seconds=$2; shift 2 ;;
+        --fullscreen) fullscreen=1; shift ;;
+        --drivers) drivers=$2; shift 2 ;;
+        --programs) programs=$2; shift 2 ;;
+        --tree) tree=$(cd "$2" && pwd); shift 2 ;;
+        *) echo "cpu-per-frame.sh: unknown argument $1" >&2; exit 2 ;;
+    esac
+done
 warmup=8
 ticks=$(getconf CLK_TCK)
+native_program=$tree/build/linux/glimmerjar
+windows_program=$tree/build/windows/glimmerjar.exe
 
 display=""
 for n in $(seq 90 199); do
@@ -20,7 +51,12 @@ done
 work=$(mktemp -d)
 Xvfb ":$display" -screen 0 1024x768x24 +extension GLX -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+cleanup() {
+    [ -z "${WINEPREFIX:-}" ] || wineserver -k 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
 export DISPLAY=":$display"
 for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
 
@@ -34,37 +70,95 @@ cpu() {
     echo "$total"
 }
 
-# measure NAME PIDS_COMMAND: prints NAME, ms of CPU per frame for the program and for the
-# X server (and for wineserver, when there is one).
-measure() {
-    local name=$1 pids
-    sleep "$warmup"
-    pids=$(eval "$2")
-    local program0 xvfb0 server0=0 server
-    server=$(pgrep wineserver | tr '\n' ' ' || true)
-    program0=$(cpu $pids)
-    xvfb0=$(cpu "$xvfb")
-    [ -z "$server" ] || server0=$(cpu $server)
-    sleep "$seconds"
-    local frames=$((seconds * 25))
-    local program1 xvfb1 server1=0
-    program1=$(cpu $pids)
-    xvfb1=$(cpu "$xvfb")
-    [ -z "$server" ] || server1=$(cpu $server)
-    awk -v n="$name" -v p=$((program1 - program0)) -v x=$((xvfb1 - xvfb0)) -v s=$((server1 - server0)) \
-        -v t="$ticks" -v f="$frames" 'BEGIN {
-            printf "%-34s %6.2f ms  (X server %5.2f ms, wineserver %5.2f ms)\n", n, p * 1000 / t / f, x * 1000 / t / f, s * 1000 / t / f }'
+# kilobytes FIELD PID...: the sum of a field of smaps_rollup over the processes.
+kilobytes() {
+    local field=$1 pid total=0
+    shift
+    for pid in "$@"; do
+        [ -r "/proc/$pid/smaps_rollup" ] || continue
+        total=$((total + $(awk -v f="$field:" '$1 == f { print $2 }' "/proc/$pid/smaps_rollup")))
+    done
+    echo "$total"
 }
 
-HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" build/linux/glimmerjar --size 533x600 >/dev/null 2>&1 &
-native=$!
-measure "Linux program (native)" "echo $native"
-kill "$native"
-wait "$native" 2>/dev/null || true
+# next_frame_report LOG AFTER: waits for a frame report ("N RATE", every hundred frames)
+# with N above AFTER and prints N.
+next_frame_report() {
+    local n
+    for _ in $(seq 1 3000); do
+        n=$(tr -d '\r' <"$1" | awk 'NF == 2 && $1 ~ /^[0-9]+$/ && $2 ~ /^[0-9.]+$/ { n = $1 } END { print n + 0 }')
+        [ "$n" -gt "$2" ] && { echo "$n"; return 0; }
+        sleep 0.02
+    done
+    echo "no frame report in $1" >&2
+    return 1
+}
 
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
-wineboot -i >/dev/null 2>&1
-wineserver -w
-bash scripts/wine-prefix.sh >/dev/null
-wine build/windows/glimmerjar.exe /w 533x600 >/dev/null 2>&1 &
-measure "Windows program under Wine" "pgrep -f 'glimmerjar.exe' | tr '\n' ' '"
+# measure NAME DRIVER LOG PIDS_COMMAND: one row of the table.
+measure() {
+    local name=$1 driver=$2 log=$3 pids server
+    sleep "$warmup"
+    pids=$(eval "$4")
+    [ -n "$pids" ] || { echo "$name: the program is not running" >&2; return 1; }
+    server=$(pgrep -x wineserver | tr '\n' ' ' || true)
+    local n0 n1 p0 p1 x0 x1 s0=0 s1=0
+    n0=$(next_frame_report "$log" 0)
+    p0=$(cpu $pids); x0=$(cpu "$xvfb"); [ -z "$server" ] || s0=$(cpu $server)
+    sleep "$seconds"
+    n1=$(next_frame_report "$log" "$n0")
+    p1=$(cpu $pids); x1=$(cpu "$xvfb"); [ -z "$server" ] || s1=$(cpu $server)
+    local private resident
+    private=$(kilobytes Private_Dirty $pids)
+    resident=$(kilobytes Rss $pids)
+    awk -v n="$name" -v d="$driver" -v f=$((n1 - n0)) -v p=$((p1 - p0)) -v x=$((x1 - x0)) -v s=$((s1 - s0)) \
+        -v t="$ticks" -v pr="$private" -v r="$resident" 'BEGIN {
+            printf "%-28s %-9s %6d %8.2f ms %7.2f ms %7.2f ms %8.1f MB %8.1f MB\n",
+                n, d, f, p * 1000 / t / f, x * 1000 / t / f, s * 1000 / t / f, pr / 1024, r / 1024 }'
+}
+
+size_args_native=(--size 533x600)
+size_args_windows=(/w 533x600)
+shape="533 x 600 window"
+if [ $fullscreen = 1 ]; then
+    size_args_native=(--fullscreen)
+    size_args_windows=(/f)
+    shape="full screen, 1024 x 768"
+fi
+echo "$shape, $seconds s after $warmup s of warm-up; $(basename "$tree")"
+printf '%-28s %-9s %6s %11s %10s %10s %11s %11s\n' program driver frames CPU/frame "X server" wineserver private resident
+
+for driver in $drivers; do
+    noop=""
+    [ "$driver" = noop ] && noop=1
+    for program in $programs; do
+        case "$program" in
+        native)
+            [ -x "$native_program" ] || { echo "no $native_program" >&2; exit 1; }
+            rm -rf "$work/home"
+            HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" GLIMMERJAR_DIAGNOSTICS=1 GALLIUM_NOOP=$noop \
+                "$native_program" "${size_args_native[@]}" >"$work/native.log" 2>&1 &
+            local_pid=$!
+            measure "Linux program (native)" "$driver" "$work/native.log" "echo $local_pid"
+            kill "$local_pid"
+            wait "$local_pid" 2>/dev/null || true
+            ;;
+        wine)
+            [ -f "$windows_program" ] || { echo "no $windows_program" >&2; exit 1; }
+            export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
+            if [ ! -d "$WINEPREFIX" ]; then
+                wineboot -i >/dev/null 2>&1
+                wineserver -w
+                bash scripts/wine-prefix.sh >/dev/null
+            fi
+            # Each run from the first start's lava, as the native one.
+            wine reg delete 'HKLM\Software\Tessvane\Glimmerjar' /f >/dev/null 2>&1 || true
+            GALLIUM_NOOP=$noop wine "$windows_program" "${size_args_windows[@]}" >"$work/wine.log" 2>&1 &
+            wine_pid=$!
+            measure "Windows program under Wine" "$driver" "$work/wine.log" "pgrep -f 'glimmerjar.exe' | tr '\n' ' '"
+            wineserver -k 2>/dev/null || true
+            wait "$wine_pid" 2>/dev/null || true
+            ;;
+        *) echo "unknown program $program" >&2; exit 2 ;;
+        esac
+    done
+done
