@@ -128,6 +128,7 @@ void LampScene::step(float dt) { lava->step(dt); }
 void LampScene::release() {
     Scene::release();
     // The display lists go with the context that made them.
+    glass.engine.releaseParticleSphere();
     for (const std::unique_ptr<Shape>& shape : ownShapes)
         if (auto* surface = dynamic_cast<SurfaceShape*>(shape.get())) surface->releaseGeometry();
     LavaVessel& vessel = glass.vessel;

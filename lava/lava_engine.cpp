@@ -23,10 +23,21 @@ void LavaEngine::writeBlobs(const Group& group, int depth, std::FILE* file) cons
 
 void LavaEngine::deleteBlob(Blob* blob) { delete blob; }
 
-namespace {
-
-void drawParticles(const Group& group) {
+void LavaEngine::drawParticles(const Group& group) {
+    // Every blob of a lamp has one radius: its sphere is made once, into a display list,
+    // and each blob calls it; a blob of another radius (from a scene file) gets its own.
+    const float radius = group.blobs.front()->radius;
+    if (particleSphere != 0 && particleSphereRadius != radius) releaseParticleSphere();
     gluQuadricTexture(sharedQuadric(), GL_FALSE);
+    if (particleSphere == 0) {
+        particleSphere = glGenLists(1);
+        particleSphereRadius = radius;
+        if (particleSphere != 0) {
+            glNewList(particleSphere, GL_COMPILE);
+            gluSphere(sharedQuadric(), radius, particleSlices, particleStacks);
+            glEndList();
+        }
+    }
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
     glEnable(GL_COLOR_MATERIAL);
     const Point3D& cold = lavaParameters.lavaColour;
@@ -39,13 +50,19 @@ void drawParticles(const Group& group) {
             const Point3D c = lavaColourFor(blob->temperature);
             glColor3f(c.x, c.y, c.z);
         }
-        gluSphere(sharedQuadric(), blob->radius, 10, 6);
+        if (particleSphere != 0 && blob->radius == particleSphereRadius)
+            glCallList(particleSphere);
+        else
+            gluSphere(sharedQuadric(), blob->radius, particleSlices, particleStacks);
         glPopMatrix();
     }
     glDisable(GL_COLOR_MATERIAL);
 }
 
-}  // namespace
+void LavaEngine::releaseParticleSphere() {
+    if (particleSphere != 0) glDeleteLists(particleSphere, 1);
+    particleSphere = 0;
+}
 
 void LavaEngine::drawBlobs(Group& group, int) {
     glMatrixMode(GL_MODELVIEW);
@@ -54,6 +71,8 @@ void LavaEngine::drawBlobs(Group& group, int) {
         drawParticles(group);
         return;
     }
+    // The sphere's list is kept only while the particles are shown.
+    releaseParticleSphere();
     if (replaySurfaces) {
         for (size_t n = 0; n < keptCount; ++n) {
             emitter->beginSurface(kept[n].colour);

@@ -34,7 +34,15 @@ public:
     LavaStepper stepper;
     LavaRenderer renderer;
 
+    // Gives back the particle view's display list (with the context that made it).
+    void releaseParticleSphere();
+
 private:
+    static constexpr int particleSlices = 10, particleStacks = 6;
+    void drawParticles(const Group& group);
+    unsigned particleSphere = 0;  // display list of one blob's sphere, or 0
+    float particleSphereRadius = 0;
+
     struct KeptSurface {
         Point3D colour;
         SurfaceMesh mesh;

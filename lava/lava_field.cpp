@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-LavaLattice::LavaLattice(float spacing) : brickPass(brickCount, 0), brickAt(brickCount, nullptr) {
+LavaLattice::LavaLattice(float spacing) : slots(brickCount) {
     layOut(spacing);
 }
 
@@ -25,20 +25,18 @@ void LavaLattice::clearMarks() {
         for (cornerinfo& r : brick->records) r = cornerinfo{};
         std::fill(std::begin(brick->edgeMarks), std::end(brick->edgeMarks), uint16_t{0});
     }
-    std::fill(brickPass.begin(), brickPass.end(), uint16_t{0});
+    std::fill(slots.begin(), slots.end(), BrickSlot{});
     pass = 0;
     bricksTaken = 0;
 }
 
 void LavaLattice::take(int brick) {
     if (bricksTaken == pool.size()) pool.push_back(std::make_unique<LatticeBrick>());
-    brickAt[static_cast<size_t>(brick)] = pool[bricksTaken++].get();
-    brickPass[static_cast<size_t>(brick)] = pass;
+    slots[static_cast<size_t>(brick)] = {pool[bricksTaken++].get(), pass};
 }
 
 size_t LavaLattice::bytes() const {
-    return pool.size() * sizeof(LatticeBrick) + brickPass.size() * sizeof(uint16_t) +
-           brickAt.size() * sizeof(LatticeBrick*) + pool.capacity() * sizeof(pool[0]);
+    return pool.size() * sizeof(LatticeBrick) + slots.size() * sizeof(BrickSlot) + pool.capacity() * sizeof(pool[0]);
 }
 
 float cellSizeForAccuracy(int percentage) {

@@ -56,17 +56,17 @@ public:
     // first touches it (its records keep older passes' marks, never this one's), and the
     // point's place in it.
     LatticeBrick& brickOf(int i, int j, int k) {
-        const int b = brickIndex(i, j, k);
-        if (brickPass[b] != pass) take(b);
-        return *brickAt[b];
+        const BrickSlot& slot = slots[static_cast<size_t>(brickIndex(i, j, k))];
+        if (slot.pass != pass) take(brickIndex(i, j, k));
+        return *slot.brick;
     }
     static int localIndex(int i, int j, int k) { return (i & 3) << 4 | (j & 3) << 2 | (k & 3); }
     // The record of point (i, j, k) in this pass.
     cornerinfo& at(int i, int j, int k) { return brickOf(i, j, k).records[localIndex(i, j, k)]; }
     // Whether this pass processed the cube whose lowest corner is (i, j, k); takes no brick.
     bool cubeProcessed(int i, int j, int k) const {
-        const int b = brickIndex(i, j, k);
-        return brickPass[b] == pass && brickAt[b]->records[localIndex(i, j, k)].cubeMark == pass;
+        const BrickSlot& slot = slots[static_cast<size_t>(brickIndex(i, j, k))];
+        return slot.pass == pass && slot.brick->records[localIndex(i, j, k)].cubeMark == pass;
     }
 
     // Coordinate tables for this spacing: point n lies at n x spacing - offset, the lattice
@@ -97,10 +97,13 @@ private:
 
     uint16_t pass = 0;
     size_t bricksTaken = 0;
-    // Each brick's storage and the pass that took it; storage taken in an older pass is
-    // another brick's by now.
-    std::vector<uint16_t> brickPass;
-    std::vector<LatticeBrick*> brickAt;
+    // Each brick's storage and the pass that took it (side by side: they are read
+    // together); storage taken in an older pass is another brick's by now.
+    struct BrickSlot {
+        LatticeBrick* brick = nullptr;
+        uint16_t pass = 0;
+    };
+    std::vector<BrickSlot> slots;
     // Each brick made on its own, so that a record's address holds while the pool grows.
     std::vector<std::unique_ptr<LatticeBrick>> pool;
 };

@@ -395,3 +395,48 @@ TEST_F(LampTest, TheVesselIsDrawnFromDisplayListsMadeOnceAndReleasedWithTheLamp)
     lamp.release();
     for (GLuint list : lists) EXPECT_FALSE(glIsList(list));
 }
+
+// The particle view calls one display list of a blob's sphere for every blob: the same
+// picture as spheres made anew (which a blob of another radius still gets), one list more
+// while the particles are shown and none once they are not, or once the lamp is released.
+TEST_F(LampTest, TheParticleViewDrawsEveryBlobFromOneSphereList) {
+    const auto listsInUse = [] {
+        int count = 0;
+        for (GLuint name = 1; name < 4096; ++name) count += glIsList(name) ? 1 : 0;
+        return count;
+    };
+    for (int n = 0; n < 500; ++n) theLampScene->step(0.02f);
+    pipeline().renderFrame(false, false, true);
+    const int surfaces = listsInUse();
+    theSettings->showParticles.setValue(true);
+    pipeline().renderFrame(false, false, true);
+    std::unique_ptr<Image> fromList = offscreen->readFrame();
+    EXPECT_EQ(listsInUse(), surfaces + 1);
+
+    // The first blob's radius a hair larger: the list is made for it, and every other blob
+    // is drawn as a sphere made on the spot.
+    std::vector<Blob*>& blobs = theLampScene->glass.group.blobs;
+    const float radius = blobs.front()->radius;
+    blobs.front()->radius = std::nextafter(radius, 2 * radius);
+    pipeline().renderFrame(false, false, true);
+    std::unique_ptr<Image> madeAnew = offscreen->readFrame();
+    blobs.front()->radius = radius;
+    int differing = 0, lava = 0;
+    for (size_t n = 0; n < static_cast<size_t>(533 * 600); ++n) {
+        const Image::Pixel& a = fromList->pixels[n];
+        const Image::Pixel& b = madeAnew->pixels[n];
+        differing += std::abs(a.r - b.r) > 1 || std::abs(a.g - b.g) > 1 || std::abs(a.b - b.b) > 1;
+        lava += isLava({a.r, a.g, a.b});
+    }
+    EXPECT_GT(lava, 2000) << "the particles are in the picture";
+    EXPECT_LE(differing, 8);
+    EXPECT_EQ(listsInUse(), surfaces + 1) << "one list, remade for the new radius";
+
+    theSettings->showParticles.setValue(false);
+    pipeline().renderFrame(false, false, true);
+    EXPECT_EQ(listsInUse(), surfaces) << "given back when the surfaces are shown again";
+    theSettings->showParticles.setValue(true);
+    pipeline().renderFrame(false, false, true);
+    theLampScene->release();
+    EXPECT_EQ(listsInUse(), 0) << "released with the lamp";
+}
