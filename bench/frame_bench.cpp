@@ -2,7 +2,8 @@
 // at render accuracy A, in a 533 x 600 offscreen context. Mesa's renderer runs on the
 // calling thread (LP_NUM_THREADS=0), so the wall time is the frame's whole CPU cost. The
 // counters split it: the step, the polygonisation (timed on its own over the same lava),
-// the hand-over of the surfaces to OpenGL, and the rest of the drawing and rasterising.
+// the hand-over of the surfaces to OpenGL, and the rest of the drawing and rasterising;
+// lava_kB is the memory the lava's step and surface hold.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -99,6 +100,9 @@ void BM_Frame(benchmark::State& state) {
     state.counters["draw_and_raster_ms"] = (draw - polygonise - timing.seconds) * ms;
     state.counters["triangles"] = static_cast<double>(counter.triangles) / f;
     state.counters["clusters"] = bench.lamp().glass.numClusters();
+    // What the lava's working storage comes to (the lattice's bricks, both hashes, the
+    // tables and the meshes), as it stands after the frames.
+    state.counters["lava_kB"] = static_cast<double>(engine.renderer.bytes() + engine.stepper.bytes()) / 1024;
     engine.emitter = &glArrayEmitter();
 }
 

@@ -14,6 +14,14 @@ LavaLattice& LavaRenderer::lattice() {
     return *grid;
 }
 
+size_t LavaRenderer::bytes() const {
+    const SurfaceMesh& m = mesh;
+    return sizeof(*this) + (grid ? sizeof(LavaLattice) + grid->bytes() : 0) + hash.bytes() +
+           stack.capacity() * sizeof(WalkFrame) + clusterBlobs.capacity() * sizeof(Blob*) +
+           (m.positions.capacity() + m.normals.capacity() + m.colours.capacity()) * sizeof(Point3D) +
+           (m.indices.capacity() + m.stripEnds.capacity()) * sizeof(uint32_t);
+}
+
 void LavaRenderer::initPolygoniser() {
     diag("size of edgeinfo = %d\n", static_cast<int>(sizeof(EdgeInfo)));
     diag("size of cornerinfo = %d\n", static_cast<int>(sizeof(cornerinfo)));

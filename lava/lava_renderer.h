@@ -57,6 +57,9 @@ public:
     // Pass counter; 1 at start. When it wraps, every mark is cleared and it starts at 1
     // again, so a record stamped 65 536 passes ago is never taken for a current one.
     uint16_t passStamp = 1;
+    // Bytes the renderer holds: the lattice's bricks, the field hash, the walk's stack and
+    // the surface mesh (benchmarks report it).
+    size_t bytes() const;
     // Values computed and cubes processed since last set to 0 (tests and benchmarks).
     uint64_t fieldEvaluations = 0;
     uint64_t cubesProcessed = 0;

@@ -23,6 +23,14 @@ constexpr float stepBucketSize = 2.0f;
 
 LavaStepper::LavaStepper() : stepHash(stepBucketSize) {}
 
+size_t LavaStepper::bytes() const {
+    return sizeof(*this) + stepHash.bytes() + colliders.capacity() * sizeof(Collider) +
+           work.capacity() * sizeof(Blob*) + nearby.capacity() * sizeof(Near) +
+           registrations.capacity() * sizeof(SpatialHash::Registration) +
+           (centreX.capacity() + centreY.capacity() + centreZ.capacity() + distances.capacity()) * sizeof(float) +
+           candidates.capacity() * sizeof(int32_t);
+}
+
 void LavaStepper::contain(Blob& b) const {
     // Floor and ceiling first, so the wall is taken at the height the blob ends at.
     for (const Collider& c : colliders)

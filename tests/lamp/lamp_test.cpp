@@ -50,6 +50,21 @@ Colour pixelAt(const Image& frame, int x, int yFromTop) {
 bool isLava(const Colour& c) { return c.r > 120 && c.g < 60 && c.b < 60; }
 bool isBlack(const Colour& c) { return c.r < 8 && c.g < 8 && c.b < 8; }
 
+// Two frames of one size side by side: the pixels that differ by more than one level in a
+// colour (the pictures' tolerance), and the lava pixels of the first.
+struct FrameDifference {
+    int differing = 0, lava = 0;
+};
+FrameDifference compareFrames(const Image& first, const Image& second) {
+    FrameDifference result;
+    for (size_t n = 0; n < static_cast<size_t>(first.width) * static_cast<size_t>(first.height); ++n) {
+        const Image::Pixel& a = first.pixels[n];
+        const Image::Pixel& b = second.pixels[n];
+        result.differing += std::abs(a.r - b.r) > 1 || std::abs(a.g - b.g) > 1 || std::abs(a.b - b.b) > 1;
+        result.lava += isLava({a.r, a.g, a.b});
+    }
+    return result;
+}
 
 }  // namespace
 
@@ -321,15 +336,9 @@ TEST_F(LampTest, VertexArraysDrawTheSameLavaAsImmediateMode) {
         if (pass == 2) glEnable(GL_CULL_FACE);
         std::unique_ptr<Image> reference = frameWith(glStripEmitter());
         std::unique_ptr<Image> arrays = frameWith(glArrayEmitter());
-        int differing = 0, lava = 0;
-        for (size_t n = 0; n < static_cast<size_t>(533 * 600); ++n) {
-            const Image::Pixel& a = reference->pixels[n];
-            const Image::Pixel& b = arrays->pixels[n];
-            differing += std::abs(a.r - b.r) > 1 || std::abs(a.g - b.g) > 1 || std::abs(a.b - b.b) > 1;
-            lava += isLava({a.r, a.g, a.b});
-        }
-        EXPECT_GT(lava, 2000) << "the lava is in the picture";
-        EXPECT_LE(differing, 8) << "pass " << pass;
+        const FrameDifference difference = compareFrames(*reference, *arrays);
+        EXPECT_GT(difference.lava, 2000) << "the lava is in the picture";
+        EXPECT_LE(difference.differing, 8) << "pass " << pass;
     }
     glDisable(GL_CULL_FACE);
     engine.emitter = &glArrayEmitter();
@@ -421,15 +430,9 @@ TEST_F(LampTest, TheParticleViewDrawsEveryBlobFromOneSphereList) {
     pipeline().renderFrame(false, false, true);
     std::unique_ptr<Image> madeAnew = offscreen->readFrame();
     blobs.front()->radius = radius;
-    int differing = 0, lava = 0;
-    for (size_t n = 0; n < static_cast<size_t>(533 * 600); ++n) {
-        const Image::Pixel& a = fromList->pixels[n];
-        const Image::Pixel& b = madeAnew->pixels[n];
-        differing += std::abs(a.r - b.r) > 1 || std::abs(a.g - b.g) > 1 || std::abs(a.b - b.b) > 1;
-        lava += isLava({a.r, a.g, a.b});
-    }
-    EXPECT_GT(lava, 2000) << "the particles are in the picture";
-    EXPECT_LE(differing, 8);
+    const FrameDifference difference = compareFrames(*fromList, *madeAnew);
+    EXPECT_GT(difference.lava, 2000) << "the particles are in the picture";
+    EXPECT_LE(difference.differing, 8);
     EXPECT_EQ(listsInUse(), surfaces + 1) << "one list, remade for the new radius";
 
     theSettings->showParticles.setValue(false);

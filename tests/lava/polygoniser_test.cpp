@@ -56,6 +56,16 @@ bool isClosed(const FakeStripEmitter& out, std::string* why) {
     return !out.triangles.empty();
 }
 
+// A lump of a dozen packed blobs low in the lamp; `blobs` owns them.
+std::vector<Blob*> packedLump(std::vector<std::unique_ptr<Blob>>& blobs) {
+    std::vector<Blob*> lump;
+    for (int n = 0; n < 12; ++n) {
+        blobs.push_back(std::make_unique<Blob>(Point3D(0.9f * static_cast<float>(n % 4), -10.0f + 0.8f * static_cast<float>(n / 4), 0.3f * n), 1.1f));
+        lump.push_back(blobs.back().get());
+    }
+    return lump;
+}
+
 }  // namespace
 
 TEST_F(PolygoniserTest, LatticeCoordinates) {
@@ -168,11 +178,7 @@ TEST_F(PolygoniserTest, LoneBlobIsAClosedSphereWhereverItSits) {
 
 TEST_F(PolygoniserTest, EveryValueAndCubeOnlyOncePerPass) {
     std::vector<std::unique_ptr<Blob>> blobs;
-    std::vector<Blob*> pointers;
-    for (int n = 0; n < 12; ++n) {
-        blobs.push_back(std::make_unique<Blob>(Point3D(0.9f * static_cast<float>(n % 4), -10.0f + 0.8f * static_cast<float>(n / 4), 0.3f * n), 1.1f));
-        pointers.push_back(blobs.back().get());
-    }
+    const std::vector<Blob*> pointers = packedLump(blobs);
     renderer.fieldEvaluations = 0;
     renderer.cubesProcessed = 0;
     const uint16_t stamp = renderer.passStamp;
@@ -198,11 +204,7 @@ TEST_F(PolygoniserTest, EveryValueAndCubeOnlyOncePerPass) {
 // after it makes no new ones.
 TEST_F(PolygoniserTest, TheLatticeHoldsTheBricksTheSurfaceTouches) {
     std::vector<std::unique_ptr<Blob>> blobs;
-    std::vector<Blob*> lump;
-    for (int n = 0; n < 12; ++n) {
-        blobs.push_back(std::make_unique<Blob>(Point3D(0.9f * static_cast<float>(n % 4), -10.0f + 0.8f * static_cast<float>(n / 4), 0.3f * n), 1.1f));
-        lump.push_back(blobs.back().get());
-    }
+    const std::vector<Blob*> lump = packedLump(blobs);
     const FakeStripEmitter large = surfaceOf(lump);
     const LavaLattice& lattice = renderer.lattice();
     const size_t touched = lattice.bricksInUse();
