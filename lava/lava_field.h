@@ -16,6 +16,7 @@
 
 #include "lava/spatial_hash.h"
 #include "scene/geometry.h"
+#include "scene/module_assert.h"
 
 struct cornerinfo {
     uint16_t cubeMark;   // pass that processed the cube whose lowest corner is this point
@@ -47,8 +48,10 @@ public:
     explicit LavaLattice(float spacing);
 
     // Starts pass `stamp`: every brick the last pass took is free again. A stamp is never
-    // reused until clearMarks (the renderer's pass counter wraps after 65 535 passes).
+    // reused until clearMarks (the renderer's pass counter wraps after 65 535 passes), and
+    // 0 is none: it marks a slot no pass has taken. Points are reached only within a pass.
     void beginPass(uint16_t stamp) {
+        GJ_ASSERT(stamp != 0, "LavaLattice");
         pass = stamp;
         bricksTaken = 0;
     }
