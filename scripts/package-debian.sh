@@ -14,14 +14,11 @@ mkdir -p "${2:?the folder for the package}"
 out=$(cd "$2" && pwd)
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 . "$source_dir/scripts/release-common.sh"
+release_require package-debian.sh "$build" linux glimmerjar glimmerjar.xml glimmerjar.6
 version=$(release_version "$build")
 epoch=$(release_epoch "$source_dir")
 arch=$(dpkg --print-architecture)
 export SOURCE_DATE_EPOCH=$epoch
-
-for file in glimmerjar glimmerjar.xml glimmerjar.6; do
-    [ -f "$build/$file" ] || { echo "package-debian.sh: no $build/$file (build the linux preset first)" >&2; exit 1; }
-done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 root=$work/root

@@ -11,12 +11,9 @@ mkdir -p "${2:?the folder for the release files}"
 out=$(cd "$2" && pwd)
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 . "$source_dir/scripts/release-common.sh"
+release_require package-windows.sh "$build" windows glimmerjar.exe glimmerjar.scr
 version=$(release_version "$build")
 epoch=$(release_epoch "$source_dir")
-
-for file in glimmerjar.exe glimmerjar.scr; do
-    [ -f "$build/$file" ] || { echo "package-windows.sh: no $build/$file (build the windows preset first)" >&2; exit 1; }
-done
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 mkdir "$stage/Glimmerjar"

@@ -13,3 +13,13 @@ release_epoch() {
         git -C "$1" log -1 --format=%ct
     fi
 }
+
+# release_require SCRIPT BUILD_DIR PRESET FILE...: stops SCRIPT with a message unless the
+# build folder holds every FILE.
+release_require() {
+    local script=$1 build=$2 preset=$3 file
+    shift 3
+    for file in "$@"; do
+        [ -f "$build/$file" ] || { echo "$script: no $build/$file (build the $preset preset first)" >&2; exit 1; }
+    done
+}
