@@ -23,7 +23,7 @@ void LavaLattice::layOut(float spacing) {
 void LavaLattice::clearMarks() {
     for (const std::unique_ptr<LatticeBrick>& brick : pool) {
         for (cornerinfo& r : brick->records) r = cornerinfo{};
-        std::fill(std::begin(brick->edgeMarks), std::end(brick->edgeMarks), uint16_t{0});
+        brick->clearDone();
     }
     std::fill(slots.begin(), slots.end(), BrickSlot{});
     pass = 0;
@@ -32,7 +32,9 @@ void LavaLattice::clearMarks() {
 
 void LavaLattice::take(int brick) {
     if (bricksTaken == pool.size()) pool.push_back(std::make_unique<LatticeBrick>());
-    slots[static_cast<size_t>(brick)] = {pool[bricksTaken++].get(), pass};
+    LatticeBrick* taken = pool[bricksTaken++].get();
+    taken->clearDone();
+    slots[static_cast<size_t>(brick)] = {taken, pass};
 }
 
 size_t LavaLattice::bytes() const {

@@ -33,13 +33,28 @@ static_assert(latticePoints % 4 == 0, "the lattice is made of whole bricks");
 constexpr float defaultCellSize = 0.8f;
 
 // One brick's storage: its 64 points, near each other in memory whichever way the walk
-// goes, and the edge cache of the three edges from each point along x, y and z — the pass
-// that made the vertex on an edge, and that vertex's number in the pass's surface.
-struct LatticeBrick {
+// goes, and the edge cache of the three edges from each point along x, y and z — the
+// vertex's number in the pass's surface.
+//
+// The brick's first cache line says, one bit a point or edge, what the pass that took the
+// brick has done in it: which points it evaluated, which cubes it processed (the records'
+// marks say the same), which edges have their vertex. The walk asks these bits, so the
+// records a pass does not reach — left from older passes, long out of the processor's
+// cache — are never read, and a brick just taken is made current by clearing one line.
+struct alignas(64) LatticeBrick {
     static constexpr int points = 64;
+    uint64_t evaluated = 0;
+    uint64_t processed = 0;
+    uint64_t edgesMade[3] = {};  // by axis, one bit per local index
     cornerinfo records[points];
-    uint16_t edgeMarks[points * 3];      // by local index x 3 + axis (0 x, 1 y, 2 z)
-    uint32_t edgeVertices[points * 3];
+    uint32_t edgeVertices[points * 3];  // by local index x 3 + axis (0 x, 1 y, 2 z)
+
+    static uint64_t bit(int local) { return uint64_t{1} << local; }
+    // Nothing done in it yet this pass.
+    void clearDone() {
+        evaluated = processed = 0;
+        edgesMade[0] = edgesMade[1] = edgesMade[2] = 0;
+    }
 };
 
 class LavaLattice {
@@ -64,12 +79,10 @@ public:
         return *slot.brick;
     }
     static int localIndex(int i, int j, int k) { return (i & 3) << 4 | (j & 3) << 2 | (k & 3); }
-    // The record of point (i, j, k) in this pass.
-    cornerinfo& at(int i, int j, int k) { return brickOf(i, j, k).records[localIndex(i, j, k)]; }
     // Whether this pass processed the cube whose lowest corner is (i, j, k); takes no brick.
     bool cubeProcessed(int i, int j, int k) const {
         const BrickSlot& slot = slots[static_cast<size_t>(brickIndex(i, j, k))];
-        return slot.pass == pass && slot.brick->records[localIndex(i, j, k)].cubeMark == pass;
+        return slot.pass == pass && (slot.brick->processed & LatticeBrick::bit(localIndex(i, j, k)));
     }
 
     // Coordinate tables for this spacing: point n lies at n x spacing - offset, the lattice

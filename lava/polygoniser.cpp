@@ -53,7 +53,8 @@ public:
             LatticeBrick& brick = lattice.brickOf(pi, pj, pk);
             const int local = LavaLattice::localIndex(pi, pj, pk);
             cornerinfo& c = brick.records[local];
-            if (c.valueMark != stamp) {
+            if (!(brick.evaluated & LatticeBrick::bit(local))) {
+                brick.evaluated |= LatticeBrick::bit(local);
                 c.valueMark = stamp;
                 c.value = renderer.evaluateField(c, Point3D(lattice.X[pi], lattice.Y[pj], lattice.Z[pk]));
             }
@@ -70,6 +71,7 @@ public:
         z[1] = lattice.Z[k + 1];
         emitCube(index);
         corner[0]->cubeMark = stamp;
+        cornerBrick[0]->processed |= LatticeBrick::bit(cornerLocal[0]);
         return faceTable()[index];
     }
 
@@ -118,12 +120,12 @@ private:
     uint32_t vertexOn(const EdgeInfo& e) {
         // The edge's cache lies with its low end.
         const int start = e.cornerA;
-        const int slot = cornerLocal[start] * 3 + e.axis;
-        uint16_t& mark = cornerBrick[start]->edgeMarks[slot];
-        uint32_t& vertex = cornerBrick[start]->edgeVertices[slot];
-        if (mark == stamp) return vertex;
+        LatticeBrick& brick = *cornerBrick[start];
+        const uint64_t bit = LatticeBrick::bit(cornerLocal[start]);
+        uint32_t& vertex = brick.edgeVertices[cornerLocal[start] * 3 + e.axis];
+        if (brick.edgesMade[e.axis] & bit) return vertex;
+        brick.edgesMade[e.axis] |= bit;
         vertex = static_cast<uint32_t>(mesh.positions.size());
-        mark = stamp;
         makeVertex(e);
         return vertex;
     }
@@ -174,8 +176,11 @@ void LavaRenderer::polygonise(Blob* const* blobs, int n, float R, StripEmitter& 
         int k = seedIndex(centre.z, l.offset.z, spacing);
         float zk = l.Z[k];
         while (k >= 0) {
-            cornerinfo& point = l.at(i, j, k);
-            if (point.valueMark == stamp) break;
+            LatticeBrick& brick = l.brickOf(i, j, k);
+            const int local = LavaLattice::localIndex(i, j, k);
+            if (brick.evaluated & LatticeBrick::bit(local)) break;
+            brick.evaluated |= LatticeBrick::bit(local);
+            cornerinfo& point = brick.records[local];
             point.valueMark = stamp;
             point.value = evaluateField(point, Point3D(l.X[i], l.Y[j], zk));
             if (point.value < 0) {

@@ -186,14 +186,24 @@ TEST_F(PolygoniserTest, EveryValueAndCubeOnlyOncePerPass) {
     std::string why;
     EXPECT_TRUE(isClosed(out, &why)) << why;
     const LavaLattice& lattice = renderer.lattice();
-    uint64_t valuesMarked = 0, cubesMarked = 0;
-    for (size_t b = 0; b < lattice.pooledBricks(); ++b)
-        for (const cornerinfo& r : lattice.pooledBrick(b).records) {
+    // The records' marks and the bricks' bits agree on what the pass did.
+    uint64_t valuesMarked = 0, cubesMarked = 0, valueBits = 0, cubeBits = 0;
+    for (size_t b = 0; b < lattice.bricksInUse(); ++b) {
+        const LatticeBrick& brick = lattice.pooledBrick(b);
+        for (int n = 0; n < LatticeBrick::points; ++n) {
+            const cornerinfo& r = brick.records[n];
             valuesMarked += r.valueMark == stamp;
             cubesMarked += r.cubeMark == stamp;
+            EXPECT_EQ(r.valueMark == stamp, (brick.evaluated & LatticeBrick::bit(n)) != 0) << b << " " << n;
+            EXPECT_EQ(r.cubeMark == stamp, (brick.processed & LatticeBrick::bit(n)) != 0) << b << " " << n;
         }
+        valueBits += static_cast<uint64_t>(__builtin_popcountll(brick.evaluated));
+        cubeBits += static_cast<uint64_t>(__builtin_popcountll(brick.processed));
+    }
     EXPECT_EQ(renderer.fieldEvaluations, valuesMarked);
     EXPECT_EQ(renderer.cubesProcessed, cubesMarked);
+    EXPECT_EQ(valueBits, valuesMarked);
+    EXPECT_EQ(cubeBits, cubesMarked);
     EXPECT_EQ(renderer.passStamp, static_cast<uint16_t>(stamp + 1));
     // Packed blobs: the later seeds stop at their first point.
     EXPECT_LT(renderer.fieldEvaluations, 8 * renderer.cubesProcessed);
