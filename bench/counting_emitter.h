@@ -12,7 +12,7 @@ class CountingEmitter : public StripEmitter {
 public:
     void beginSurface(const Point3D&) override {}
     void endSurface() override {}
-    void beginStrip() override { inStrip = 0; }
+    void beginStrip(bool) override { inStrip = 0; }
     void vertex(const Point3D& p, const Point3D&, bool, const Point3D&) override {
         benchmark::DoNotOptimize(p);
         ++inStrip;

@@ -54,7 +54,7 @@ public:
     explicit TimingEmitter(StripEmitter& inner) : inner(inner) {}
     void beginSurface(const Point3D& colour) override { inner.beginSurface(colour); }
     void endSurface() override { inner.endSurface(); }
-    void beginStrip() override { inner.beginStrip(); }
+    void beginStrip(bool turned) override { inner.beginStrip(turned); }
     void vertex(const Point3D& p, const Point3D& n, bool hasColour, const Point3D& c) override {
         inner.vertex(p, n, hasColour, c);
     }

@@ -149,6 +149,7 @@ void LampScene::draw(int complexity) {
     if (!light[0]) return;  // released
     const bool wireFrame = theSettings && theSettings->showPolygons.value();
     glass.engine.showParticles = theSettings && theSettings->showParticles.value();
+    glass.engine.cullHiddenFaces = !wireFrame;
     if (wireFrame) {
         glPolygonMode(GL_FRONT, GL_LINE);
         glPolygonMode(GL_BACK, GL_LINE);

@@ -12,7 +12,7 @@ public:
     void beginSurface(const Point3D& colour) override { immediate().beginSurface(colour); }
     void endSurface() override { immediate().endSurface(); }
     // Single vertices, should anyone send them, go the immediate way.
-    void beginStrip() override { immediate().beginStrip(); }
+    void beginStrip(bool turned) override { immediate().beginStrip(turned); }
     void vertex(const Point3D& position, const Point3D& normal, bool hasColour, const Point3D& colour) override {
         immediate().vertex(position, normal, hasColour, colour);
     }
@@ -20,14 +20,17 @@ public:
 
     void surface(const SurfaceMesh& mesh) override {
         // Each strip's triangles as a strip makes them: the odd ones with their first two
-        // corners swapped, so that every triangle keeps its winding.
+        // corners swapped, so that every triangle keeps its winding — and a turned strip's
+        // the other way, so that every triangle's front faces out.
         triangles.clear();
         uint32_t begin = 0;
-        for (const uint32_t end : mesh.stripEnds) {
+        for (size_t s = 0; s < mesh.stripEnds.size(); ++s) {
+            const uint32_t end = mesh.stripEnds[s];
+            const uint32_t turned = mesh.stripTurned[s];
             for (uint32_t k = begin; k + 2 < end; ++k) {
-                const bool odd = (k - begin) % 2 == 1;
-                triangles.push_back(mesh.indices[odd ? k + 1 : k]);
-                triangles.push_back(mesh.indices[odd ? k : k + 1]);
+                const bool swapped = ((k - begin) & 1) != turned;
+                triangles.push_back(mesh.indices[swapped ? k + 1 : k]);
+                triangles.push_back(mesh.indices[swapped ? k : k + 1]);
                 triangles.push_back(mesh.indices[k + 2]);
             }
             begin = end;

@@ -67,6 +67,21 @@ void LavaEngine::releaseParticleSphere() {
 void LavaEngine::drawBlobs(Group& group, int) {
     glMatrixMode(GL_MODELVIEW);
     applyMaterial(group.blobs.front()->material);
+    if (!cullHiddenFaces) {
+        drawLava(group);
+        return;
+    }
+    // Surfaces and spheres face outwards, counter-clockwise. The culling is the lava's
+    // own: what was set before is set again after.
+    glPushAttrib(GL_POLYGON_BIT);
+    glFrontFace(GL_CCW);
+    glCullFace(GL_BACK);
+    glEnable(GL_CULL_FACE);
+    drawLava(group);
+    glPopAttrib();
+}
+
+void LavaEngine::drawLava(Group& group) {
     if (showParticles) {
         drawParticles(group);
         return;
@@ -104,7 +119,7 @@ void LavaEngine::drawBlobs(Group& group, int) {
             ++count;
             out.endSurface();
         }
-        void beginStrip() override { out.beginStrip(); }
+        void beginStrip(bool turned) override { out.beginStrip(turned); }
         void vertex(const Point3D& p, const Point3D& n, bool hasColour, const Point3D& c) override {
             out.vertex(p, n, hasColour, c);
         }

@@ -23,6 +23,10 @@ public:
 
     // Draw one small sphere per blob instead of the surfaces.
     bool showParticles = false;
+    // The lava is opaque and every surface and sphere of it closed, so the faces turned
+    // away from the eye are always hidden behind nearer ones: culled, they cost nothing.
+    // Only where the lava's edges are drawn as lines (the polygon view) are they seen.
+    bool cullHiddenFaces = false;
     // The lamp drawn in several viewports (one per monitor) polygonises once: the first
     // drawing keeps the surfaces it made, the later ones send those again.
     bool keepSurfaces = false;
@@ -39,6 +43,7 @@ public:
 
 private:
     static constexpr int particleSlices = 10, particleStacks = 6;
+    void drawLava(Group& group);
     void drawParticles(const Group& group);
     unsigned particleSphere = 0;  // display list of one blob's sphere, or 0
     float particleSphereRadius = 0;

@@ -109,9 +109,11 @@ public:
 private:
     void emitCube(int index) {
         const int8_t* row = stripTable()[index];
-        for (int at = 0; row[at] != -1; ++at) {
+        unsigned turns = turnTable()[index];
+        for (int at = 0; row[at] != -1; ++at, turns >>= 1) {
             for (; row[at] != -1; ++at) mesh.indices.push_back(vertexOn(edgeinfo[row[at]]));
             mesh.stripEnds.push_back(static_cast<uint32_t>(mesh.indices.size()));
+            mesh.stripTurned.push_back(static_cast<uint8_t>(turns & 1));
         }
     }
 

@@ -221,19 +221,57 @@ std::vector<std::vector<int>> stripsOfLoop(const std::vector<int>& loop) {
     return best;
 }
 
+// A corner's place in the unit cube.
+std::array<float, 3> cornerAt(int corner) {
+    return {static_cast<float>(corner >> 2 & 1), static_cast<float>(corner >> 1 & 1), static_cast<float>(corner & 1)};
+}
+
+// Whether the strip's first triangle, its corners taken in order, turns its front (the side
+// it is counter-clockwise from) to the inside of the lava: its normal by the right-hand
+// rule, against the directions from the inside end to the outside end of its three edges.
+// The vertices are taken at the edges' middles; where they really lie along their edges
+// does not turn a triangle over (the tables' tests try them all along).
+bool frontFacesInside(int index, const std::vector<int>& strip) {
+    std::array<float, 3> m[3];
+    for (int v = 0; v < 3; ++v) {
+        const EdgeInfo& e = edgeinfo[strip[static_cast<std::size_t>(v)]];
+        const std::array<float, 3> a = cornerAt(e.cornerA), b = cornerAt(e.cornerB);
+        for (int c = 0; c < 3; ++c) m[v][c] = (a[c] + b[c]) * 0.5f;
+    }
+    float u[3], w[3];
+    for (int c = 0; c < 3; ++c) {
+        u[c] = m[1][c] - m[0][c];
+        w[c] = m[2][c] - m[0][c];
+    }
+    const float normal[3] = {u[1] * w[2] - u[2] * w[1], u[2] * w[0] - u[0] * w[2], u[0] * w[1] - u[1] * w[0]};
+    float dot = 0;
+    for (int v = 0; v < 3; ++v) {
+        const EdgeInfo& e = edgeinfo[strip[static_cast<std::size_t>(v)]];
+        const bool aOutside = outside(index, e.cornerA);
+        const std::array<float, 3> in = cornerAt(aOutside ? e.cornerB : e.cornerA);
+        const std::array<float, 3> out = cornerAt(aOutside ? e.cornerA : e.cornerB);
+        for (int c = 0; c < 3; ++c) dot += normal[c] * (out[c] - in[c]);
+    }
+    return dot < 0;
+}
+
 struct Tables {
     int8_t strips[256][stripRowBytes];
     uint8_t faces[256];
+    uint8_t turns[256];
 
     Tables() {
         for (int index = 0; index < 256; ++index) {
             int8_t* row = strips[index];
             for (int n = 0; n < stripRowBytes; ++n) row[n] = -1;
-            int at = 0;
+            int at = 0, count = 0;
+            turns[index] = 0;
             for (const std::vector<int>& loop : loopsOf(index)) {
                 for (const std::vector<int>& strip : stripsOfLoop(loop)) {
                     // Every strip and its end, and the row's end, must fit in the row.
                     GJ_ASSERT(at + static_cast<int>(strip.size()) + 2 <= stripRowBytes, "Polygoniser");
+                    if (frontFacesInside(index, strip)) turns[index] |= static_cast<uint8_t>(1 << count);
+                    ++count;
                     for (int e : strip) row[at++] = static_cast<int8_t>(e);
                     row[at++] = -1;
                 }
@@ -259,3 +297,5 @@ const Tables& tables() {
 const int8_t (&stripTable())[256][stripRowBytes] { return tables().strips; }
 
 const uint8_t (&faceTable())[256] { return tables().faces; }
+
+const uint8_t (&turnTable())[256] { return tables().turns; }

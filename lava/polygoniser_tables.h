@@ -33,6 +33,10 @@ constexpr int stripRowBytes = 17;
 // Row per cube index: strips of edge numbers, each ended by -1, the row ended by one more
 // -1 (and padded with -1).
 const int8_t (&stripTable())[256][stripRowBytes];
+// Per cube index: bit s set when strip s of the row, drawn as a strip is drawn, is turned
+// with its front (counter-clockwise) side to the inside of the lava; the other strips face
+// outwards.
+const uint8_t (&turnTable())[256];
 // Per cube index: bit 1 x-low face, 2 x-high, 4 y-low, 8 y-high, 16 z-low, 32 z-high set
 // when that face's corners are not all on one side.
 const uint8_t (&faceTable())[256];

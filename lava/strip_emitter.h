@@ -16,6 +16,9 @@ struct SurfaceMesh {
     bool hasColours = false;
     std::vector<uint32_t> indices;    // the strips' vertex numbers, one strip after another
     std::vector<uint32_t> stripEnds;  // where each strip ends in indices
+    // Per strip: 1 when, drawn as a strip is drawn, its front (counter-clockwise) side faces
+    // the inside of the lava; the others face out.
+    std::vector<uint8_t> stripTurned;
 
     void clear() {
         positions.clear();
@@ -23,6 +26,7 @@ struct SurfaceMesh {
         colours.clear();
         indices.clear();
         stripEnds.clear();
+        stripTurned.clear();
     }
 };
 
@@ -32,7 +36,9 @@ public:
     // Colour material for the lava: on with `colour`, or off again.
     virtual void beginSurface(const Point3D& colour) = 0;
     virtual void endSurface() = 0;
-    virtual void beginStrip() = 0;
+    // turned: the strip's front (counter-clockwise) side faces the inside; the emitter draws
+    // it the other way round, so that every front faces out.
+    virtual void beginStrip(bool turned) = 0;
     // hasColour: the vertex carries its own (heat) colour.
     virtual void vertex(const Point3D& position, const Point3D& normal, bool hasColour,
                         const Point3D& colour) = 0;

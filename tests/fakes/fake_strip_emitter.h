@@ -1,4 +1,5 @@
-// A strip emitter that keeps every triangle the polygoniser sends, for tests.
+// A strip emitter that keeps every triangle the polygoniser sends, for tests, each wound
+// (counter-clockwise) with its front facing out as OpenGL is given it.
 #pragma once
 
 #include <array>
@@ -15,14 +16,21 @@ class FakeStripEmitter : public StripEmitter {
 public:
     void beginSurface(const Point3D& colour) override { surfaceColour = colour; ++surfaces; }
     void endSurface() override {}
-    void beginStrip() override { strip.clear(); }
+    void beginStrip(bool turned) override {
+        strip.clear();
+        stripTurned = turned;
+    }
     void vertex(const Point3D& position, const Point3D& normal, bool hasColour,
                 const Point3D& colour) override {
         strip.push_back({position, normal, colour, hasColour});
         vertices.push_back(strip.back());
     }
     void endStrip() override {
-        for (size_t n = 2; n < strip.size(); ++n) triangles.push_back({strip[n - 2], strip[n - 1], strip[n]});
+        // Each triangle wound as OpenGL draws the strip, the front facing out.
+        for (size_t n = 2; n < strip.size(); ++n) {
+            if ((n % 2 == 1) != stripTurned) triangles.push_back({strip[n - 1], strip[n - 2], strip[n]});
+            else triangles.push_back({strip[n - 2], strip[n - 1], strip[n]});
+        }
         ++strips;
     }
 
@@ -33,4 +41,5 @@ public:
 
 private:
     std::vector<RecordedVertex> strip;
+    bool stripTurned = false;
 };

@@ -2,6 +2,7 @@
 // random fields checked for being closed.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <random>
 #include <set>
@@ -99,6 +100,56 @@ TEST(PolygoniserTables, FaceTableFollowsItsRule) {
         }
         EXPECT_EQ(faceTable()[index], expected) << index;
     }
+}
+
+// Every triangle of a strip faces the way the turn table says the strip does (outwards
+// unless its bit is set), for crossing points anywhere along their edges: its normal by
+// the right-hand rule, in strip order (every second triangle's first corners swapped),
+// points along each of its edges from the inside end to the outside end.
+TEST(PolygoniserTables, TurnTableSaysWhichWayEveryTriangleFaces) {
+    std::mt19937 random(5);
+    std::uniform_real_distribution<float> along(0.02f, 0.98f);
+    const auto corner = [](int c) { return std::array<float, 3>{float(c >> 2 & 1), float(c >> 1 & 1), float(c & 1)}; };
+    int turned = 0, strips = 0;
+    for (int index = 1; index < 255; ++index) {
+        const std::vector<std::vector<int>> row = stripsOf(index);
+        for (size_t s = 0; s < row.size(); ++s) {
+            const bool inwards = (turnTable()[index] >> s) & 1;
+            turned += inwards;
+            ++strips;
+            for (int trial = 0; trial < 50; ++trial) {
+                std::map<int, std::array<float, 3>> point;  // by edge
+                for (int e : row[s]) {
+                    const EdgeInfo& info = edgeinfo[e];
+                    const std::array<float, 3> a = corner(info.cornerA), b = corner(info.cornerB);
+                    const float t = along(random);
+                    for (int c = 0; c < 3; ++c) point[e][c] = a[c] + (b[c] - a[c]) * t;
+                }
+                for (size_t k = 0; k + 2 < row[s].size(); ++k) {
+                    int v[3] = {row[s][k], row[s][k + 1], row[s][k + 2]};
+                    if (k % 2 == 1) std::swap(v[0], v[1]);
+                    float u[3], w[3];
+                    for (int c = 0; c < 3; ++c) {
+                        u[c] = point[v[1]][c] - point[v[0]][c];
+                        w[c] = point[v[2]][c] - point[v[0]][c];
+                    }
+                    const float n[3] = {u[1] * w[2] - u[2] * w[1], u[2] * w[0] - u[0] * w[2], u[0] * w[1] - u[1] * w[0]};
+                    float dot = 0;
+                    for (int e : v) {
+                        const EdgeInfo& info = edgeinfo[e];
+                        const bool aOutside = outside(index, info.cornerA);
+                        const std::array<float, 3> in = corner(aOutside ? info.cornerB : info.cornerA);
+                        const std::array<float, 3> out = corner(aOutside ? info.cornerA : info.cornerB);
+                        for (int c = 0; c < 3; ++c) dot += n[c] * (out[c] - in[c]);
+                    }
+                    ASSERT_EQ(dot < 0, inwards) << "index " << index << " strip " << s << " triangle " << k << " " << dot;
+                }
+            }
+        }
+    }
+    // The table's own order faces both ways: without it, culling would cut holes.
+    EXPECT_GT(turned, strips / 10);
+    EXPECT_LT(turned, strips - strips / 10);
 }
 
 TEST(PolygoniserTables, RandomFieldsGiveClosedSurfaces) {

@@ -39,20 +39,30 @@ protected:
 using Key = std::tuple<float, float, float>;
 Key keyOf(const Point3D& p) { return {p.x, p.y, p.z}; }
 
-// Every mesh edge of a closed surface belongs to exactly two triangles.
+// A closed surface, every face turned out: each mesh edge belongs to exactly two
+// triangles, which run along it in opposite directions (so all are wound alike), and each
+// triangle's front — the side it is counter-clockwise from — faces the way the field's
+// normals at its corners point, away from the lava.
 bool isClosed(const FakeStripEmitter& out, std::string* why) {
-    std::map<std::pair<Key, Key>, int> uses;
-    for (const auto& t : out.triangles)
-        for (int e = 0; e < 3; ++e) {
-            Key a = keyOf(t[static_cast<size_t>(e)].position), b = keyOf(t[static_cast<size_t>((e + 1) % 3)].position);
-            if (b < a) std::swap(a, b);
-            ++uses[{a, b}];
-        }
-    for (const auto& [edge, count] : uses)
-        if (count != 2) {
-            *why = "a mesh edge is shared by " + std::to_string(count) + " triangles";
+    std::map<std::pair<Key, Key>, int> runs;  // each directed edge, counted
+    for (const auto& t : out.triangles) {
+        for (int e = 0; e < 3; ++e)
+            ++runs[{keyOf(t[static_cast<size_t>(e)].position), keyOf(t[static_cast<size_t>((e + 1) % 3)].position)}];
+        const Point3D front = (t[1].position - t[0].position).cross(t[2].position - t[0].position);
+        const Point3D outwards = t[0].normal + t[1].normal + t[2].normal;
+        if (front.length() > 1e-6f && !(front.dot(outwards) > 0)) {
+            *why = "a triangle faces into the lava";
             return false;
         }
+    }
+    for (const auto& [edge, count] : runs) {
+        const auto back = runs.find({edge.second, edge.first});
+        if (count != 1 || back == runs.end() || back->second != 1) {
+            *why = "a mesh edge is run along " + std::to_string(count) + " times one way and " +
+                   std::to_string(back == runs.end() ? 0 : back->second) + " the other";
+            return false;
+        }
+    }
     return !out.triangles.empty();
 }
 
