@@ -3,7 +3,8 @@
 // calling thread (LP_NUM_THREADS=0), so the wall time is the frame's whole CPU cost. The
 // counters split it: the step, the polygonisation (timed on its own over the same lava),
 // the hand-over of the surfaces to OpenGL, and the rest of the drawing and rasterising;
-// lava_kB is the memory the lava's step and surface hold.
+// lava_kB is the memory the lava's step and surface hold, lattice_kB and hashes_kB the
+// parts of it in the lattice's bricks and in the two spatial hashes.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -103,6 +104,9 @@ void BM_Frame(benchmark::State& state) {
     // What the lava's working storage comes to (the lattice's bricks, both hashes, the
     // tables and the meshes), as it stands after the frames.
     state.counters["lava_kB"] = static_cast<double>(engine.renderer.bytes() + engine.stepper.bytes()) / 1024;
+    // Of it, by owner: the lattice's bricks, and the field's and the step's hashes.
+    state.counters["lattice_kB"] = static_cast<double>(engine.renderer.latticeBytes()) / 1024;
+    state.counters["hashes_kB"] = static_cast<double>(engine.renderer.hashBytes() + engine.stepper.hashBytes()) / 1024;
     engine.emitter = &glArrayEmitter();
 }
 

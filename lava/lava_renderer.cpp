@@ -16,7 +16,7 @@ LavaLattice& LavaRenderer::lattice() {
 
 size_t LavaRenderer::bytes() const {
     const SurfaceMesh& m = mesh;
-    return sizeof(*this) + (grid ? sizeof(LavaLattice) + grid->bytes() : 0) + hash.bytes() +
+    return sizeof(*this) + latticeBytes() + hashBytes() +
            stack.capacity() * sizeof(WalkFrame) + clusterBlobs.capacity() * sizeof(Blob*) +
            (m.positions.capacity() + m.normals.capacity() + m.colours.capacity()) * sizeof(Point3D) +
            (m.indices.capacity() + m.stripEnds.capacity()) * sizeof(uint32_t);

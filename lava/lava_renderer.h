@@ -58,8 +58,11 @@ public:
     // again, so a record stamped 65 536 passes ago is never taken for a current one.
     uint16_t passStamp = 1;
     // Bytes the renderer holds: the lattice's bricks, the field hash, the walk's stack and
-    // the surface mesh (benchmarks report it).
+    // the surface mesh (benchmarks report it), and of them the lattice's and the field
+    // hash's.
     size_t bytes() const;
+    size_t latticeBytes() const { return grid ? sizeof(LavaLattice) + grid->bytes() : 0; }
+    size_t hashBytes() const { return hash.bytes(); }
     // Values computed and cubes processed since last set to 0 (tests and benchmarks).
     uint64_t fieldEvaluations = 0;
     uint64_t cubesProcessed = 0;

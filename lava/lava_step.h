@@ -19,8 +19,10 @@ public:
     // Beyond this many blobs the step always walks the hash's buckets: a scan of every
     // later blob costs the square of the count.
     static constexpr size_t maxScannedBlobs = 1024;
-    // Bytes the stepper holds: its hash and its tables (benchmarks report it).
+    // Bytes the stepper holds: its hash and its tables (benchmarks report it), and of them
+    // the hash's.
     size_t bytes() const;
+    size_t hashBytes() const { return stepHash.bytes(); }
 
 private:
     // A blob of the current blob's bucket near enough for a pair force, and where it lies.

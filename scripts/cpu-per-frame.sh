@@ -100,7 +100,9 @@ measure() {
     sleep "$warmup"
     pids=$(eval "$4")
     [ -n "$pids" ] || { echo "$name: the program is not running" >&2; return 1; }
-    server=$(pgrep -x 'wineserver(64)?' | tr '\n' ' ' || true)
+    # Wine's server counts only beside the Windows program (another one may come and go).
+    server=""
+    [ "$name" = "Windows program under Wine" ] && server=$(pgrep -x 'wineserver(64)?' | tr '\n' ' ' || true)
     local n0 n1 p0 p1 x0 x1 s0=0 s1=0
     n0=$(next_frame_report "$log" 0)
     p0=$(cpu $pids); x0=$(cpu "$xvfb"); [ -z "$server" ] || s0=$(cpu $server)
