@@ -7,7 +7,8 @@
 // lie in bricks of 4 x 4 x 4, and a brick gets its records (and the edge cache of the edges
 // that start at its points) from a pool the first time a pass touches it. The next pass
 // takes the pool's bricks afresh, so the lattice costs what the largest surface touches
-// (a few hundred bricks of 2.4 kB), not the 42 MB of the whole grid.
+// (a hundred or so bricks of 2.4 kB for the lamp's 175 blobs), not the 42 MB of the whole
+// grid.
 #pragma once
 
 #include <cstdint>

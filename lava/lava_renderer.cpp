@@ -19,7 +19,7 @@ size_t LavaRenderer::bytes() const {
     return sizeof(*this) + latticeBytes() + hashBytes() +
            stack.capacity() * sizeof(WalkFrame) + clusterBlobs.capacity() * sizeof(Blob*) +
            (m.positions.capacity() + m.normals.capacity() + m.colours.capacity()) * sizeof(Point3D) +
-           (m.indices.capacity() + m.stripEnds.capacity()) * sizeof(uint32_t);
+           (m.indices.capacity() + m.stripEnds.capacity()) * sizeof(uint32_t) + m.stripTurned.capacity();
 }
 
 void LavaRenderer::initPolygoniser() {
