@@ -51,10 +51,21 @@ struct alignas(64) LatticeBrick {
     uint32_t edgeVertices[points * 3];  // by local index x 3 + axis (0 x, 1 y, 2 z)
 
     static uint64_t bit(int local) { return uint64_t{1} << local; }
+    // Marks point `local` evaluated (or the edge along `axis` from it made); false when
+    // this pass had already done so.
+    bool markEvaluated(int local) { return markNew(evaluated, local); }
+    bool markEdgeMade(int axis, int local) { return markNew(edgesMade[axis], local); }
     // Nothing done in it yet this pass.
     void clearDone() {
         evaluated = processed = 0;
         edgesMade[0] = edgesMade[1] = edgesMade[2] = 0;
+    }
+
+private:
+    static bool markNew(uint64_t& bits, int local) {
+        if (bits & bit(local)) return false;
+        bits |= bit(local);
+        return true;
     }
 };
 

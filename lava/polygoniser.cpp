@@ -53,8 +53,7 @@ public:
             LatticeBrick& brick = lattice.brickOf(pi, pj, pk);
             const int local = LavaLattice::localIndex(pi, pj, pk);
             cornerinfo& c = brick.records[local];
-            if (!(brick.evaluated & LatticeBrick::bit(local))) {
-                brick.evaluated |= LatticeBrick::bit(local);
+            if (brick.markEvaluated(local)) {
                 c.valueMark = stamp;
                 c.value = renderer.evaluateField(c, Point3D(lattice.X[pi], lattice.Y[pj], lattice.Z[pk]));
             }
@@ -123,10 +122,8 @@ private:
         // The edge's cache lies with its low end.
         const int start = e.cornerA;
         LatticeBrick& brick = *cornerBrick[start];
-        const uint64_t bit = LatticeBrick::bit(cornerLocal[start]);
         uint32_t& vertex = brick.edgeVertices[cornerLocal[start] * 3 + e.axis];
-        if (brick.edgesMade[e.axis] & bit) return vertex;
-        brick.edgesMade[e.axis] |= bit;
+        if (!brick.markEdgeMade(e.axis, cornerLocal[start])) return vertex;
         vertex = static_cast<uint32_t>(mesh.positions.size());
         makeVertex(e);
         return vertex;
@@ -180,8 +177,7 @@ void LavaRenderer::polygonise(Blob* const* blobs, int n, float R, StripEmitter& 
         while (k >= 0) {
             LatticeBrick& brick = l.brickOf(i, j, k);
             const int local = LavaLattice::localIndex(i, j, k);
-            if (brick.evaluated & LatticeBrick::bit(local)) break;
-            brick.evaluated |= LatticeBrick::bit(local);
+            if (!brick.markEvaluated(local)) break;
             cornerinfo& point = brick.records[local];
             point.valueMark = stamp;
             point.value = evaluateField(point, Point3D(l.X[i], l.Y[j], zk));
