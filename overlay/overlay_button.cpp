@@ -7,11 +7,6 @@
 #include "scene/material.h"
 #include "scene/texture.h"
 
-namespace {
-// The label's baseline below the drawn picture, in pixels.
-constexpr float labelDrop = 14.0f;
-}  // namespace
-
 void applyWidgetMaterial(Material* material, bool highlighted) {
     if (!material) return;
     if (!highlighted) {
@@ -100,7 +95,7 @@ void OverlayButton::draw(int) {
         const float w = measureText(label_.c_str());
         float tx = x + width * 0.5f - w * 0.5f;
         if (tx < 0) tx = 0;
-        drawText(tx, y + height + insetBottom + labelDrop, label_.c_str());
+        drawText(tx, y + height + insetBottom + buttonLabelDrop, label_.c_str());
     }
     if (material_) material_->finish();
 }

@@ -13,6 +13,10 @@ struct Material;
 
 using WidgetAction = void (*)(WindowRef window);
 
+// A button's label: its baseline below the drawn picture, and how far its letters reach
+// below the baseline, in pixels.
+constexpr float buttonLabelDrop = 14.0f, buttonLabelDescent = 3.0f;
+
 // What the button and the text share: a rectangle that lights up under the mouse, is
 // pressed by the left button and runs its action on release inside it.
 class ClickableWidget : public OverlayWidget {

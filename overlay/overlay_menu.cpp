@@ -1,6 +1,11 @@
 // The overlay menu.
 #include "overlay/overlay_menu.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "platform/diagnostics.h"
 #include "platform/gl.h"
 #include "platform/pointer.h"
 #include "resources/resource_ids.h"
@@ -18,23 +23,56 @@ constexpr float stillSeconds = 2.0f;
 // A motion of more than about 2.8 pixels between frames wakes the menu; jitter does not.
 constexpr float wakeDistanceSquared = 8.0f;
 
-ButtonPlace placeAt(float x, float s) { return {x, 4 * s, 92 * s, 8 * s}; }
+// The row's measures at scale 1, in pixels of the pixel scale: a button's clickable side,
+// the inset its picture reaches beyond it, the margin from the window's edges to the
+// pictures and the least gap between two pictures.
+constexpr float buttonSide = 92, buttonInset = 8, rowMargin = 4, buttonGap = 8;
+constexpr float buttonPitch = buttonSide + 2 * buttonInset + buttonGap;
+// The corner text's line and its margin from the bottom; the note's line stands above it.
+constexpr float textLine = 12, textMargin = 4;
 
 }  // namespace
 
 MenuLayout menuLayoutFor(int width, int height, bool withScreenMode, float pixelScale) {
-    const int n = withScreenMode ? 5 : 4;
-    float s = static_cast<float>(width) / static_cast<float>(92 * n + 8);
-    if (s > pixelScale) s = pixelScale;
-    const float w = static_cast<float>(width);
+    const float w = static_cast<float>(width), h = static_cast<float>(height), u = pixelScale;
     MenuLayout layout{};
+    layout.textY = h - (textLine + textMargin) * u;
+    // The buttons in the order they give way when the window is too narrow for all of them.
+    ButtonPlace* const byImportance[] = {&layout.exit, withScreenMode ? &layout.screenMode : nullptr,
+                                         &layout.configure, &layout.help, &layout.snapshot};
+    const int all = withScreenMode ? 5 : 4;
+    // The row's width and height for n buttons at scale s, in window pixels.
+    const auto rowWidth = [u](int n, float s) { return s * u * (n * buttonPitch - buttonGap + 2 * rowMargin); };
+    // Down to the pictures' bottom (times s), then a hovered button's label, clear of the
+    // note's line above the corner text.
+    const float rowHeight = rowMargin + 2 * buttonInset + buttonSide;
+    const float spareHeight = layout.textY - textLine * u - buttonLabelDrop - buttonLabelDescent;
+    float s = std::min({1.0f, w / rowWidth(all, 1), spareHeight / (rowHeight * u)});
+    int n = all;
+    if (s < minimumButtonScale) {
+        s = minimumButtonScale;
+        n = 0;
+        if (spareHeight >= rowHeight * u * s)
+            while (n < all && rowWidth(n + 1, s) <= w) ++n;
+    }
     layout.scale = s;
-    layout.help = placeAt(4 * s, s);
-    layout.snapshot = placeAt(96 * s, s);
-    layout.configure = placeAt(188 * s, s);
-    layout.exit = placeAt(w - 96 * s, s);
-    layout.screenMode = placeAt(w - 188 * s, s);
-    layout.textY = static_cast<float>(height) - (12 + 4) * pixelScale;
+    for (int i = 0, shown = 0; i < 5; ++i) {
+        if (!byImportance[i]) continue;
+        byImportance[i]->shown = shown++ < n;
+    }
+    // Left group from the left edge, right group from the right, each only of those shown.
+    const float pitch = buttonPitch * s * u, first = (rowMargin + buttonInset) * s * u;
+    const float y = (rowMargin + buttonInset) * s * u, size = buttonSide * s * u, inset = buttonInset * s * u;
+    float left = first;
+    for (ButtonPlace* place : {&layout.help, &layout.snapshot, &layout.configure}) {
+        *place = {left, y, size, inset, place->shown};
+        if (place->shown) left += pitch;
+    }
+    float right = w - first - size;
+    for (ButtonPlace* place : {&layout.exit, &layout.screenMode}) {
+        *place = {right, y, size, inset, place->shown};
+        if (place->shown) right -= pitch;
+    }
     return layout;
 }
 
@@ -93,17 +131,33 @@ void OverlayMenu::layout(int width, int height, int left, int top) {
     const float dx = static_cast<float>(left), dy = static_cast<float>(top);
     const auto place = [dx, dy](OverlayButton& button, const ButtonPlace& at) {
         button.place(at.x + dx, at.y + dy, at.size, at.size, -at.inset, at.inset, -at.inset, at.inset);
+        button.visible = at.shown;
     };
     place(*help_, layout.help);
     place(*snapshot_, layout.snapshot);
     place(*configure_, layout.configure);
     if (screenMode_) place(*screenMode_, layout.screenMode);
     place(*exit_, layout.exit);
+    // What the tests of the real program check the row by: each picture's rectangle.
+    std::string row;
+    for (const OverlayButton* button : buttons()) {
+        char part[128];
+        if (button->visible) {
+            std::snprintf(part, sizeof part, " %s %.1f,%.1f-%.1f,%.1f;", button->label().c_str(),
+                          button->x + button->insetLeft, button->y + button->insetTop,
+                          button->x + button->width + button->insetRight, button->y + button->height + button->insetBottom);
+        } else {
+            std::snprintf(part, sizeof part, " %s hidden;", button->label().c_str());
+        }
+        row += part;
+    }
+    diag("Menu layout %dx%d at %d,%d:%s corner text from %.1f\n", width, height, left, top, row.c_str(),
+         dy + layout.textY);
     webText_->x = dx + 2 * pixelScale_;
     webText_->y = dy + layout.textY;
-    webText_->height = 12 * pixelScale_;
+    webText_->height = textLine * pixelScale_;
     // One line above the corner text, across the whole width.
-    note_.place(dx, static_cast<float>(width), dy + layout.textY - 12 * pixelScale_, pixelScale_);
+    note_.place(dx, static_cast<float>(width), dy + layout.textY - textLine * pixelScale_, pixelScale_);
 }
 
 void OverlayMenu::setPixelScale(float scale) {

@@ -27,18 +27,25 @@ struct MenuActions {
     WidgetAction about = nullptr;  // the line of text
 };
 
-// Where the buttons go in a window width pixels wide: a row scaled by s = width /
-// (92 n + 8) for n buttons, never above the pixel scale (the display's DPI over 96, so 1
-// on a 96 DPI display); help, snapshot and configure from the left, exit (and the
-// screen-mode button left of it) from the right. The line of text keeps its distance from
-// the bottom in the pixel scale.
+// Where the buttons go in a width x height window: a row that fits the window, each
+// button's drawn square (its clickable square and an inset of 8/92 of it round it) four
+// scaled pixels inside the window's edges and at least eight from its neighbours. At full
+// size a button is 92 pixels of the pixel scale (the display's DPI over 96, so 1 on a 96
+// DPI display); the row shrinks for a narrow window, and for a low one, so that it and a
+// button's label under it stay above the corner text. It never shrinks below a size that
+// is still legible and easy to click (minimumButtonScale); a window too narrow for every
+// button at that size shows those that fit, exit first, then the screen mode, configure,
+// help and snapshot, and one too low for them shows none. Help, snapshot and configure sit
+// from the left, exit (and the screen-mode button left of it) from the right.
+constexpr float minimumButtonScale = 40.0f / 92.0f;
 struct ButtonPlace {
     float x, y, size, inset;
+    bool shown;
 };
 struct MenuLayout {
     float scale;
     ButtonPlace help, snapshot, configure, screenMode, exit;
-    float textY;
+    float textY;  // the corner text's top
 };
 MenuLayout menuLayoutFor(int width, int height, bool withScreenMode, float pixelScale = 1);
 

@@ -110,58 +110,94 @@ TEST(WrapDegrees, IntoZeroToThreeSixty) {
 
 // --- the menu ---
 
-TEST(MenuLayout, RowsForTheWindowWidth) {
-    MenuLayout wide = menuLayoutFor(800, 600, true);
+TEST(MenuLayout, AFullRowInAWideWindow) {
+    MenuLayout wide = menuLayoutFor(800, 700, true);
     EXPECT_FLOAT_EQ(wide.scale, 1);
-    EXPECT_FLOAT_EQ(wide.help.x, 4);
-    EXPECT_FLOAT_EQ(wide.snapshot.x, 96);
-    EXPECT_FLOAT_EQ(wide.configure.x, 188);
-    EXPECT_FLOAT_EQ(wide.screenMode.x, 612);
-    EXPECT_FLOAT_EQ(wide.exit.x, 704);
-    EXPECT_FLOAT_EQ(wide.help.y, 4);
+    // Pictures four pixels from the edges and eight apart: each reaches 8 beyond its button.
+    EXPECT_FLOAT_EQ(wide.help.x, 12);
+    EXPECT_FLOAT_EQ(wide.snapshot.x, 128);
+    EXPECT_FLOAT_EQ(wide.configure.x, 244);
+    EXPECT_FLOAT_EQ(wide.screenMode.x, 800 - 220);
+    EXPECT_FLOAT_EQ(wide.exit.x, 800 - 104);
+    EXPECT_FLOAT_EQ(wide.help.y, 12);
     EXPECT_FLOAT_EQ(wide.help.size, 92);
-    EXPECT_FLOAT_EQ(wide.textY, 584);
-
-    MenuLayout narrow = menuLayoutFor(234, 300, true);
-    EXPECT_FLOAT_EQ(narrow.scale, 0.5f);
-    EXPECT_FLOAT_EQ(narrow.help.size, 46);
-    EXPECT_FLOAT_EQ(narrow.help.x, 2);
-    EXPECT_FLOAT_EQ(narrow.snapshot.x, 48);
-    EXPECT_FLOAT_EQ(narrow.configure.x, 94);
-    EXPECT_FLOAT_EQ(narrow.screenMode.x, 140);
-    EXPECT_FLOAT_EQ(narrow.exit.x, 186);
-
-    MenuLayout saver = menuLayoutFor(1024, 768, false);
-    EXPECT_FLOAT_EQ(saver.scale, 1);
-    EXPECT_FLOAT_EQ(saver.exit.x, 928);
+    EXPECT_FLOAT_EQ(wide.textY, 684);
+    EXPECT_FALSE(menuLayoutFor(1024, 768, false).screenMode.shown);  // the saver has four
+    // On a 192 DPI display twice the pixels, and the corner text twice as far up.
+    MenuLayout doubled = menuLayoutFor(1400, 1400, true, 2);
+    EXPECT_FLOAT_EQ(doubled.help.size, 184);
+    EXPECT_FLOAT_EQ(doubled.textY, 1400 - 32);
 }
 
-// On a 192 DPI display the menu is twice as many pixels, as far as the window's width
-// allows, and the line of text keeps twice its distance from the bottom.
-TEST(MenuLayout, ScaledDisplaysKeepThePhysicalSize) {
-    MenuLayout doubled = menuLayoutFor(1200, 900, true, 2);
-    EXPECT_FLOAT_EQ(doubled.scale, 2);
-    EXPECT_FLOAT_EQ(doubled.help.size, 184);
-    EXPECT_FLOAT_EQ(doubled.help.x, 8);
-    EXPECT_FLOAT_EQ(doubled.snapshot.x, 192);
-    EXPECT_FLOAT_EQ(doubled.exit.x, 1200 - 192);
-    EXPECT_FLOAT_EQ(doubled.textY, 900 - 32);
-    // Too narrow for twice the size: the row fills the width, as at 96 DPI.
-    MenuLayout fitted = menuLayoutFor(702, 900, true, 2);
-    EXPECT_FLOAT_EQ(fitted.scale, 1.5f);
-    EXPECT_FLOAT_EQ(fitted.exit.x + fitted.exit.size, 702 - 6);
-    // 144 DPI.
-    EXPECT_FLOAT_EQ(menuLayoutFor(1200, 900, false, 1.5f).help.size, 138);
+// Every window, from a large one to one too small for a button: the buttons shown lie
+// inside the window with a margin, with gaps between them, their labels clear of the
+// corner text, never smaller than the least size; exit goes last, and a window that has
+// room for all of them at the least size shows all.
+TEST(MenuLayout, TheRowFitsAnyWindow) {
+    for (const float u : {1.0f, 1.5f, 2.0f}) {
+        for (const bool withScreenMode : {true, false}) {
+            for (int width = 60; width <= 2600; width += 17) {
+                for (int height = 40; height <= 1500; height += 23) {
+                    const MenuLayout layout = menuLayoutFor(width, height, withScreenMode, u);
+                    const std::vector<ButtonPlace> all = {layout.help, layout.snapshot, layout.configure,
+                                                          layout.screenMode, layout.exit};
+                    std::vector<ButtonPlace> shown;
+                    for (size_t i = 0; i < all.size(); ++i)
+                        if (all[i].shown && (withScreenMode || i != 3)) shown.push_back(all[i]);
+                    const std::string where = std::to_string(width) + "x" + std::to_string(height) + " at " +
+                                              std::to_string(u) + (withScreenMode ? " with" : " without");
+                    ASSERT_TRUE(shown.empty() || layout.exit.shown) << where;
+                    const float s = layout.scale, margin = 4 * s * u - 0.01f;
+                    ASSERT_GE(s, minimumButtonScale - 1e-6f) << where;
+                    ASSERT_LE(s, 1.0f) << where;
+                    for (size_t i = 0; i < shown.size(); ++i) {
+                        const ButtonPlace& b = shown[i];
+                        ASSERT_FLOAT_EQ(b.size, 92 * s * u) << where;
+                        ASSERT_GE(b.x - b.inset, margin) << where;
+                        ASSERT_LE(b.x + b.size + b.inset, width - margin) << where;
+                        ASSERT_GE(b.y - b.inset, margin) << where;
+                        // A hovered button's label stays above the note's line over the corner text.
+                        ASSERT_LE(b.y + b.size + b.inset + buttonLabelDrop + buttonLabelDescent,
+                                  layout.textY - 12 * u + 0.01f)
+                            << where;
+                        for (size_t j = 0; j < i; ++j) {
+                            const ButtonPlace& a = shown[j];
+                            const float gap = std::max(a.x, b.x) - std::min(a.x, b.x) - b.size - 2 * b.inset;
+                            ASSERT_GE(gap, 8 * s * u - 0.01f) << where << ": buttons " << j << " and " << i;
+                        }
+                    }
+                    const size_t wanted = withScreenMode ? 5 : 4;
+                    if (shown.size() < wanted) {
+                        ASSERT_FLOAT_EQ(s, minimumButtonScale) << where;
+                    }
+                    if (shown.size() < wanted && !shown.empty()) {
+                        ASSERT_GT(s * u * (116 * (shown.size() + 1)), width) << where << ": room for one more";
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(MenuLayout, ANarrowWindowShowsTheButtonsThatFitExitFirst) {
+    // Room for two buttons at the least size: exit and the screen mode.
+    const MenuLayout two = menuLayoutFor(110, 400, true);
+    EXPECT_TRUE(two.exit.shown);
+    EXPECT_TRUE(two.screenMode.shown);
+    EXPECT_FALSE(two.configure.shown || two.help.shown || two.snapshot.shown);
+    // Too low for a button and its label above the corner text: none.
+    const MenuLayout none = menuLayoutFor(800, 60, true);
+    EXPECT_FALSE(none.exit.shown || none.help.shown);
 }
 
 TEST_F(OverlayTest, AScaledMenuLaysItsWidgetsOutAgain) {
     OverlayMenu menu(Windowed, pointer, recordingActions());
-    menu.layout(1200, 900);
+    menu.layout(1200, 1400);
     const float before = menu.helpButton().width;
     menu.setPixelScale(2);
     EXPECT_FLOAT_EQ(menu.helpButton().width, 2 * before);
     EXPECT_FLOAT_EQ(menu.webText().height, 24);
-    EXPECT_FLOAT_EQ(menu.webText().y, 900 - 32);
+    EXPECT_FLOAT_EQ(menu.webText().y, 1400 - 32);
     // A nonsense DPI report keeps the menu at its own size.
     menu.setPixelScale(0);
     EXPECT_FLOAT_EQ(menu.helpButton().width, before);
@@ -182,28 +218,38 @@ TEST_F(OverlayTest, ScreenSaverHasNoScreenModeButton) {
 
 TEST_F(OverlayTest, AButtonFiresOnReleaseInsideAfterAPressInside) {
     OverlayMenu menu(Windowed, pointer, recordingActions());
-    menu.layout(800, 600);
-    // Press on snapshot (96..188), move off, release: nothing.
-    EXPECT_TRUE(menu.mouse(nullptr, 120, 50, MouseEvent::LeftDown));
+    menu.layout(800, 700);
+    // Press on snapshot (128..220), move off, release: nothing.
+    EXPECT_TRUE(menu.mouse(nullptr, 150, 50, MouseEvent::LeftDown));
     menu.mouse(nullptr, 400, 300, MouseEvent::Move);
     menu.mouse(nullptr, 400, 300, MouseEvent::LeftUp);
     EXPECT_EQ(fired, 0);
     // Press and release on it: it fires.
-    menu.mouse(nullptr, 120, 50, MouseEvent::LeftDown);
-    menu.mouse(nullptr, 121, 51, MouseEvent::LeftUp);
+    menu.mouse(nullptr, 150, 50, MouseEvent::LeftDown);
+    menu.mouse(nullptr, 151, 51, MouseEvent::LeftUp);
     EXPECT_EQ(fired, 1);
     EXPECT_STREQ(lastAction, "snapshot");
-    // The right and bottom edges are outside.
-    menu.mouse(nullptr, 188, 50, MouseEvent::LeftDown);
-    menu.mouse(nullptr, 188, 50, MouseEvent::LeftUp);
-    EXPECT_STREQ(lastAction, "configure");  // 188 is configure's left edge
-    menu.mouse(nullptr, 704 + 92, 50, MouseEvent::LeftDown);
-    menu.mouse(nullptr, 704 + 92, 50, MouseEvent::LeftUp);
+    // The right and bottom edges are outside; the gap between two buttons is no button's.
+    menu.mouse(nullptr, 220, 50, MouseEvent::LeftDown);
+    menu.mouse(nullptr, 220, 50, MouseEvent::LeftUp);
+    EXPECT_EQ(fired, 1);
+    menu.mouse(nullptr, 244, 50, MouseEvent::LeftDown);
+    menu.mouse(nullptr, 244, 50, MouseEvent::LeftUp);
+    EXPECT_STREQ(lastAction, "configure");  // 244 is configure's left edge
+    menu.mouse(nullptr, 696 + 92, 50, MouseEvent::LeftDown);
+    menu.mouse(nullptr, 696 + 92, 50, MouseEvent::LeftUp);
     EXPECT_EQ(fired, 2);
+    // A button a narrow window has no room for takes no clicks (only exit fits in 60 pixels,
+    // right of where help would be).
+    menu.layout(60, 400);
+    menu.mouse(nullptr, 8, 20, MouseEvent::LeftDown);
+    menu.mouse(nullptr, 8, 20, MouseEvent::LeftUp);
+    EXPECT_EQ(fired, 2);
+    menu.layout(800, 700);
     // Pressing elsewhere and releasing over the text opens the About box.
     menu.mouse(nullptr, 400, 300, MouseEvent::LeftDown);
     menu.webText().width = 100;
-    menu.mouse(nullptr, 10, 590, MouseEvent::LeftUp);
+    menu.mouse(nullptr, 10, 690, MouseEvent::LeftUp);
     EXPECT_STREQ(lastAction, "about");
     EXPECT_EQ(fired, 3);
 }
