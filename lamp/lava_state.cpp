@@ -6,7 +6,7 @@
 #include "lamp/lamp_scene.h"
 #include "lava/blob.h"
 #include "lava/blob_record.h"
-#include "platform/diagnostics.h"
+#include "platform/settings_store.h"
 #include "settings/registry_values.h"
 #include "settings/stored_value_names.h"
 
@@ -29,7 +29,8 @@ bool restoreLavaState() {
         const std::string name = blobRecordName(index++);
         std::string text;
         if (!readString(name.c_str(), text)) continue;
-        if (!readBlobRecord(text, *blob)) diag("Error in format of registry key %s\n", name.c_str());
+        if (!readBlobRecord(text, *blob) && settingsKey)
+            settingsKey->reportUnusable(name.c_str(), "a blob of the lava", "that blob starts afresh");
     }
     return true;
 }

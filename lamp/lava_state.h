@@ -8,5 +8,6 @@ void saveLavaState();
 
 // Puts the stored blobs back. False (nothing changed) when the stored count differs from
 // the number of blobs the lava holds now; a record that is missing or cannot be read
-// leaves its blob fresh ("Error in format of registry key blob007" for the latter).
+// leaves its blob fresh, and the store says so for the latter (the registry as "Error in
+// format of registry key blob007", the settings file naming itself and the line's key).
 bool restoreLavaState();

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/diagnostics.h"
+
 enum class StoredType { Dword, String, Other };
 
 class SettingsStore {
@@ -22,6 +24,14 @@ public:
     // then none of it was.
     virtual void beginBatch() {}
     virtual bool endBatch() { return true; }
+    // Tells that the value under `name` is not `what` it should be ("a blob of the lava")
+    // and what is done `instead`. The registry says so in the diagnostic lines, in its own
+    // words; a store a person edits names itself and the value as the person wrote it.
+    virtual void reportUnusable(const char* name, const std::string& what, const std::string& instead) {
+        (void)what;
+        (void)instead;
+        diag("Error in format of registry key %s\n", name);
+    }
 };
 
 // Creates or opens the program's own store. Null when it cannot be opened; callers treat

@@ -2,16 +2,26 @@
 #include "settings/run_settings.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "settings/registry_values.h"
+#include "settings/setting_values.h"
 #include "settings/settings.h"
 
 namespace {
 
-// The name a setting is stored under in a run of this mode (the drift switch's depends on it).
-std::string storedNameOf(const SettingRow& row, RunMode mode) {
-    return std::strcmp(row.name, "shiftLeftRight") == 0 ? shiftSwitchFor(mode).registryName : row.name;
+// The name an override's setting is stored under in a run of this mode (the drift
+// switch's depends on it, unless the option named a kind of run).
+std::string storedNameOf(const SettingOverride& setting, RunMode mode) {
+    if (setting.registryName) return setting.registryName;
+    return isShiftSwitchRow(*setting.row) ? shiftSwitchFor(mode).registryName : setting.row->name;
+}
+
+// A setting's value as a number the table's rows speak of.
+float valueOf(const Setting& setting) {
+    if (auto* floating = dynamic_cast<const FloatSetting*>(&setting)) return floating->value();
+    if (auto* whole = dynamic_cast<const IntSetting*>(&setting)) return static_cast<float>(whole->value());
+    if (auto* flag = dynamic_cast<const BoolSetting*>(&setting)) return flag->value() ? 1.0f : 0.0f;
+    return 0;
 }
 
 }  // namespace
@@ -21,45 +31,42 @@ RunSettings::RunSettings(std::vector<SettingOverride> overrides, RunMode mode)
 
 void RunSettings::apply() const {
     if (!theSettings) return;
-    for (const SettingOverride& setting : overrides_) theSettings->setByName(storedNameOf(*setting.row, mode_), setting.value);
+    for (const SettingOverride& setting : overrides_) theSettings->setByName(storedNameOf(setting, mode_), setting.value);
 }
 
 std::vector<const Setting*> RunSettings::overridden() const {
     std::vector<const Setting*> settings;
     if (!theSettings) return settings;
     for (const SettingOverride& setting : overrides_)
-        if (const Setting* s = theSettings->find(storedNameOf(*setting.row, mode_))) settings.push_back(s);
+        if (const Setting* s = theSettings->find(storedNameOf(setting, mode_))) settings.push_back(s);
     return settings;
 }
 
-void RunSettings::loadChanged(const std::vector<std::string>& names) const {
-    if (!theSettings) return;
+std::vector<std::string> RunSettings::loadChanged(const std::vector<std::string>& names) const {
+    std::vector<std::string> taken;
+    if (!theSettings) return taken;
     const std::vector<const Setting*> own = overridden();
     for (const std::string& name : names) {
         Setting* setting = theSettings->find(name);
-        if (setting && std::find(own.begin(), own.end(), setting) == own.end()) setting->load();
+        if (!setting || std::find(own.begin(), own.end(), setting) != own.end()) continue;
+        const float before = valueOf(*setting);
+        setting->load();
+        if (valueOf(*setting) == before) continue;
+        const KeyedSetting* keyed = keyedSettingStoredAs(name);
+        taken.push_back(keyed ? keyed->key : name);
     }
+    return taken;
 }
 
 void RunSettings::saveAll() const {
     if (theSettings) theSettings->saveAll(overridden());
 }
 
-std::string settingsListing(RunMode mode) {
+std::string settingsListing() {
     std::string listing;
     if (!theSettings) return listing;
-    for (size_t i = 0; i < settingRowCount; ++i) {
-        const SettingRow& row = settingRows[i];
-        Setting* setting = theSettings->find(storedNameOf(row, mode));
-        std::string value = "?";
-        if (auto* floating = dynamic_cast<FloatSetting*>(setting)) {
-            value = optionNumber(floating->value());
-        } else if (auto* whole = dynamic_cast<IntSetting*>(setting)) {
-            value = std::to_string(whole->value());
-        } else if (auto* flag = dynamic_cast<BoolSetting*>(setting)) {
-            value = flag->value() ? "true" : "false";
-        }
-        listing += std::string(row.name) + " = " + value + "\n";
-    }
+    for (const KeyedSetting& keyed : keyedSettings())
+        if (const Setting* setting = theSettings->find(keyed.registryName))
+            listing += std::string(keyed.key) + " = " + spokenValue(*keyed.row, valueOf(*setting)) + "\n";
     return listing;
 }

@@ -16,8 +16,9 @@ public:
     // Sets them on theSettings.
     void apply() const;
     // The store changed under these names (a person edited the settings file): each
-    // setting among them takes its stored value, but for this run's own.
-    void loadChanged(const std::vector<std::string>& names) const;
+    // setting among them takes its stored value, but for this run's own. Returns the keys
+    // of those whose value it changed.
+    std::vector<std::string> loadChanged(const std::vector<std::string>& names) const;
     // Saves every setting of theSettings but these: the store keeps its own values of them.
     void saveAll() const;
 
@@ -27,6 +28,6 @@ private:
     RunMode mode_;
 };
 
-// Every setting of theSettings as the settings file writes it, "name = value" a line, in
-// table order (the drift switch under its table name).
-std::string settingsListing(RunMode mode);
+// Every setting of theSettings as the settings file writes it, "key = value" a line in a
+// person's words, in table order (the drift switch of this run only).
+std::string settingsListing();

@@ -25,15 +25,13 @@ const SettingRow& rowNamed(const char* name, SettingKind kind) {
     return *row;
 }
 
-bool isShiftSwitch(const SettingRow& row) { return std::strcmp(row.name, "shiftLeftRight") == 0; }
-
 }  // namespace
 
 Settings::Settings(RunMode mode, const SettingEffects& effects) : mode_(mode), effects_(effects) {
     const std::vector<Setting*> all = members();
     for (size_t i = 0; i < settingRowCount; ++i) {
         const SettingRow& row = settingRows[i];
-        const char* name = isShiftSwitch(row) ? shiftSwitch().registryName : row.name;
+        const char* name = isShiftSwitchRow(row) ? shiftSwitch().registryName : row.name;
         for (Setting* setting : all)
             if (std::strcmp(setting->registryName(), name) == 0) list_.push_back(setting);
     }
@@ -43,7 +41,7 @@ ShiftSwitch Settings::shiftSwitch() const { return shiftSwitchFor(mode_); }
 
 BoolSetting Settings::boolSetting(const char* name) const {
     const SettingRow& row = rowNamed(name, SettingKind::Bool);
-    if (isShiftSwitch(row)) {
+    if (isShiftSwitchRow(row)) {
         const ShiftSwitch shift = shiftSwitch();
         return BoolSetting(row.controlId, shift.defaultValue, shift.defaultValue, nullptr, shift.registryName);
     }

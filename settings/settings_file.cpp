@@ -16,242 +16,39 @@
 
 namespace {
 
-const char* const header = "# Glimmerjar settings: name = value, one a line (see man glimmerjar)";
-
-std::string trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return "";
-    const size_t last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
-
 bool isComment(const std::string& text) {
-    const std::string line = trimmed(text);
-    return line.empty() || line[0] == '#' || line[0] == ';';
-}
-
-bool flagOf(const std::string& value, bool& flag) {
-    static const char* const truths[] = {"true", "yes", "on", "1"};
-    static const char* const falsehoods[] = {"false", "no", "off", "0"};
-    for (const char* word : truths) {
-        if (value != word) continue;
-        flag = true;
-        return true;
-    }
-    for (const char* word : falsehoods) {
-        if (value != word) continue;
-        flag = false;
-        return true;
-    }
-    return false;
-}
-
-// A number as a person writes one: digits, a sign, a point, an exponent (no hex, no
-// "inf" or "nan"), finite.
-bool decimalOf(const std::string& value, double& number) {
-    if (value.empty() || value.find_first_not_of("0123456789+-.eE") != std::string::npos) return false;
-    char* end = nullptr;
-    number = std::strtod(value.c_str(), &end);
-    return *end == '\0' && std::isfinite(number);
-}
-
-// The range a whole number or a decimal of this name must lie in.
-void rangeOf(const std::string& name, double& minimum, double& maximum) {
-    if (const SettingRow* row = findSettingRow(name.c_str())) {
-        minimum = row->minimum;
-        maximum = row->maximum;
-        return;
-    }
-    minimum = INT32_MIN;
-    maximum = INT32_MAX;
-}
-
-std::string dwordBytes(int32_t value) {
-    std::string bytes(4, '\0');
-    std::memcpy(&bytes[0], &value, 4);
-    return bytes;
-}
-
-// What a value line means, by its name's kind.
-struct Meaning {
-    bool usable = false;
-    bool outOfRange = false;  // taken into the range
-    StoredType type = StoredType::String;
-    std::string bytes;        // what the store hands on: in range
-    std::string taken;        // the value as taken, for the report
-};
-
-std::string numberText(double number) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.6f", number);
-    return tidyDecimal(text);
-}
-
-Meaning meaningOf(const std::string& name, FileValueKind kind, const std::string& value) {
-    Meaning meaning;
-    bool flag = false;
-    switch (kind) {
-        case FileValueKind::Flag:
-            if (!flagOf(value, flag)) return meaning;
-            meaning.type = StoredType::Dword;
-            meaning.bytes = dwordBytes(flag ? 1 : 0);
-            break;
-        case FileValueKind::Whole: {
-            double minimum = 0, maximum = 0;
-            rangeOf(name, minimum, maximum);
-            long long whole = 0;
-            if (!wholeInRange(value, static_cast<long long>(minimum), static_cast<long long>(maximum), whole,
-                              meaning.outOfRange))
-                return meaning;
-            meaning.type = StoredType::Dword;
-            meaning.bytes = dwordBytes(static_cast<int32_t>(whole));
-            meaning.taken = std::to_string(whole);
-            break;
-        }
-        case FileValueKind::Decimal: {
-            double number = 0, minimum = 0, maximum = 0;
-            if (!decimalOf(value, number)) return meaning;
-            rangeOf(name, minimum, maximum);
-            meaning.outOfRange = number < minimum || number > maximum;
-            if (meaning.outOfRange) {
-                number = number < minimum ? minimum : maximum;
-                meaning.taken = numberText(number);
-                meaning.bytes = meaning.taken + '\0';
-            } else {
-                meaning.bytes = value + '\0';
-            }
-            break;
-        }
-        case FileValueKind::Unknown: {  // a value this run wrote under a name of its own
-            long long whole = 0;
-            bool outside = false;
-            if (value.find_first_not_of("-0123456789") == std::string::npos &&
-                wholeInRange(value, INT32_MIN, INT32_MAX, whole, outside) && !outside) {
-                meaning.type = StoredType::Dword;
-                meaning.bytes = dwordBytes(static_cast<int32_t>(whole));
-                break;
-            }
-            meaning.bytes = value + '\0';
-            break;
-        }
-        case FileValueKind::Text:
-            meaning.bytes = value + '\0';
-            break;
-    }
-    meaning.usable = true;
-    return meaning;
-}
-
-const char* kindWords(FileValueKind kind) {
-    switch (kind) {
-        case FileValueKind::Flag:
-            return "true or false";
-        case FileValueKind::Whole:
-            return "a whole number";
-        case FileValueKind::Decimal:
-            return "a number";
-        case FileValueKind::Text:
-        case FileValueKind::Unknown:
-            break;
-    }
-    return "a value";
-}
-
-// Whether two texts of a value say the same, by its kind: "0.33" and "0.330000" do, and so
-// do "yes" and "true"; a number taken into its range says something else than it did.
-bool sameValue(const std::string& name, const std::string& a, const std::string& b) {
-    if (a == b) return true;
-    double x = 0, y = 0;
-    bool p = false, q = false;
-    switch (fileValueKindOf(name)) {
-        case FileValueKind::Flag:
-            return flagOf(a, p) && flagOf(b, q) && p == q;
-        case FileValueKind::Whole:
-        case FileValueKind::Decimal:
-            return decimalOf(a, x) && decimalOf(b, y) && static_cast<float>(x) == static_cast<float>(y);
-        case FileValueKind::Text:
-        case FileValueKind::Unknown:
-            break;
-    }
-    return false;
+    const size_t first = text.find_first_not_of(" \t\r");
+    return first == std::string::npos || text[first] == '#' || text[first] == ';';
 }
 
 std::string valueOf(const std::string& line) {
-    std::string name, value;
-    splitSettingLine(line, name, value);
-    return value;
+    SettingLineParts parts;
+    splitSettingLine(line, parts);
+    return parts.value;
+}
+
+std::string keyOfLine(const std::string& line) {
+    SettingLineParts parts;
+    splitSettingLine(line, parts);
+    return parts.key;
+}
+
+FileUnits unitsOf(const std::string& text) {
+    const size_t end = text.find('\n');
+    std::string first = text.substr(0, end);
+    while (!first.empty() && (first.back() == '\r' || first.back() == ' ')) first.pop_back();
+    return first == settingsFileHeaderOfFrameRateIndex ? FileUnits::FrameRateIndex : FileUnits::Current;
 }
 
 }  // namespace
-
-bool wholeInRange(const std::string& text, long long minimum, long long maximum, long long& value, bool& taken) {
-    const std::string number = trimmed(text);
-    taken = false;
-    size_t digits = number[0] == '-' || number[0] == '+' ? 1 : 0;
-    if (number.size() > digits && number.find_first_not_of("0123456789", digits) == std::string::npos) {
-        // Digits only: any length, so that nothing wraps.
-        errno = 0;
-        const long long whole = std::strtoll(number.c_str(), nullptr, 10);
-        if (errno == ERANGE) {
-            value = whole < 0 ? minimum : maximum;
-        } else {
-            value = whole < minimum ? minimum : whole > maximum ? maximum : whole;
-        }
-        taken = errno == ERANGE || value != whole;
-        return true;
-    }
-    // A whole number in a decimal's form (1e9, 250.0); a fraction is no whole number.
-    double decimal = 0;
-    if (!decimalOf(number, decimal) || decimal != std::floor(decimal)) return false;
-    const double rounded = decimal;
-    value = rounded < static_cast<double>(minimum)   ? minimum
-            : rounded > static_cast<double>(maximum) ? maximum
-                                                     : static_cast<long long>(rounded);
-    taken = static_cast<double>(value) != rounded;
-    return true;
-}
-
-FileValueKind fileValueKindOf(const std::string& name) {
-    if (const SettingRow* row = findSettingRow(name.c_str())) {
-        switch (row->kind) {
-            case SettingKind::Bool:
-                return FileValueKind::Flag;
-            case SettingKind::Int:
-                return FileValueKind::Whole;
-            case SettingKind::Float:
-                return FileValueKind::Decimal;
-        }
-    }
-    if (isBlobRecordName(name)) return FileValueKind::Text;
-    for (RunMode mode : {Windowed, FullScreen, ScreenSaver})
-        if (name == shiftSwitchFor(mode).registryName) return FileValueKind::Flag;
-    if (name == startFullScreenValue) return FileValueKind::Flag;
-    if (name == blobCountValue || name == handOverXValue || name == handOverYValue) return FileValueKind::Whole;
-    return FileValueKind::Unknown;
-}
-
-bool splitSettingLine(const std::string& line, std::string& name, std::string& value) {
-    const size_t equals = line.find('=');
-    if (equals == std::string::npos) return false;
-    name = trimmed(line.substr(0, equals));
-    value = trimmed(line.substr(equals + 1));
-    return !name.empty() && name.find_first_of(" \t") == std::string::npos;
-}
-
-std::string tidyDecimal(const std::string& text) {
-    if (text.find('.') == std::string::npos || text.find_first_of("eE") != std::string::npos) return text;
-    std::string tidy = text;
-    while (tidy.size() > 1 && tidy.back() == '0') tidy.pop_back();
-    if (tidy.back() == '.') tidy.pop_back();
-    return tidy == "-0" ? "0" : tidy;
-}
 
 SettingsFile::SettingsFile(std::string path, const Report& report) : file_(std::move(path)), report_(report) {
     reload();
 }
 
-std::vector<SettingsFile::Line> SettingsFile::parse(const std::string& text, bool reportProblems) {
+std::vector<SettingsFile::Line> SettingsFile::parse(const std::string& text, FileUnits& units, bool reportProblems) {
     std::vector<Line> lines;
+    units = unitsOf(text);
     int number = 0;
     auto problem = [&](const std::string& line, const std::string& what) {
         // Each line once: a file read again reports only what is new in it.
@@ -265,24 +62,32 @@ std::vector<SettingsFile::Line> SettingsFile::parse(const std::string& text, boo
         Line line{text.substr(start, end - start), "", false};
         start = end + 1;
         ++number;
-        std::string name, value;
+        SettingLineParts parts;
         if (isComment(line.text)) {
-        } else if (!splitSettingLine(line.text, name, value)) {
-            problem(line.text, "not a setting (a setting reads \"name = value\"); ignored");
-        } else if (const FileValueKind kind = fileValueKindOf(name); kind == FileValueKind::Unknown) {
-            line.name = name;  // kept, so that a later write of the name replaces it
-            problem(line.text, "\"" + name + "\" is no setting of Glimmerjar; ignored");
+        } else if (!splitSettingLine(line.text, parts)) {
+            problem(line.text, "not a setting (a setting reads \"key = value\"); ignored");
+        } else if (const FileKey key = fileKeyOf(parts.key); key.kind == FileValueKind::Unknown) {
+            line.name = key.storedName;  // kept, so that a later write of the name replaces it
+            problem(line.text, "\"" + parts.key + "\" is no setting of Glimmerjar; ignored");
         } else {
-            line.name = name;
-            const Meaning meaning = meaningOf(name, kind, value);
-            if (!meaning.usable) {
-                problem(line.text,
-                        "\"" + value + "\" is not " + kindWords(kind) + " for " + name + "; the setting keeps its default");
-            } else if (meaning.outOfRange) {
-                double minimum = 0, maximum = 0;
-                rangeOf(name, minimum, maximum);
-                problem(line.text, name + " = " + value + " is outside " + numberText(minimum) + " to " +
-                                       numberText(maximum) + "; taken as " + meaning.taken);
+            line.name = key.storedName;
+            const FileValue value = fileValueOf(key, parts.value, units);
+            switch (value.read) {
+                case SpokenRead::Bad:
+                    problem(line.text, "\"" + parts.value + "\" is not " + fileKindWords(key) + " for " + parts.key +
+                                           "; the setting keeps its default");
+                    break;
+                case SpokenRead::OutOfRange:
+                    problem(line.text, parts.key + " = " + parts.value + " is outside " +
+                                           (key.row ? spokenRange(*key.row) : "the numbers the file can hold") +
+                                           "; taken as " + value.taken);
+                    break;
+                case SpokenRead::Nearest:
+                    problem(line.text, parts.key + " = " + parts.value + " is no rate the lamp has (" +
+                                           spokenFrameRates() + "); taken as " + value.taken);
+                    break;
+                case SpokenRead::Exact:
+                    break;
             }
         }
         lines.push_back(line);
@@ -303,46 +108,59 @@ const SettingsFile::Change* SettingsFile::changeOf(const std::string& name) cons
 }
 
 bool SettingsFile::readValue(const char* name, StoredType& type, std::string& bytes) {
-    std::string text;
+    std::string value;
     bool ours = true;
+    FileUnits units = FileUnits::Current;  // this run's own values are in today's units
     if (const Change* change = changeOf(name)) {
         if (change->remove) return false;
-        text = change->line;
+        value = change->value;
     } else if (const Line* line = lineOf(name)) {
-        text = line->text;
+        value = valueOf(line->text);
         ours = line->ours;
+        if (!ours) units = units_;
     } else {
         return false;
     }
-    const FileValueKind kind = fileValueKindOf(name);
-    if (kind == FileValueKind::Unknown && !ours) return false;  // a person's line the program does not know
-    const Meaning meaning = meaningOf(name, kind, valueOf(text));
+    const FileKey key = fileKeyOf(keyOfStoredName(name));
+    if (key.kind == FileValueKind::Unknown && !ours) return false;  // a person's line the program does not know
+    const FileValue meaning = fileValueOf(key, value, units);
     if (!meaning.usable) return false;
     type = meaning.type;
     bytes = meaning.bytes;
     return true;
 }
 
+bool SettingsFile::sameValue(const std::string& name, const std::string& a, const std::string& b) const {
+    if (a == b) return true;
+    const FileKey key = fileKeyOf(keyOfStoredName(name));
+    if (key.kind == FileValueKind::Unknown || key.kind == FileValueKind::Text) return false;
+    const FileValue x = fileValueOf(key, a), y = fileValueOf(key, b);
+    // A number taken into its range says something else than it did.
+    return x.read == SpokenRead::Exact && y.read == SpokenRead::Exact && x.bytes == y.bytes;
+}
+
 bool SettingsFile::put(const std::string& name, const std::string& value) {
     if (name.empty() || name.find_first_of(" \t\r\n=#;") != std::string::npos ||
-        value.find_first_of("\r\n") != std::string::npos)
+        value.find_first_of("\r\n") != std::string::npos || value.find(" #") != std::string::npos ||
+        value.find("\t#") != std::string::npos)
         return false;
     for (size_t i = 0; i < pending_.size(); ++i)
         if (pending_[i].name == name) pending_.erase(pending_.begin() + static_cast<std::ptrdiff_t>(i--));
-    // The value as the file last had it is no change: the file keeps what it holds now.
+    // The value as the file last had it is no change: the file keeps what it holds now
+    // (in a file of older units, only a line already written this run can say the same).
     const Line* base = lineOf(name);
-    if (base && sameValue(name, valueOf(base->text), value)) return true;
-    pending_.push_back({name, false, name + " = " + value});
+    if (base && (units_ == FileUnits::Current || base->ours) && sameValue(name, valueOf(base->text), value))
+        return true;
+    pending_.push_back({name, false, value});
     return commit();
 }
 
 bool SettingsFile::setDword(const char* name, uint32_t value) {
-    if (fileValueKindOf(name) == FileValueKind::Flag) return put(name, value ? "true" : "false");
-    return put(name, std::to_string(static_cast<int32_t>(value)));
+    return put(name, fileTextOfDword(fileKeyOf(keyOfStoredName(name)), value));
 }
 
 bool SettingsFile::setString(const char* name, const char* text) {
-    return put(name, fileValueKindOf(name) == FileValueKind::Decimal ? tidyDecimal(text) : std::string(text));
+    return put(name, fileTextOfString(fileKeyOf(keyOfStoredName(name)), text));
 }
 
 bool SettingsFile::deleteValue(const char* name) {
@@ -352,6 +170,10 @@ bool SettingsFile::deleteValue(const char* name) {
     if (!had) return false;
     if (lineOf(name)) pending_.push_back({name, true, ""});
     return commit();
+}
+
+void SettingsFile::reportUnusable(const char* name, const std::string& what, const std::string& instead) {
+    if (report_) report_(path() + ": " + keyOfStoredName(name) + " is not " + what + "; " + instead);
 }
 
 void SettingsFile::beginBatch() { ++batchDepth_; }
@@ -367,19 +189,47 @@ namespace {
 
 bool isLavaRecord(const std::string& name) { return isBlobRecordName(name) || name == blobCountValue; }
 
+// A line of a file in the frame-rate index's units said in today's: its frame rate in
+// frames a second (a rate it cannot use stays as written, and is reported as it was).
+template <typename Line>
+void sayInTodaysUnits(std::vector<Line>& lines, FileUnits& units) {
+    if (units == FileUnits::Current) return;
+    for (Line& line : lines) {
+        SettingLineParts parts;
+        if (line.name.empty() || !splitSettingLine(line.text, parts)) continue;
+        const FileKey key = fileKeyOf(parts.key);
+        if (key.kind != FileValueKind::Setting || key.row->unit != SettingUnit::FramesPerSecond) continue;
+        const FileValue value = fileValueOf(key, parts.value, units);
+        if (value.read == SpokenRead::Bad || value.bytes.size() != 4) continue;
+        int32_t index = 0;
+        std::memcpy(&index, value.bytes.data(), 4);
+        parts.value = spokenValue(*key.row, static_cast<float>(index));
+        line.text = joinSettingLine(parts);
+    }
+    if (!lines.empty() && lines.front().text.rfind(settingsFileHeaderOfFrameRateIndex, 0) == 0)
+        lines.erase(lines.begin());
+    units = FileUnits::Current;
+}
+
 // The lines with the changes made: a changed value in the place of its line (the last, if
-// the name stands twice), a new one at the end (a setting above the lava's records), a
-// removed one gone.
+// the name stands twice; under today's key, with the line's comment), a new one at the end
+// (a setting above the lava's records), a removed one gone.
 template <typename Line, typename Change>
-void applyChanges(std::vector<Line>& lines, const std::vector<Change>& changes) {
+void applyChanges(std::vector<Line>& lines, FileUnits& units, const std::vector<Change>& changes) {
+    sayInTodaysUnits(lines, units);
     for (const Change& change : changes) {
         bool replaced = false;
+        const std::string key = keyOfStoredName(change.name);
         for (size_t i = lines.size(); i-- > 0;) {
             if (lines[i].name != change.name) continue;
             if (change.remove) {
                 lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
             } else if (!replaced) {
-                lines[i].text = change.line;
+                SettingLineParts parts;
+                splitSettingLine(lines[i].text, parts);
+                parts.key = key;
+                parts.value = change.value;
+                lines[i].text = joinSettingLine(parts);
                 lines[i].ours = true;
                 replaced = true;
             }
@@ -393,10 +243,12 @@ void applyChanges(std::vector<Line>& lines, const std::vector<Change>& changes) 
                         at = i;
                         break;
                     }
-            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), {change.line, change.name, true});
+            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at),
+                         {joinSettingLine({key, change.value, ""}), change.name, true});
         }
     }
-    if (lines.empty() || lines.front().text.rfind("# Glimmerjar", 0) != 0) lines.insert(lines.begin(), {header, "", false});
+    if (lines.empty() || lines.front().text.rfind("# Glimmerjar", 0) != 0)
+        lines.insert(lines.begin(), {settingsFileHeader, "", false});
 }
 
 template <typename Line>
@@ -420,13 +272,14 @@ bool SettingsFile::save() {
             // program is to take them (changedOnDisk) rather than count them as its own.
             foreign = knownFresh_ ? file_.stamp() != stamp_ : true;
             foreign = foreign && text != textOf(lines_);
-            std::vector<Line> lines = parse(text, false);
-            applyChanges(lines, pending_);
+            FileUnits units = FileUnits::Current;
+            std::vector<Line> lines = parse(text, units, false);
+            applyChanges(lines, units, pending_);
             text = textOf(lines);
         },
         stamp, error);
     if (saved) {
-        applyChanges(lines_, pending_);
+        applyChanges(lines_, units_, pending_);
         stamp_ = stamp;
         knownFresh_ = !foreign;
     } else if (report_ && !writeFailureReported_) {
@@ -448,21 +301,29 @@ std::vector<std::string> SettingsFile::reload() {
         knownFresh_ = true;
         return {};
     }
-    std::vector<Line> lines = parse(text, true);
-    // The last line of each name is its value.
-    std::map<std::string, std::string> before, after;
-    for (const Line& line : lines_)
-        if (!line.name.empty()) before[line.name] = valueOf(line.text);
-    for (const Line& line : lines)
-        if (!line.name.empty()) after[line.name] = valueOf(line.text);
+    FileUnits units = FileUnits::Current;
+    std::vector<Line> lines = parse(text, units, true);
+    // The last line of each name is its value; values are compared as the store holds them.
+    const auto valuesOf = [](const std::vector<Line>& of, FileUnits in) {
+        std::map<std::string, std::string> values;
+        for (const Line& line : of) {
+            if (line.name.empty()) continue;
+            const FileKey key = fileKeyOf(keyOfLine(line.text));
+            const FileValue value = fileValueOf(key, valueOf(line.text), line.ours ? FileUnits::Current : in);
+            values[line.name] = value.usable ? value.bytes : "\n" + valueOf(line.text);
+        }
+        return values;
+    };
+    const std::map<std::string, std::string> before = valuesOf(lines_, units_), after = valuesOf(lines, units);
     std::vector<std::string> changed;
     for (const auto& [name, value] : after) {
         const auto old = before.find(name);
-        if (old == before.end() || !sameValue(name, old->second, value)) changed.push_back(name);
+        if (old == before.end() || old->second != value) changed.push_back(name);
     }
     for (const auto& [name, value] : before)
         if (!after.count(name)) changed.push_back(name);
     lines_ = std::move(lines);
+    units_ = units;
     stamp_ = stamp;
     knownFresh_ = true;
     return changed;

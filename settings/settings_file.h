@@ -1,16 +1,19 @@
 // The settings as a text file a person can read and edit (the Linux program's store):
 //
-//   # Glimmerjar settings
-//   lavaHue = 0.33
+//   # Glimmerjar settings: key = value, one a line, in the units man glimmerjar gives
+//   lavaHue = 0.33     # blue
 //   showParticles = false
-//   speed = 120
+//   frameRate = 25
 //
-// One "name = value" line per value, in the setting's own units: flags as true or false,
-// whole numbers as numbers, the rest as written. Blank lines, comments (# or ;) and lines
-// the program does not understand stay in the file exactly as they were; each line it
-// cannot use is reported once, and otherwise ignored. A number outside its setting's range
-// is taken into the range and reported; text that is no number is reported and the
-// setting keeps its default.
+// One "key = value" line per value, in a person's words (setting_line.h, setting_values.h):
+// flags as true or false, the frame rate in frames a second, the priority by name, numbers
+// as written. Blank lines, comments (# or ;), a comment after a value and lines the program
+// does not understand stay in the file exactly as they were; each line it cannot use is
+// reported once, and otherwise ignored. A number outside its setting's range is taken into
+// the range and reported; text that is no value is reported and the setting keeps its
+// default. A file the 1.1.0 release wrote (its header says so) gives the frame rate as an
+// index into the frame-rate table; it reads as it always did, and the first save turns it
+// into frames a second and gives the file today's header.
 //
 // The file is the person's, and other instances share it, so the store never writes an
 // older copy over it. It remembers each value as it last read or wrote it (the base); a
@@ -29,12 +32,7 @@
 
 #include "platform/settings_store.h"
 #include "platform/shared_file.h"
-
-// What a value name holds, by name: the settings table's rows, and the few values kept
-// besides them (the lava's blob records and their count, the start-up choice, the
-// per-mode drift switches, a monitor handed over).
-enum class FileValueKind { Unknown, Flag, Whole, Decimal, Text };
-FileValueKind fileValueKindOf(const std::string& name);
+#include "settings/setting_line.h"
 
 class SettingsFile : public SettingsStore {
 public:
@@ -49,6 +47,7 @@ public:
     bool deleteValue(const char* name) override;
     void beginBatch() override;
     bool endBatch() override;
+    void reportUnusable(const char* name, const std::string& what, const std::string& instead) override;
 
     const std::string& path() const { return file_.path(); }
     // The file was changed since this store last read it or saved it, by someone else.
@@ -60,17 +59,19 @@ public:
 private:
     struct Line {
         std::string text;  // the line as it stands in the file
-        std::string name;  // empty for a comment, a blank or a line that is not a setting
+        std::string name;  // the stored name its key gives; empty for a comment, a blank or
+                           // a line that is not a "key = value" line
         bool ours = false; // written by this store (a name it does not know reads back too)
     };
     struct Change {
-        std::string name;
+        std::string name;  // the stored name
         bool remove = false;
-        std::string line;  // the new line, "name = value"
+        std::string value; // in the file's words
     };
     SharedFile file_;
     Report report_;
     std::vector<Line> lines_;      // the base: the file as this store last read or wrote it
+    FileUnits units_ = FileUnits::Current;  // the base's
     std::vector<Change> pending_;  // this run's changes not yet saved, in order
     FileStamp stamp_;
     bool knownFresh_ = false;  // stamp_ is the file as the base has it
@@ -78,7 +79,7 @@ private:
     bool writeFailureReported_ = false;
     int batchDepth_ = 0;
 
-    std::vector<Line> parse(const std::string& text, bool reportProblems);
+    std::vector<Line> parse(const std::string& text, FileUnits& units, bool reportProblems);
     // Saves the pending changes now, or at the batch's end; false (and the changes
     // dropped) when they cannot be saved.
     bool commit();
@@ -86,15 +87,5 @@ private:
     const Line* lineOf(const std::string& name) const;
     const Change* changeOf(const std::string& name) const;
     bool put(const std::string& name, const std::string& value);
+    bool sameValue(const std::string& name, const std::string& a, const std::string& b) const;
 };
-
-// The text of a value as the file holds it (kept apart for its tests): the value of a
-// "name = value" line, or false when the line is no such line.
-bool splitSettingLine(const std::string& line, std::string& name, std::string& value);
-// A decimal written by the program ("0.440000") as a person would write it ("0.44").
-std::string tidyDecimal(const std::string& text);
-
-// A whole number as a person may write it, taken into [minimum, maximum] (numbers of any
-// length, and a decimal such as 1e9, rounded): false for text that is no number. `taken`
-// is true when the number was outside the range.
-bool wholeInRange(const std::string& text, long long minimum, long long maximum, long long& value, bool& taken);

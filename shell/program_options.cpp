@@ -32,9 +32,10 @@ ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments, co
         return options;
     };
     for (size_t i = 0; i < arguments.size();) {
-        std::string error;
-        switch (readSettingOption(arguments, i, options.settings, error)) {
+        std::string error, note;
+        switch (readSettingOption(arguments, i, options.settings, error, note)) {
             case OptionRead::Taken:
+                if (!note.empty()) options.notes.push_back(note);
                 continue;
             case OptionRead::Bad:
                 return reject(error);

@@ -32,6 +32,7 @@ struct ProgramOptions {
     int width = -1, height = -1;  // --size WxH; -1 for the default size
     std::vector<SettingOverride> settings;
     std::string error;
+    std::vector<std::string> notes;  // what the options were taken as, where not as written
 };
 
 // arguments without the program name; xscreensaverWindow is $XSCREENSAVER_WINDOW (null

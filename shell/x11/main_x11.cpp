@@ -86,7 +86,7 @@ void runDestructionSequence(X11Program& program) {
 void printSettings(const ProgramOptions& options) {
     createSettings(runMode, SettingEffects{}).loadAll();
     RunSettings(options.settings, runMode).apply();
-    std::fputs(settingsListing(runMode).c_str(), stdout);
+    std::fputs(settingsListing().c_str(), stdout);
     destroySettings();
 }
 
@@ -117,6 +117,7 @@ void restartIn(RunMode mode, const std::vector<std::string>& given) {
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const ProgramOptions options = parseProgramOptions(arguments, std::getenv("XSCREENSAVER_WINDOW"));
+    for (const std::string& note : options.notes) std::fprintf(stderr, "glimmerjar: %s\n", note.c_str());
     switch (options.action) {
         case ProgramAction::Reject:
             std::fprintf(stderr, "glimmerjar: %s\n", options.error.c_str());

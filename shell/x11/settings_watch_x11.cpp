@@ -29,8 +29,10 @@ void watchSettingsFile() {
     program->settingsWatchedAt = now;
     SettingsFile* file = settingsFile();
     if (!file || !theSettings || !file->changedOnDisk()) return;
-    const std::vector<std::string> changed = file->reload();
-    if (changed.empty()) return;
-    diagError("glimmerjar: taking %zu changed settings from %s\n", changed.size(), file->path().c_str());
-    lampLife().runSettings().loadChanged(changed);
+    const std::vector<std::string> taken = lampLife().runSettings().loadChanged(file->reload());
+    if (taken.empty()) return;
+    std::string keys;
+    for (const std::string& key : taken) keys += (keys.empty() ? "" : ", ") + key;
+    diagError("glimmerjar: took %zu changed setting%s from %s: %s\n", taken.size(), taken.size() == 1 ? "" : "s",
+              file->path().c_str(), keys.c_str());
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "lava/lava_parameters.h"
 #include "tests/fakes/fake_settings_store.h"
 #include "settings/registry_values.h"
+#include "settings/settings_file.h"
 
 namespace {
 
@@ -100,6 +103,15 @@ TEST_F(LavaStateTest, DamagedOrMissingRecordsLeaveTheirBlobsFresh) {
         EXPECT_TRUE(std::isfinite(blob->position.x) && std::isfinite(blob->position.y) &&
                     std::isfinite(blob->position.z) && std::isfinite(blob->radius));
     }
+    // The settings file a person edits says it in its own words, naming itself.
+    const std::string path = ::testing::TempDir() + "glimmerjar-lava-state";
+    std::ofstream(path) << "noBlobsSaved = 175\nblob003 = 1.1,0,0\n";
+    std::vector<std::string> reports;
+    useSettingsStore(new SettingsFile(path, [&reports](const std::string& line) { reports.push_back(line); }));
+    EXPECT_TRUE(restoreLavaState());
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], path + ": blob003 is not a blob of the lava; that blob starts afresh");
+    std::remove(path.c_str());
 }
 
 TEST_F(LavaStateTest, ASaveCutShortIsRefusedNextTime) {

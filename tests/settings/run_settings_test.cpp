@@ -52,7 +52,9 @@ TEST_F(RunSettingsTest, HoldForTheRunAndAreNotSaved) {
     // the store's value of them alone.
     writeFloatValue("lavaHue", 0.7f);
     writeDword("numParticles", 50);
-    run.loadChanged({"lavaHue", "numParticles", "noSuchSetting"});
+    // Only what really changed is said to be taken (bgHue's value is the one it has).
+    EXPECT_EQ(run.loadChanged({"lavaHue", "numParticles", "bgHue", "noSuchSetting"}),
+              std::vector<std::string>{"numParticles"});
     EXPECT_FLOAT_EQ(settings.lavaHue.value(), 0.2f);
     EXPECT_EQ(settings.numParticles.value(), 50);
     run.saveAll();
@@ -62,10 +64,12 @@ TEST_F(RunSettingsTest, HoldForTheRunAndAreNotSaved) {
 TEST_F(RunSettingsTest, TheListingHasEverySettingInItsUnits) {
     createSettings(Windowed, SettingEffects{}).loadAll();
     RunSettings(overrides({{"lavaHue", 0.25f}, {"showParticles", 1}}), Windowed).apply();
-    const std::string listing = settingsListing(Windowed);
+    const std::string listing = settingsListing();
     EXPECT_NE(listing.find("lavaHue = 0.25\n"), std::string::npos) << listing;
     EXPECT_NE(listing.find("showParticles = true\n"), std::string::npos);
-    EXPECT_NE(listing.find("shiftLeftRight = false\n"), std::string::npos);  // a window's default
+    EXPECT_NE(listing.find("shiftLeftRightWindow = false\n"), std::string::npos);  // a window's default
     EXPECT_NE(listing.find("speed = 100\n"), std::string::npos);
+    EXPECT_NE(listing.find("frameRate = 25\n"), std::string::npos);
+    EXPECT_NE(listing.find("priority = low\n"), std::string::npos);
     EXPECT_EQ(static_cast<size_t>(std::count(listing.begin(), listing.end(), '\n')), settingRowCount);
 }

@@ -16,6 +16,7 @@
 
 #include "platform/settings_store.h"
 #include "settings/registry_values.h"
+#include "settings/setting_values.h"
 #include "settings/settings_file.h"
 
 namespace {
@@ -96,7 +97,7 @@ TEST_F(SettingsFileTest, APersonsEditsAreKeptAndBadLinesReportedOnce) {
     ASSERT_EQ(reports.size(), 3u);
     EXPECT_EQ(reports[0], path + " line 7: \"thick\" is not a whole number for viscosity; the setting keeps its default");
     EXPECT_EQ(reports[1], path + " line 8: \"sparkle\" is no setting of Glimmerjar; ignored");
-    EXPECT_EQ(reports[2], path + " line 9: not a setting (a setting reads \"name = value\"); ignored");
+    EXPECT_EQ(reports[2], path + " line 9: not a setting (a setting reads \"key = value\"); ignored");
     EXPECT_EQ(readDword("speed", 0), 250);
     EXPECT_TRUE(readBoolValue("showPolygons", false));
     EXPECT_FLOAT_EQ(readFloatValue("lavaHue", 0), 0.5f);
@@ -111,7 +112,7 @@ TEST_F(SettingsFileTest, APersonsEditsAreKeptAndBadLinesReportedOnce) {
     EXPECT_TRUE(writeDword("heatDiffusion", 80));
     EXPECT_EQ(reports.size(), 3u);
     EXPECT_EQ(fileText(),
-              "# Glimmerjar settings: name = value, one a line (see man glimmerjar)\n"
+              "# Glimmerjar settings: key = value, one a line, in the units man glimmerjar gives\n"
               "# my lamp\n"
               "speed = 90\n"
               "showPolygons = yes\n"
@@ -231,7 +232,7 @@ TEST_F(SettingsFileTest, EditsMadeWhileTheLampRunsSurviveItsSaves) {
         EXPECT_TRUE(writeDword("speed", 100));
         EXPECT_TRUE(writeDword("numParticles", 300));
     }
-    EXPECT_EQ(fileText(), "# Glimmerjar settings: name = value, one a line (see man glimmerjar)\n"
+    EXPECT_EQ(fileText(), "# Glimmerjar settings: key = value, one a line, in the units man glimmerjar gives\n"
                           "# mine\nlavaHue = 0.6\n# I like blue\nspeed = 100\nzoom = 4\nnumParticles = 300\n");
     // The lamp has not taken the person's values yet: the store still says the file changed,
     // and hands back just those.
@@ -350,6 +351,61 @@ TEST_F(SettingsFileTest, TwoWritersAndAReaderNeverSeeATornFile) {
         EXPECT_TRUE(readString(name, record)) << name;
         EXPECT_EQ(record.substr(record.find(' ')), " 1000") << name;
     }
+}
+
+// A file the 1.1.0 release wrote reads as it did (its frame rate an index, its priority a
+// number, its drift switches under their old names); the first save says it all in
+// today's words, and keeps everything else.
+TEST_F(SettingsFileTest, AFileOfTheFirstReleaseReadsAsBeforeAndIsSavedInTodaysUnits) {
+    writeFile("# Glimmerjar settings: name = value, one a line (see man glimmerjar)\n"
+              "frameRate = 4   # slow, please\n"
+              "priority = 1\n"
+              "shiftLeftRightSS = false\n"
+              "lavaHue = 0.6\n");
+    open();
+    EXPECT_TRUE(reports.empty()) << reports[0];
+    EXPECT_EQ(readDword("frameRate", 9), 4);  // 10 frames a second, as 1.1.0 read it
+    EXPECT_EQ(readDword("priority", 0), 1);
+    EXPECT_FALSE(readBoolValue("shiftLeftRightSS", true));
+    EXPECT_TRUE(writeDword("frameRate", 4));  // the same value: no change
+    EXPECT_TRUE(writeBoolValue("shiftLeftRightSS", true));
+    EXPECT_EQ(fileText(),
+              "# Glimmerjar settings: key = value, one a line, in the units man glimmerjar gives\n"
+              "frameRate = 10   # slow, please\n"
+              "priority = 1\n"
+              "shiftLeftRightSaver = true\n"
+              "lavaHue = 0.6\n");
+    open();
+    EXPECT_EQ(readDword("frameRate", 9), 4);
+    EXPECT_TRUE(readBoolValue("shiftLeftRightSS", false));
+    // Today's file: frames a second, the priority by name, a rate it lacks taken as the
+    // nearest and said once.
+    writeFile("frameRate = 30\npriority = High\n");
+    open();
+    EXPECT_EQ(readDword("frameRate", 9), 10);
+    EXPECT_EQ(readDword("priority", 0), 2);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], path + " line 1: frameRate = 30 is no rate the lamp has (1, 2, 5, 7, 10, 12, 15, 17, 20, 25, "
+                                 "33 or 50); taken as 33");
+    EXPECT_TRUE(writeDword("priority", 0));
+    EXPECT_TRUE(writeDword("frameRate", 9));
+    EXPECT_EQ(fileText(), "# Glimmerjar settings: key = value, one a line, in the units man glimmerjar gives\n"
+                          "frameRate = 25\npriority = low\n");
+}
+
+// A comment after a value is the person's: it is not part of the value, and it stays with
+// its line when the program writes a new value there.
+TEST_F(SettingsFileTest, ACommentAfterAValueIsKept) {
+    writeFile("lavaHue = 0.6  # blue\nspeed = 120\t# quicker\nbgHue = 5#6\n");
+    open();
+    ASSERT_EQ(reports.size(), 1u);  // "5#6" is no number: a '#' inside a word is the value's
+    EXPECT_NE(reports[0].find("\"5#6\" is not a whole number for bgHue"), std::string::npos) << reports[0];
+    EXPECT_FLOAT_EQ(readFloatValue("lavaHue", 0), 0.6f);
+    EXPECT_EQ(readDword("speed", 0), 120);
+    EXPECT_TRUE(writeFloatValue("lavaHue", 0.7f));
+    EXPECT_TRUE(writeDword("speed", 120));
+    EXPECT_EQ(fileText(), "# Glimmerjar settings: key = value, one a line, in the units man glimmerjar gives\n"
+                          "lavaHue = 0.7  # blue\nspeed = 120\t# quicker\nbgHue = 5#6\n");
 }
 
 TEST(TidyDecimal, ShortensOnlyTrailingZeros) {

@@ -9,12 +9,14 @@
 #include <map>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 
 #include "settings/config_dialog.h"
 #include "tests/fakes/fake_settings_store.h"
 #include "settings/registry_values.h"
 #include "settings/settings.h"
+#include "settings/xscreensaver_config.h"
 #include "tests/fakes/fake_dialog_port.h"
 
 namespace {
@@ -261,6 +263,7 @@ TEST_F(SettingsTest, HelpAndUnknownButtons) {
 
 struct DialogControls {
     std::set<int> trackbars, checkBoxes, texts;
+    std::map<int, std::string> labels;  // a check box's text, or the text on a trackbar's left
 };
 
 DialogControls controlsOfDialog7001() {
@@ -271,16 +274,46 @@ DialogControls controlsOfDialog7001() {
     EXPECT_NE(start, std::string::npos);
     const std::string body = script.substr(start, end - start);
     DialogControls controls;
-    const std::regex control(R"(CONTROL\s+"[^"]*",\s*(\d+),\s*(\S+),\s*([^,]*),)");
-    for (std::sregex_iterator it(body.begin(), body.end(), control), last; it != last; ++it) {
-        const int id = std::stoi((*it)[1]);
-        if ((*it)[2] == "TRACKBAR_CLASS") controls.trackbars.insert(id);
-        if (std::string((*it)[3]).find("BS_AUTOCHECKBOX") != std::string::npos) controls.checkBoxes.insert(id);
+    // Line by line: a trackbar's label is the text just before it, where it has one of its
+    // own (the small trackbars beside Color have none).
+    const std::regex control(R"re(^\s*CONTROL\s+"([^"]*)",\s*(\d+),\s*(\S+),\s*([^,]*),)re");
+    const std::regex label(R"re(^\s*LTEXT\s+"([^"#]+)",)re");
+    std::istringstream lines(body);
+    std::string line, pending;
+    std::smatch match;
+    while (std::getline(lines, line)) {
+        if (std::regex_search(line, match, label)) {
+            pending = match[1];
+            continue;
+        }
+        if (!std::regex_search(line, match, control)) continue;
+        const int id = std::stoi(match[2]);
+        if (match[3] == "TRACKBAR_CLASS") {
+            controls.trackbars.insert(id);
+            if (!pending.empty()) controls.labels[id] = pending;
+        }
+        if (std::string(match[4]).find("BS_AUTOCHECKBOX") != std::string::npos) {
+            controls.checkBoxes.insert(id);
+            controls.labels[id] = match[1];
+        }
+        pending.clear();
     }
     const std::regex text(R"((?:LTEXT|CTEXT)\s+"[^"]*",\s*(\d+),)");
     for (std::sregex_iterator it(body.begin(), body.end(), text), last; it != last; ++it)
         controls.texts.insert(std::stoi((*it)[1]));
     return controls;
+}
+
+// XScreenSaver's page for the hack shows every setting of the dialog once, but the two
+// whose range its sliders cannot set finely enough (the colours' wandering).
+TEST(XScreenSaverPage, ShowsTheDialogsSettingsOnce) {
+    std::multiset<std::string> page;
+    for (const char* name : xscreensaverPageSettings()) page.insert(name);
+    for (size_t i = 0; i < settingRowCount; ++i) {
+        const SettingRow& row = settingRows[i];
+        const bool leftToTheFile = std::string(row.name).find("RotateColor") != std::string::npos;
+        EXPECT_EQ(page.count(row.name), row.inDialog && !leftToTheFile ? 1u : 0u) << row.name;
+    }
 }
 
 TEST(ConfigurationDialogTemplate, EveryControlHasItsSettingAndEverySettingItsControl) {
@@ -302,6 +335,15 @@ TEST(ConfigurationDialogTemplate, EveryControlHasItsSettingAndEverySettingItsCon
         }
     }
     for (int id : dialog.trackbars) EXPECT_TRUE(bound.count(id)) << "trackbar " << id << " has no setting";
+    // A person reads each setting by the dialog's own words (without its * for the costly).
+    for (size_t i = 0; i < settingRowCount; ++i) {
+        const SettingRow& row = settingRows[i];
+        const auto label = dialog.labels.find(row.controlId);
+        if (!row.inDialog || label == dialog.labels.end()) continue;
+        std::string words = label->second;
+        if (!words.empty() && words.back() == '*') words.pop_back();
+        EXPECT_EQ(words, row.label) << row.name;
+    }
     for (int id : dialog.checkBoxes) EXPECT_TRUE(bound.count(id)) << "check box " << id << " has no setting";
     // The settings the dialog does not show: the view, and the priority.
     const SettingRow* priority = findSettingRow("priority");

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "settings/setting_options.h"
+#include "settings/setting_values.h"
 #include "shell/program_options.h"
 
 namespace {
@@ -62,18 +63,48 @@ TEST(ProgramOptions, SettingsAsOptions) {
 }
 
 TEST(ProgramOptions, EverySettingHasItsOwnOption) {
-    for (size_t i = 0; i < settingRowCount; ++i) {
-        const SettingRow& row = settingRows[i];
-        const std::string option = "--" + optionNameOf(row);
-        for (size_t j = 0; j < i; ++j) EXPECT_NE(optionNameOf(settingRows[j]), optionNameOf(row));
+    const std::vector<KeyedSetting>& keyed = keyedSettings();
+    for (size_t i = 0; i < keyed.size(); ++i) {
+        const SettingRow& row = *keyed[i].row;
+        const std::string option = "--" + optionNameOf(keyed[i].key);
+        for (size_t j = 0; j < i; ++j) EXPECT_NE(optionNameOf(keyed[j].key), optionNameOf(keyed[i].key));
         const std::vector<std::string> arguments =
             row.kind == SettingKind::Bool ? std::vector<std::string>{option}
-                                          : std::vector<std::string>{option, optionNumber(row.maximum)};
+                                          : std::vector<std::string>{option, spokenValue(row, row.maximum)};
         const ProgramOptions options = parse(arguments);
         ASSERT_EQ(options.action, ProgramAction::Run) << option << ": " << options.error;
         ASSERT_EQ(options.settings.size(), 1u);
         EXPECT_EQ(options.settings[0].row, &row);
+        EXPECT_FLOAT_EQ(options.settings[0].value, row.maximum) << option;
+        // An option that names a kind of run's switch stores it under that run's name.
+        const char* stored = options.settings[0].registryName ? options.settings[0].registryName : row.name;
+        EXPECT_STREQ(stored, keyed[i].registryName) << option;
     }
+}
+
+TEST(ProgramOptions, ValuesInAPersonsUnits) {
+    // Frames a second: a rate the lamp has is taken as it is, another as the nearest, said.
+    ProgramOptions options = parse({"--frame-rate", "25", "--priority", "Normal"});
+    ASSERT_EQ(options.action, ProgramAction::Run) << options.error;
+    EXPECT_FLOAT_EQ(options.settings[0].value, 9);  // the table's index of 25 a second
+    EXPECT_FLOAT_EQ(options.settings[1].value, 1);
+    EXPECT_TRUE(options.notes.empty());
+    options = parse({"--frame-rate=30", "--priority", "2"});
+    EXPECT_FLOAT_EQ(options.settings[0].value, 10);  // 33 a second
+    ASSERT_EQ(options.notes.size(), 1u);
+    EXPECT_EQ(options.notes[0], "--frame-rate 30: the lamp draws 33 frames a second, the nearest of its rates (1, 2, 5, "
+                                "7, 10, 12, 15, 17, 20, 25, 33 or 50)");
+    EXPECT_FLOAT_EQ(options.settings[1].value, 2);
+    EXPECT_EQ(parse({"--frame-rate", "9"}).settings[0].value, 4);  // 10 a second: frames, never an index
+    EXPECT_EQ(parse({"--frame-rate", "60"}).error, "--frame-rate: 60 is outside 1 to 50 frames a second");
+    EXPECT_EQ(parse({"--priority", "fast"}).error, "--priority: \"fast\" is not low, normal or high");
+    // The drift switch of one kind of run, or (as 1.1.0 spelt it) of this run.
+    options = parse({"--no-shift-left-right-window", "--shift-left-right-saver", "--no-shift-left-right"});
+    ASSERT_EQ(options.settings.size(), 3u);
+    EXPECT_STREQ(options.settings[0].registryName, "shiftLeftRightWin");
+    EXPECT_STREQ(options.settings[1].registryName, "shiftLeftRightSS");
+    EXPECT_EQ(options.settings[2].registryName, nullptr);
+    EXPECT_FLOAT_EQ(options.settings[2].value, 0);
 }
 
 TEST(ProgramOptions, BadCommandLinesSayWhy) {
@@ -81,7 +112,7 @@ TEST(ProgramOptions, BadCommandLinesSayWhy) {
         std::vector<std::string> arguments;
         const char* error;
     } cases[] = {
-        {{"--speed", "5000"}, "--speed: 5000 is not between 0 and 1000"},
+        {{"--speed", "5000"}, "--speed: 5000 is outside 0 to 1000%"},
         {{"--speed", "1.5"}, "--speed: \"1.5\" is not a whole number"},
         {{"--lava-hue"}, "--lava-hue needs a number"},
         {{"--lava-hue", "red"}, "--lava-hue: \"red\" is not a number"},
@@ -110,8 +141,8 @@ TEST(ProgramOptions, BadCommandLinesSayWhy) {
 
 TEST(ProgramOptions, UsageListsEveryOptionAndTheManualsPart) {
     const std::string usage = programUsage("Options:\n  --fps  the rate\n", "The keys:\n  P  polygons\n");
-    for (size_t i = 0; i < settingRowCount; ++i) {
-        const std::string option = "--" + optionNameOf(settingRows[i]);
+    for (const KeyedSetting& keyed : keyedSettings()) {
+        const std::string option = "--" + optionNameOf(keyed.key);
         const size_t at = usage.find(option);
         ASSERT_NE(at, std::string::npos) << option;
         EXPECT_TRUE(usage[at + option.size()] == ' ' || usage[at + option.size()] == ',') << option;

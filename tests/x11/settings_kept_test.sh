@@ -19,8 +19,8 @@ printf '# mine\nlavaHue = 0\nspeed = 100\n' >"$GX_SETTINGS"
 gx_start lamp --size 300x300
 gx_wait_frames "$lamp" 3 30
 edit "$GX_SETTINGS" 's/^lavaHue = .*/lavaHue = 0.6/'
-for _ in $(seq 1 30); do gx_log "$lamp" | grep -q "taking 1 changed settings" && break; sleep 0.2; done
-gx_log "$lamp" | grep -q "taking 1 changed settings" || gj_fail "the lamp did not take the edit: $(gx_log "$lamp")"
+for _ in $(seq 1 30); do gx_log "$lamp" | grep -q "took 1 changed setting from .*: lavaHue$" && break; sleep 0.2; done
+gx_log "$lamp" | grep -q "took 1 changed setting from .*: lavaHue$" || gj_fail "the lamp did not take the edit: $(gx_log "$lamp")"
 # Edited just before the end: no time to take it, and still it stays.
 edit "$GX_SETTINGS" 's/^speed = .*/speed = 150\n# faster, I like it/'
 kill -TERM "$(gx_pid "$lamp")"
