@@ -56,13 +56,15 @@ Var scope           ; the page's radio buttons
 Var scopeJustMe
 Var scopeEveryone
 Var removeSettings  ; the uninstaller's check box
+Var welcomeScope    ; the welcome page's words on who it installs for
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_WELCOMEFINISHPAGE_BITMAP "${PICTURE}"
 !define MUI_COMPONENTSPAGE_NODESC
-!define MUI_WELCOMEPAGE_TEXT "This will install ${PRODUCT} ${VERSION}, a lava lamp for your screen: a screen saver, and a desktop toy to play with.$\r$\n$\r$\nNo administrator rights are needed: it is installed for you alone.$\r$\n$\r$\nClick Next to continue."
+; The welcome page says who it installs for, as the next page will ask (see .onInit).
+!define MUI_WELCOMEPAGE_TEXT "This will install ${PRODUCT} ${VERSION}, a lava lamp for your screen: a screen saver, and a desktop toy to play with.$\r$\n$\r$\n$welcomeScope$\r$\n$\r$\nClick Next to continue."
 !define MUI_FINISHPAGE_TEXT "${PRODUCT} has been installed.$\r$\n$\r$\nYou find it in the Start menu, with its settings. Press H in the lamp for its manual."
 !define MUI_FINISHPAGE_RUN "$INSTDIR\glimmerjar.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Start the lamp now"
@@ -150,6 +152,17 @@ Function .onInit
         StrCpy $allUsers 1
     ${EndIf}
     Call UseScope
+
+    ; Who it installs for, as the pages that follow offer it: an administrator is asked.
+    UserInfo::GetAccountType
+    Pop $R2
+    ${If} $allUsers == 1
+        StrCpy $welcomeScope "It is installed for everyone who uses this computer."
+    ${ElseIf} $R2 == "Admin"
+        StrCpy $welcomeScope "As you are an administrator, you can install it for yourself alone or for everyone who uses this computer."
+    ${Else}
+        StrCpy $welcomeScope "No administrator rights are needed: it is installed for you alone."
+    ${EndIf}
 
     ; A silent install changes the screen saver only when told to.
     ${If} ${Silent}

@@ -5,7 +5,8 @@
 # installed .scr the screen saver, which then shows the lamp; installing again keeps a
 # changed setting; a silent uninstall leaves nothing of the install and gives up the screen
 # saver while it is Glimmerjar's, keeping the settings unless told otherwise. For everyone,
-# an administrator's install puts the screen saver in the system folder.
+# an administrator's install puts the screen saver in the system folder. The welcome page
+# offers an administrator what the next page asks.
 . "$(dirname "$0")/../wine/harness.sh"
 . "$(dirname "$0")/../lamp_pixels.sh"
 gj_load
@@ -128,4 +129,24 @@ uninstall 'C:\Program Files\Glimmerjar' "$everyone_apps"
 [ -e "$programs" ] && gj_fail "Program Files\\Glimmerjar is left"
 [ -e "$WINEPREFIX/drive_c/windows/system32/glimmerjar.scr" ] && gj_fail "the system folder's glimmerjar.scr is left"
 [ -z "$(value "$desktop" SCRNSAVE.EXE)" ] || gj_fail "SCRNSAVE.EXE is left after uninstalling for everyone"
+
+# --- the pages agree: an administrator (Wine's user) is told on the welcome page that
+# the next page lets them choose, not that it installs for them alone ---
+wine "$setup" >/dev/null 2>&1 &
+setup_pid=$!
+wizard=$(gj_field "$(gj_wait_window '#32770' 'Glimmerjar Setup' 60)" hwnd)
+welcome=""
+for _ in $(seq 1 40); do
+    for child in $(gj_helper children "$wizard" | sed -n 's/^hwnd=\([0-9]*\) .* class=Static .*/\1/p'); do
+        gj_helper text "$child" "$GJ_TMP/page.txt" >/dev/null
+        grep -q 'This will install' "$GJ_TMP/page.txt" && welcome=$(cat "$GJ_TMP/page.txt")
+    done
+    [ -n "$welcome" ] && break
+    sleep 0.25
+done
+kill "$setup_pid" 2>/dev/null
+gj_wait_no_window '#32770' 'Glimmerjar Setup' 15
+[ -n "$welcome" ] || gj_fail "no welcome page text"
+[[ $welcome == *"for yourself alone or for everyone"* ]] || gj_fail "the welcome page does not offer the choice: $welcome"
+[[ $welcome == *"installed for you alone"* ]] && gj_fail "the welcome page says it installs for you alone: $welcome"
 echo "ok"
