@@ -111,4 +111,101 @@ saved=$(sed -n 's/^noBlobsSaved = //p' "$settings")
 [ "${saved:-0}" -gt 0 ] || gj_fail "the lava was not saved (noBlobsSaved ${saved:-missing})"
 gj_expect_eq "$(grep -c '^blob[0-9]* = ' "$settings")" "$saved" "blob records in the settings file"
 echo "the hack saved $saved blobs"
+
+# --- Debian's settings tool on the packaged page ---
+# The tool reads the hacks' pages from /usr/share/xscreensaver/config; in a mount namespace
+# of its own that folder also holds the package's glimmerjar.xml.
+pages="$GX_TMP/pages"
+mkdir -p "$pages"
+cp /usr/share/xscreensaver/config/*.xml "$pages"/ 2>/dev/null
+cp "$root/usr/share/xscreensaver/config/glimmerjar.xml" "$pages"/
+chmod -R a+rX "$pages"
+sed -i "s|^programs: .*|programs: GL: \"Glimmerjar\" $hack --root \\\\n|" "$home/.xscreensaver"
+chown nobody:nogroup "$home/.xscreensaver"
+unshare --mount sh -c "mount --bind '$pages' /usr/share/xscreensaver/config &&
+    exec setpriv --reuid=nobody --regid=nogroup --clear-groups env -i HOME='$home' DISPLAY='$DISPLAY' \
+        PATH=/usr/bin:/bin xscreensaver-settings" >"$GX_TMP/settings-tool.log" 2>&1 &
+GX_PIDS+=("$!")
+# tool_windows: the tool's main window and hack pages ("XScreenSaver: NAME Settings"; not
+# its preview), "id x y w h" a line, oldest first.
+tool_windows() {
+    local id
+    for id in $(xdotool search --onlyvisible --name '^XScreenSaver.* Settings$' 2>/dev/null | sort -n); do
+        echo "$id $(gx_geometry "$id")"
+    done
+}
+for _ in $(seq 1 100); do [ -n "$(tool_windows)" ] && break; sleep 0.1; done
+read -r main mx my mw mh <<<"$(tool_windows | head -1)"
+[ -n "$main" ] || gj_fail "the settings tool opened no window: $(tail -3 "$GX_TMP/settings-tool.log")"
+sleep 1
+# Its Settings... button, under the right half of the hack's preview.
+xdotool mousemove $((mx + mw * 794 / 1000)) $((my + mh * 823 / 1000)) click 1
+page=""
+for _ in $(seq 1 50); do
+    page=$(tool_windows | awk -v main="$main" '$1 != main' | tail -1)
+    [ -n "$page" ] && break
+    sleep 0.1
+done
+[ -n "$page" ] || { import -window root "$GX_TMP/tool.png"; gj_fail "no settings page opened"; }
+read -r page px py pw ph <<<"$page"
+gj_expect_eq "$(xdotool getwindowname "$page")" "XScreenSaver: Glimmerjar Settings" "the page's title"
+echo "Glimmerjar's page in the settings tool: ${pw}x$ph"
+[ "$pw" -le 1024 ] && [ "$ph" -le 768 ] || gj_fail "the page (${pw}x$ph) does not fit a 1024x768 screen"
+# Without a window manager the page opens where the tool puts it, maybe off the screen.
+xdotool windowmove "$page" 0 0 windowraise "$page"
+sleep 0.5
+import -window root -crop "${pw}x$ph+0+0" +repage "$GX_TMP/page.png" || gj_fail "no screenshot of the page"
+# The lava's colour is the first slider of the page, its trough light grey right of its
+# knob at 0; its saturation, below it at 1, is blue from the trough's left end to the middle
+# of its knob. Prints the row, the left and right ends and half the knob's width.
+read -r row left right half <<<"$(python3 - "$GX_TMP/page.png" <<'PY'
+import subprocess, sys
+from itertools import groupby
+shot = sys.argv[1]
+w, h = map(int, subprocess.run(["identify", "-format", "%w %h", shot], capture_output=True, text=True).stdout.split())
+raw = subprocess.run(["convert", shot, "-depth", "8", "rgb:-"], capture_output=True).stdout
+def runs(y):
+    x = 0
+    for colour, pixels in groupby(raw[3 * (y * w + i):3 * (y * w + i) + 3].hex() for i in range(w // 3)):
+        n = len(list(pixels))
+        yield colour, x, n
+        x += n
+try:
+    y, grey, length = next((y, x, n) for y in range(h) for c, x, n in runs(y) if c == "e1dedb" and n >= 60)
+    left, blue = next((x, n) for b in range(y + 10, h) for c, x, n in runs(b) if c.startswith("35") and n >= 60)
+except StopIteration:
+    sys.exit(0)
+right = grey + length
+print(y, left, right, right - (left + blue))
+PY
+)"
+[ -n "$half" ] || gj_fail "no slider of the lava's colour on the page"
+hue_x=$(( left + half + (right - left - 2 * half) * 6 / 10 ))
+xdotool mousemove "$hue_x" "$row" click 1
+sleep 0.5
+xdotool mousemove $((pw - 58)) $((ph - 20)) click 1  # Save
+line=""
+for _ in $(seq 1 50); do
+    line=$(grep -o -- '--lava-hue [0-9.]*' "$home/.xscreensaver")
+    [ -n "$line" ] && break
+    sleep 0.1
+done
+echo "the tool saved: $line"
+hue=${line#--lava-hue }
+awk -v h="$hue" 'BEGIN { exit !(h > 0.55 && h < 0.65) }' || gj_fail "the tool saved '$line', not a lava hue near 0.6"
+
+# The daemon runs the hack as the tool set it: blue lava, nothing red.
+as_nobody xscreensaver-command -activate >/dev/null 2>&1 || gj_fail "xscreensaver-command -activate failed"
+for _ in $(seq 1 100); do
+    pgrep -u nobody -f "^$hack --root --lava-hue" >/dev/null && break
+    sleep 0.1
+done
+pgrep -u nobody -f "^$hack --root --lava-hue" >/dev/null || gj_fail "the daemon did not run the hack with the tool's hue"
+sleep 5
+import -window root "$GX_TMP/blue.png" || gj_fail "no screenshot of the display"
+read -r red near <<<"$(lava_hue_counts "$GX_TMP/blue.png" 1024x768+0+0 "$(awk -v h="$hue" 'BEGIN { print int(h * 360) }')")"
+echo "the daemon's screen with hue $hue: red pixels $red, of the chosen hue $near"
+[ "$red" -le 10 ] || gj_fail "$red red pixels in the blue lamp"
+[ "$near" -ge 1500 ] || gj_fail "only $near pixels of the chosen hue"
+as_nobody xscreensaver-command -deactivate >/dev/null 2>&1
 echo "ok"

@@ -121,6 +121,35 @@ gj_kill_programs() {
     done
 }
 
+# gj_on_another_display SCREEN: the rest of the test runs on an Xvfb display of its own
+# with that screen (WxHxDEPTH). Wine's server ends first, so that what Wine starts next
+# opens its windows there; gj_back_to_the_display (call it on exit) returns to the
+# fixture's display.
+gj_on_another_display() {
+    local display i
+    wineserver -k 2>/dev/null
+    wineserver -w
+    display=$(gj_free_display) || gj_fail "no free X display"
+    Xvfb ":$display" -screen 0 "$1" +extension GLX -nolisten tcp -noreset >"$GJ_TMP/other-xvfb.log" 2>&1 &
+    GJ_OTHER_XVFB=$!
+    for i in $(seq 1 100); do
+        [ -e "/tmp/.X11-unix/X$display" ] && break
+        kill -0 "$GJ_OTHER_XVFB" 2>/dev/null || gj_fail "Xvfb did not start: $(cat "$GJ_TMP/other-xvfb.log")"
+        sleep 0.1
+    done
+    GJ_FIXTURE_DISPLAY=$DISPLAY
+    export DISPLAY=":$display"
+}
+
+gj_back_to_the_display() {
+    [ -n "${GJ_OTHER_XVFB:-}" ] || return 0
+    wineserver -k 2>/dev/null
+    wineserver -w
+    kill "$GJ_OTHER_XVFB" 2>/dev/null
+    export DISPLAY=$GJ_FIXTURE_DISPLAY
+    GJ_OTHER_XVFB=""
+}
+
 gj_helper() {
     wine "$GJ_BIN/gjtest.exe" "$@" 2>/dev/null | tr -d '\r'
 }

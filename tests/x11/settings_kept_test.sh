@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The settings file is the person's, among editors and other lamps: a value changed and a
+# The settings file is the person's, among editors and other lamps: a first run says nothing
+# of changes it did not see; a value changed and a
 # comment added in an editor while the lamp runs are in the file after its exit (the lamp
 # takes the value as it runs); a command-line setting never writes over the person's own
 # value, also when they edit it during the run; a settings file that is a link stays a
@@ -13,6 +14,26 @@ mkdir -p "$(dirname "$GX_SETTINGS")"
 edit() {
     sed "$2" "$1" >"$1.editing" && mv "$1.editing" "$1"
 }
+
+# --- two first runs, with no file yet: one saves the settings as they came, and the
+# other, seeing the file appear, has nothing to take and says nothing of it ---
+gx_start other --size 200x200
+gx_start first --size 300x300
+gx_wait_frames "$other" 5 30
+gx_wait_frames "$first" 5 30
+window=$(xdotool search --onlyvisible --name '^Glimmerjar$' | while read -r id; do
+    [ "$(gx_geometry "$id" | cut -d' ' -f3)" = 300 ] && echo "$id"; done)
+read -r x y w h <<<"$(gx_geometry "$window")"
+xdotool mousemove $((x + 150)) $((y + 150))
+gx_key c  # saves the file first, for the editor
+sleep 2.5  # a lamp looks at its file once a second
+[ -f "$GX_SETTINGS" ] || gj_fail "C saved no settings file"
+for tag in "$first" "$other"; do
+    kill -TERM "$(gx_pid "$tag")"
+    gj_expect_eq "$(gx_wait_exit "$tag" 10)" 0 "exit code"
+    gx_log "$tag" | grep 'changed setting' && gj_fail "a first run said it took changed settings"
+done
+rm -f "$GX_SETTINGS"
 
 # --- edits while the lamp runs ---
 printf '# mine\nlavaHue = 0\nspeed = 100\n' >"$GX_SETTINGS"
