@@ -23,14 +23,31 @@ void saveLavaState() {
 bool restoreLavaState() {
     if (!theLampScene) return false;
     const std::vector<Blob*>& blobs = theLampScene->glass.group.blobs;
-    if (static_cast<int32_t>(blobs.size()) != readDword(blobCountValue, 0)) return false;
-    int index = 0;
+    int32_t saved = 0;
+    if (!readDword(blobCountValue, &saved)) return false;  // nothing saved yet: nothing to say
+    const int32_t held = static_cast<int32_t>(blobs.size());
+    if (saved != held) {
+        if (settingsKey)
+            settingsKey->tell(saved == 0 && held > 0
+                                  ? std::string("the lava's last save was cut short (") + blobCountValue +
+                                        " is 0); the lava starts afresh"
+                                  : "the saved lava has " + std::to_string(saved) + " blobs (" + blobCountValue +
+                                        ") and the lamp " + std::to_string(held) + "; the lava starts afresh");
+        return false;
+    }
+    int index = 0, missing = 0;
     for (Blob* blob : blobs) {
         const std::string name = blobRecordName(index++);
         std::string text;
-        if (!readString(name.c_str(), text)) continue;
+        if (!readString(name.c_str(), text)) {
+            ++missing;
+            continue;
+        }
         if (!readBlobRecord(text, *blob) && settingsKey)
             settingsKey->reportUnusable(name.c_str(), "a blob of the lava", "that blob starts afresh");
     }
+    if (missing > 0 && settingsKey)
+        settingsKey->tell("the saved lava lacks " + std::to_string(missing) + " of its " + std::to_string(saved) +
+                          " blob records; those blobs start afresh");
     return true;
 }

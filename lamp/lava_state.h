@@ -6,8 +6,10 @@
 // count that does not match and the next start refuses the partial state.
 void saveLavaState();
 
-// Puts the stored blobs back. False (nothing changed) when the stored count differs from
-// the number of blobs the lava holds now; a record that is missing or cannot be read
-// leaves its blob fresh, and the store says so for the latter (the registry as "Error in
-// format of registry key blob007", the settings file naming itself and the line's key).
+// Puts the stored blobs back. False (nothing changed) when no count is stored, or when the
+// stored count differs from the number of blobs the lava holds now; a record that is
+// missing, cannot be read or describes no blob the lava could hold leaves its blob fresh.
+// The store says what it refused, once each: a count that does not match, the missing
+// records, each record it cannot use (the registry as "Error in format of registry key
+// blob007", the settings file naming itself and the line's key).
 bool restoreLavaState();

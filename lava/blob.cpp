@@ -22,15 +22,13 @@ BoundingBox3D Blob::boundingBox() {
 
 namespace {
 
-constexpr float speedLimit = 10.0f;
-
 // v scaled down to the speed limit when it is faster. A velocity whose square overflows
 // (components beyond about 1e19, or infinite) is first scaled by its largest component, so
 // it keeps its direction instead of becoming 0 or NaN.
 Point3D limitSpeed(Point3D v) {
     const float speed = v.length();
-    if (speed <= speedLimit) return v;
-    if (std::isfinite(speed)) return v * (speedLimit / speed);
+    if (speed <= blobSpeedLimit) return v;
+    if (std::isfinite(speed)) return v * (blobSpeedLimit / speed);
     for (int a = 0; a < 3; ++a) {
         if (std::isnan(v[a])) v[a] = 0;
         else if (std::isinf(v[a])) v[a] = std::copysign(FLT_MAX, v[a]);
@@ -38,7 +36,7 @@ Point3D limitSpeed(Point3D v) {
     const float largest = std::max({std::fabs(v.x), std::fabs(v.y), std::fabs(v.z)});
     if (largest == 0) return Point3D();
     const Point3D direction = v * (1.0f / largest);
-    return direction * (speedLimit / direction.length());
+    return direction * (blobSpeedLimit / direction.length());
 }
 
 }  // namespace

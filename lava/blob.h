@@ -10,6 +10,8 @@ struct Material;
 
 // Every new blob's radius (the lava's own and those read from scene files).
 constexpr float blobRadius = 1.1f;
+// No blob moves faster (units a second).
+constexpr float blobSpeedLimit = 10.0f;
 
 class Blob : public Shape {
 public:

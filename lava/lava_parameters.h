@@ -24,6 +24,10 @@ struct LavaParameters {
 
 extern LavaParameters lavaParameters;
 
+// The strongest lamp heat there is (the lamp heat setting's 200 %); setLampHeat keeps to
+// 0 … this, so that the temperatures the lava reaches are bounded.
+constexpr float strongestLampHeat = 2.0f;
+
 void setViscosity(float v);
 void setSurfaceTension(float v);
 void setBuoyancy(float v);

@@ -11,8 +11,8 @@
 void heatBlob(Blob& b) {
     const Point3D& p = b.position;
     if (p.y < -12.0f && p.x * p.x + p.z * p.z < 5.0f)
-        b.temperature += (150.0f * lavaParameters.lampHeat - b.temperature) * 0.0005f;
-    const float target = (p.y + 15.0f) * 0.033333335f * -6.0f - 1.0f;
+        b.temperature += (bulbTemperature * lavaParameters.lampHeat - b.temperature) * 0.0005f;
+    const float target = coolingTarget(p.y);
     for (int i = 0; i < 5 - b.neighbourCount; ++i)
         b.temperature += (target - b.temperature) * lavaParameters.coolingRate * 0.00025f;
 }

@@ -11,6 +11,12 @@
 class Tube;
 class Disk;
 
+// The temperature the bulb heats wax towards at a lamp heat of 1.
+constexpr float bulbTemperature = 150.0f;
+// The temperature the glass cools wax towards at height y: -1 at the floor (y = -15),
+// 0.2 colder for every unit higher.
+constexpr float coolingTarget(float y) { return (y + 15.0f) * 0.033333335f * -6.0f - 1.0f; }
+
 // Heated near the bottom centre, then cooled five times (minus its neighbours) towards a
 // target that falls with height.
 void heatBlob(Blob& b);

@@ -32,6 +32,9 @@ public:
         (void)instead;
         diag("Error in format of registry key %s\n", name);
     }
+    // Tells something about the values it holds ("the saved lava was cut short; …"): the
+    // registry in the diagnostic lines, a store a person edits naming itself.
+    virtual void tell(const std::string& sentence) { diag("%s\n", sentence.c_str()); }
 };
 
 // Creates or opens the program's own store. Null when it cannot be opened; callers treat

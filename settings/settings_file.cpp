@@ -176,6 +176,10 @@ void SettingsFile::reportUnusable(const char* name, const std::string& what, con
     if (report_) report_(path() + ": " + keyOfStoredName(name) + " is not " + what + "; " + instead);
 }
 
+void SettingsFile::tell(const std::string& sentence) {
+    if (report_) report_(path() + ": " + sentence);
+}
+
 void SettingsFile::beginBatch() { ++batchDepth_; }
 
 bool SettingsFile::endBatch() {

@@ -48,6 +48,7 @@ public:
     void beginBatch() override;
     bool endBatch() override;
     void reportUnusable(const char* name, const std::string& what, const std::string& instead) override;
+    void tell(const std::string& sentence) override;
 
     const std::string& path() const { return file_.path(); }
     // The file was changed since this store last read it or saved it, by someone else.

@@ -1,6 +1,8 @@
 // The lamp's long run, fast-forwarded: the real frame pipeline in a small offscreen context,
 // with settings changed at random every few thousand frames (render quality, blob count,
-// colours, particles or polygons, time step). Checks that every blob stays finite and
+// colours, particles or polygons, time step), and now and then the lava saved to a
+// settings file, and put back from what an earlier phase saved (when the blob count still
+// matches, as at a start of the lamp). Checks that every blob stays finite and
 // inside the glass (within a tolerance), that resident memory stays flat after the first
 // ten minutes (the first minute, in a shorter run), and that no OpenGL texture or display
 // list is left behind.
@@ -15,16 +17,21 @@
 #include <random>
 #include <string>
 
+#include <unistd.h>
+
 #include "lamp/frame_pipeline.h"
 #include "lamp/lamp_scene.h"
 #include "lamp/lamp_startup.h"
+#include "lamp/lava_state.h"
 #include "lamp/offscreen_lamp.h"
 #include "lava/lava_census.h"
 #include "overlay/overlay_menu.h"
 #include "platform/gl.h"
 #include "platform/pointer.h"
+#include "settings/registry_values.h"
 #include "settings/run_mode.h"
 #include "settings/settings.h"
+#include "settings/settings_file.h"
 
 namespace {
 
@@ -52,12 +59,14 @@ public:
     bool anyButtonDown() override { return false; }
 };
 
+int lavaRestores = 0;  // how many times lava saved by an earlier phase was put back
+
 void changeSettings(std::mt19937& random) {
     Settings& s = *theSettings;
     const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     const auto unit = [&] { return std::uniform_real_distribution<float>(0, 1)(random); };
     s.renderAccuracy.setValue(pick(10, 200));
-    s.numParticles.setValue(pick(0, 400));
+    if (pick(0, 2) == 0) s.numParticles.setValue(pick(0, 400));
     // Never quite still: blobs that appear outside the wall come in only while time runs.
     s.speed.setValue(pick(20, 1000));
     s.lavaHue.setValue(unit());
@@ -68,6 +77,8 @@ void changeSettings(std::mt19937& random) {
     s.bgLuminance.setValue(pick(0, 100));
     s.showParticles.setValue(pick(0, 3) == 0);
     s.showPolygons.setValue(pick(0, 3) == 0);
+    if (pick(0, 2) == 0 && restoreLavaState()) ++lavaRestores;
+    if (pick(0, 2) == 0) saveLavaState();
 }
 
 }  // namespace
@@ -101,6 +112,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     runMode = Windowed;
+    // The lava's saves go to a settings file of the run's own.
+    const std::string store = "/tmp/glimmerjar-soak-" + std::to_string(getpid());
+    std::remove(store.c_str());
+    useSettingsStore(new SettingsFile(store, [](const std::string&) {}));
     StillPointer pointer;
     overlayMenu = new OverlayMenu(Windowed, pointer, MenuActions());
     overlayMenu->layout(64, 96);
@@ -159,6 +174,7 @@ int main(int argc, char** argv) {
                 memoryAtStart, figure(memoryAfterAMinute).c_str(), figure(memoryAfterTenMinutes).c_str(), memoryAtEnd);
     std::printf("OpenGL objects: %d before, %d after\n", objectsBefore, objectsAfter);
     std::printf("worst escape from the glass (every 50th frame): %.4f\n", worstEscape);
+    std::printf("lava put back from an earlier phase's save: %d times\n", lavaRestores);
     delete overlayMenu;
     overlayMenu = nullptr;
     // Against ten minutes in when the run got there: by then every kind of frame the random
@@ -174,5 +190,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "soak: %d OpenGL objects left behind\n", objectsAfter - objectsBefore);
         failed = true;
     }
+    useSettingsStore(nullptr);
+    std::remove(store.c_str());
+    std::remove((store + ".lock").c_str());
     return failed ? 1 : 0;
 }

@@ -12,6 +12,7 @@
 #include "lamp/lamp_startup.h"
 #include "lamp/lava_state.h"
 #include "lava/blob.h"
+#include "lava/blob_record.h"
 #include "lava/lava_parameters.h"
 #include "tests/fakes/fake_settings_store.h"
 #include "settings/registry_values.h"
@@ -109,9 +110,39 @@ TEST_F(LavaStateTest, DamagedOrMissingRecordsLeaveTheirBlobsFresh) {
     std::vector<std::string> reports;
     useSettingsStore(new SettingsFile(path, [&reports](const std::string& line) { reports.push_back(line); }));
     EXPECT_TRUE(restoreLavaState());
-    ASSERT_EQ(reports.size(), 1u);
+    ASSERT_EQ(reports.size(), 2u);
     EXPECT_EQ(reports[0], path + ": blob003 is not a blob of the lava; that blob starts afresh");
+    EXPECT_EQ(reports[1], path + ": the saved lava lacks 174 of its 175 blob records; those blobs start afresh");
+    reports.clear();
+    writeDword("noBlobsSaved", 170);
+    EXPECT_FALSE(restoreLavaState());
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], path + ": the saved lava has 170 blobs (noBlobsSaved) and the lamp 175; the lava starts afresh");
     std::remove(path.c_str());
+}
+
+// One absurd record among good ones (finite, but far outside the glass, faster than any
+// blob, colder than anything the glass cools to) is refused, and the lava goes on living:
+// eight seconds later its blobs are all ones the lava could hold, many rising and many
+// sinking, many warmed by the bulb (not a cold pool at the bottom).
+TEST_F(LavaStateTest, AnAbsurdRecordCannotPoisonTheLava) {
+    saveLavaState();
+    writeString("blob005", "1.1,3e38,3e38,3e38,0,0,0,0,0,0");
+    writeString("blob006", "1.1,0,0,0,3e38,3e38,3e38,5,0,0");
+    writeString("blob007", "1.1,0,2,0,0,0,0,-1e24,0,0");
+    freshLamp();
+    EXPECT_TRUE(restoreLavaState());
+    for (int n = 0; n < 400; ++n) theLampScene->step(0.02f);
+    int rising = 0, sinking = 0, warm = 0;
+    for (const Blob* blob : blobs()) {
+        EXPECT_TRUE(blobCouldExist(*blob)) << blobRecord(*blob);
+        rising += blob->velocity.y > 0.05f;
+        sinking += blob->velocity.y < -0.05f;
+        warm += blob->temperature > 1;
+    }
+    EXPECT_GT(rising, 20);
+    EXPECT_GT(sinking, 20);
+    EXPECT_GT(warm, 20);
 }
 
 TEST_F(LavaStateTest, ASaveCutShortIsRefusedNextTime) {
