@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
 #include <map>
 
 #include "settings/settings_table.h"
@@ -33,35 +34,69 @@ std::string keyOfLine(const std::string& line) {
     return parts.key;
 }
 
-FileUnits unitsOf(const std::string& text) {
-    const size_t end = text.find('\n');
-    std::string first = text.substr(0, end);
-    while (!first.empty() && (first.back() == '\r' || first.back() == ' ')) first.pop_back();
+FileUnits unitsOf(const std::string& firstLine) {
+    std::string first = firstLine;
+    while (!first.empty() && first.back() == ' ') first.pop_back();
     return first == settingsFileHeaderOfFrameRateIndex ? FileUnits::FrameRateIndex : FileUnits::Current;
 }
 
+const char* const byteOrderMark = "\xEF\xBB\xBF";
+
+// How many of a parse's problems are named one by one; the rest are counted.
+constexpr int problemsNamed = 5;
+
 }  // namespace
+
+void SettingsFile::Text::index() {
+    last.clear();
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (!lines[i].name.empty()) last[lines[i].name] = i;
+}
+
+const SettingsFile::Line* SettingsFile::Text::lineOf(const std::string& name) const {
+    const auto found = last.find(name);
+    return found == last.end() ? nullptr : &lines[found->second];
+}
+
+std::string SettingsFile::Text::bytes() const {
+    std::string text = bom ? byteOrderMark : "";
+    // Every byte of a line goes back, a zero byte among them (a text file can hold one).
+    for (const Line& line : lines) text += line.text + (line.crlf ? "\r\n" : "\n");
+    return text;
+}
 
 SettingsFile::SettingsFile(std::string path, const Report& report) : file_(std::move(path)), report_(report) {
     reload();
 }
 
-std::vector<SettingsFile::Line> SettingsFile::parse(const std::string& text, FileUnits& units, bool reportProblems) {
-    std::vector<Line> lines;
-    units = unitsOf(text);
-    int number = 0;
+SettingsFile::Text SettingsFile::parse(const std::string& bytes, bool reportProblems) {
+    Text text;
+    size_t start = 0;
+    if (bytes.compare(0, 3, byteOrderMark) == 0) {
+        text.bom = true;
+        start = 3;
+    }
+    int number = 0, problems = 0;
     auto problem = [&](const std::string& line, const std::string& what) {
         // Each line once: a file read again reports only what is new in it.
-        if (!reportProblems || !report_ || !reported_.insert(line).second) return;
+        if (!reportProblems || !report_ || reported_.count(line)) return;
+        if (++problems > problemsNamed) return;
+        reported_.insert(line);
         report_(path() + " line " + std::to_string(number) + ": " + what);
     };
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        Line line{text.substr(start, end - start), "", false};
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string::npos) end = bytes.size();
+        Line line{bytes.substr(start, end - start), "", false, false};
+        if (end < bytes.size() && !line.text.empty() && line.text.back() == '\r') {
+            line.text.pop_back();
+            line.crlf = true;
+        }
         start = end + 1;
-        ++number;
+        if (++number == 1) {
+            text.units = unitsOf(line.text);
+            text.crlf = line.crlf;
+        }
         SettingLineParts parts;
         if (isComment(line.text)) {
         } else if (!splitSettingLine(line.text, parts)) {
@@ -71,7 +106,7 @@ std::vector<SettingsFile::Line> SettingsFile::parse(const std::string& text, Fil
             problem(line.text, "\"" + parts.key + "\" is no setting of Glimmerjar; ignored");
         } else {
             line.name = key.storedName;
-            const FileValue value = fileValueOf(key, parts.value, units);
+            const FileValue value = fileValueOf(key, parts.value, text.units);
             switch (value.read) {
                 case SpokenRead::Bad:
                     problem(line.text, "\"" + parts.value + "\" is not " + fileKindWords(key) + " for " + parts.key +
@@ -90,15 +125,13 @@ std::vector<SettingsFile::Line> SettingsFile::parse(const std::string& text, Fil
                     break;
             }
         }
-        lines.push_back(line);
+        text.lines.push_back(std::move(line));
     }
-    return lines;
-}
-
-const SettingsFile::Line* SettingsFile::lineOf(const std::string& name) const {
-    for (size_t i = lines_.size(); i-- > 0;)
-        if (lines_[i].name == name) return &lines_[i];
-    return nullptr;
+    if (problems > problemsNamed && reportProblems && report_)
+        report_(path() + ": " + std::to_string(problems - problemsNamed) +
+                " more lines it cannot use, each ignored and left as it is");
+    text.index();
+    return text;
 }
 
 const SettingsFile::Change* SettingsFile::changeOf(const std::string& name) const {
@@ -114,10 +147,10 @@ bool SettingsFile::readValue(const char* name, StoredType& type, std::string& by
     if (const Change* change = changeOf(name)) {
         if (change->remove) return false;
         value = change->value;
-    } else if (const Line* line = lineOf(name)) {
+    } else if (const Line* line = base_.lineOf(name)) {
         value = valueOf(line->text);
         ours = line->ours;
-        if (!ours) units = units_;
+        if (!ours) units = base_.units;
     } else {
         return false;
     }
@@ -148,8 +181,8 @@ bool SettingsFile::put(const std::string& name, const std::string& value) {
         if (pending_[i].name == name) pending_.erase(pending_.begin() + static_cast<std::ptrdiff_t>(i--));
     // The value as the file last had it is no change: the file keeps what it holds now
     // (in a file of older units, only a line already written this run can say the same).
-    const Line* base = lineOf(name);
-    if (base && (units_ == FileUnits::Current || base->ours) && sameValue(name, valueOf(base->text), value))
+    const Line* base = base_.lineOf(name);
+    if (base && (base_.units == FileUnits::Current || base->ours) && sameValue(name, valueOf(base->text), value))
         return true;
     pending_.push_back({name, false, value});
     return commit();
@@ -164,11 +197,11 @@ bool SettingsFile::setString(const char* name, const char* text) {
 }
 
 bool SettingsFile::deleteValue(const char* name) {
-    const bool had = lineOf(name) || (changeOf(name) && !changeOf(name)->remove);
+    const bool had = base_.lineOf(name) || (changeOf(name) && !changeOf(name)->remove);
     for (size_t i = 0; i < pending_.size(); ++i)
         if (pending_[i].name == name) pending_.erase(pending_.begin() + static_cast<std::ptrdiff_t>(i--));
     if (!had) return false;
-    if (lineOf(name)) pending_.push_back({name, true, ""});
+    if (base_.lineOf(name)) pending_.push_back({name, true, ""});
     return commit();
 }
 
@@ -193,34 +226,37 @@ namespace {
 
 bool isLavaRecord(const std::string& name) { return isBlobRecordName(name) || name == blobCountValue; }
 
-// A line of a file in the frame-rate index's units said in today's: its frame rate in
-// frames a second (a rate it cannot use stays as written, and is reported as it was).
-template <typename Line>
-void sayInTodaysUnits(std::vector<Line>& lines, FileUnits& units) {
-    if (units == FileUnits::Current) return;
-    for (Line& line : lines) {
+// A file in the frame-rate index's units said in today's: its frame rate in frames a
+// second (a rate it cannot use stays as written, and is reported as it was), under
+// today's header.
+template <typename Text>
+void sayInTodaysUnits(Text& text) {
+    if (text.units == FileUnits::Current) return;
+    for (auto& line : text.lines) {
         SettingLineParts parts;
         if (line.name.empty() || !splitSettingLine(line.text, parts)) continue;
         const FileKey key = fileKeyOf(parts.key);
         if (key.kind != FileValueKind::Setting || key.row->unit != SettingUnit::FramesPerSecond) continue;
-        const FileValue value = fileValueOf(key, parts.value, units);
+        const FileValue value = fileValueOf(key, parts.value, text.units);
         if (value.read == SpokenRead::Bad || value.bytes.size() != 4) continue;
         int32_t index = 0;
         std::memcpy(&index, value.bytes.data(), 4);
         parts.value = spokenValue(*key.row, static_cast<float>(index));
         line.text = joinSettingLine(parts);
     }
-    if (!lines.empty() && lines.front().text.rfind(settingsFileHeaderOfFrameRateIndex, 0) == 0)
-        lines.erase(lines.begin());
-    units = FileUnits::Current;
+    if (!text.lines.empty() && text.lines.front().text.rfind(settingsFileHeaderOfFrameRateIndex, 0) == 0)
+        text.lines.erase(text.lines.begin());
+    text.units = FileUnits::Current;
 }
 
-// The lines with the changes made: a changed value in the place of its line (the last, if
-// the name stands twice; under today's key, with the line's comment), a new one at the end
-// (a setting above the lava's records), a removed one gone.
-template <typename Line, typename Change>
-void applyChanges(std::vector<Line>& lines, FileUnits& units, const std::vector<Change>& changes) {
-    sayInTodaysUnits(lines, units);
+// The text with the changes made: a changed value in the place of its line (the last, if
+// the name stands twice; under today's key, with the line's comment and line ending), a
+// new one at the end (a setting above the lava's records) in the file's line ending, a
+// removed one gone.
+template <typename Text, typename Change>
+void applyChanges(Text& text, const std::vector<Change>& changes) {
+    sayInTodaysUnits(text);
+    auto& lines = text.lines;
     for (const Change& change : changes) {
         bool replaced = false;
         const std::string key = keyOfStoredName(change.name);
@@ -248,19 +284,12 @@ void applyChanges(std::vector<Line>& lines, FileUnits& units, const std::vector<
                         break;
                     }
             lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at),
-                         {joinSettingLine({key, change.value, ""}), change.name, true});
+                         {joinSettingLine({key, change.value, ""}), change.name, true, text.crlf});
         }
     }
     if (lines.empty() || lines.front().text.rfind("# Glimmerjar", 0) != 0)
-        lines.insert(lines.begin(), {settingsFileHeader, "", false});
-}
-
-template <typename Line>
-std::string textOf(const std::vector<Line>& lines) {
-    std::string text;
-    // Every byte of a line goes back, a zero byte among them (a text file can hold one).
-    for (const Line& line : lines) text += line.text + '\n';
-    return text;
+        lines.insert(lines.begin(), {settingsFileHeader, "", false, text.crlf});
+    text.index();
 }
 
 }  // namespace
@@ -275,20 +304,26 @@ bool SettingsFile::save() {
             // Someone else wrote the file since the base: their values stay, and the
             // program is to take them (changedOnDisk) rather than count them as its own.
             foreign = knownFresh_ ? file_.stamp() != stamp_ : true;
-            foreign = foreign && text != textOf(lines_);
-            FileUnits units = FileUnits::Current;
-            std::vector<Line> lines = parse(text, units, false);
-            applyChanges(lines, units, pending_);
-            text = textOf(lines);
+            foreign = foreign && text != base_.bytes();
+            Text now = parse(text, false);
+            applyChanges(now, pending_);
+            text = now.bytes();
         },
         stamp, error);
     if (saved) {
-        applyChanges(lines_, units_, pending_);
+        applyChanges(base_, pending_);
         stamp_ = stamp;
         knownFresh_ = !foreign;
-    } else if (report_ && !writeFailureReported_) {
-        report_("cannot write " + path() + " (" + error + "); the settings are not kept");
-        writeFailureReported_ = true;
+    } else if (report_ && failuresReported_.insert(error).second) {
+        // What was not kept, as a person knows it: the settings by their keys, the lava whole.
+        std::vector<std::string> lost;
+        for (const Change& change : pending_) {
+            const std::string what = isLavaRecord(change.name) ? "the lava" : keyOfStoredName(change.name);
+            if (std::find(lost.begin(), lost.end(), what) == lost.end()) lost.push_back(what);
+        }
+        std::string list;
+        for (size_t i = 0; i < lost.size(); ++i) list += (i == 0 ? "" : i + 1 == lost.size() ? " and " : ", ") + lost[i];
+        report_("cannot write " + path() + " (" + error + "); not kept: " + list);
     }
     pending_.clear();
     return saved;
@@ -305,20 +340,19 @@ std::vector<std::string> SettingsFile::reload() {
         knownFresh_ = true;
         return {};
     }
-    FileUnits units = FileUnits::Current;
-    std::vector<Line> lines = parse(text, units, true);
+    Text now = parse(text, true);
     // The last line of each name is its value; values are compared as the store holds them.
-    const auto valuesOf = [](const std::vector<Line>& of, FileUnits in) {
+    const auto valuesOf = [](const Text& of) {
         std::map<std::string, std::string> values;
-        for (const Line& line : of) {
-            if (line.name.empty()) continue;
+        for (const auto& [name, at] : of.last) {
+            const Line& line = of.lines[at];
             const FileKey key = fileKeyOf(keyOfLine(line.text));
-            const FileValue value = fileValueOf(key, valueOf(line.text), line.ours ? FileUnits::Current : in);
-            values[line.name] = value.usable ? value.bytes : "\n" + valueOf(line.text);
+            const FileValue value = fileValueOf(key, valueOf(line.text), line.ours ? FileUnits::Current : of.units);
+            values[name] = value.usable ? value.bytes : "\n" + valueOf(line.text);
         }
         return values;
     };
-    const std::map<std::string, std::string> before = valuesOf(lines_, units_), after = valuesOf(lines, units);
+    const std::map<std::string, std::string> before = valuesOf(base_), after = valuesOf(now);
     std::vector<std::string> changed;
     for (const auto& [name, value] : after) {
         const auto old = before.find(name);
@@ -326,8 +360,7 @@ std::vector<std::string> SettingsFile::reload() {
     }
     for (const auto& [name, value] : before)
         if (!after.count(name)) changed.push_back(name);
-    lines_ = std::move(lines);
-    units_ = units;
+    base_ = std::move(now);
     stamp_ = stamp;
     knownFresh_ = true;
     return changed;

@@ -8,8 +8,9 @@
 // One "key = value" line per value, in a person's words (setting_line.h, setting_values.h):
 // flags as true or false, the frame rate in frames a second, the priority by name, numbers
 // as written. Blank lines, comments (# or ;), a comment after a value and lines the program
-// does not understand stay in the file exactly as they were; each line it cannot use is
-// reported once, and otherwise ignored. A number outside its setting's range is taken into
+// does not understand stay in the file exactly as they were, and so do a byte-order mark
+// and the lines' endings (LF or CR LF); each line it cannot use is reported once (the
+// first few of a file by name, the rest as a count), and otherwise ignored. A number outside its setting's range is taken into
 // the range and reported; text that is no value is reported and the setting keeps its
 // default. A file the 1.1.0 release wrote (its header says so) gives the frame rate as an
 // index into the frame-rate table; it reads as it always did, and the first save turns it
@@ -27,6 +28,7 @@
 
 #include <functional>
 #include <set>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -51,6 +53,7 @@ public:
     void tell(const std::string& sentence) override;
 
     const std::string& path() const { return file_.path(); }
+
     // The file was changed since this store last read it or saved it, by someone else.
     bool changedOnDisk() const;
     // Reads the file again; returns the names whose values differ from what this store
@@ -59,10 +62,25 @@ public:
 
 private:
     struct Line {
-        std::string text;  // the line as it stands in the file
+        std::string text;  // the line as it stands in the file, without its line ending
         std::string name;  // the stored name its key gives; empty for a comment, a blank or
                            // a line that is not a "key = value" line
         bool ours = false; // written by this store (a name it does not know reads back too)
+        bool crlf = false; // it ended in CR LF
+    };
+    // The file as lines, and the manner it is written in, which a save keeps: a byte-order
+    // mark before the first line, the line ending of new lines (that of its first line),
+    // the units its values are in.
+    struct Text {
+        std::vector<Line> lines;
+        bool bom = false;
+        bool crlf = false;
+        FileUnits units = FileUnits::Current;
+        std::unordered_map<std::string, size_t> last;  // each name's last line, its value
+
+        void index();
+        const Line* lineOf(const std::string& name) const;
+        std::string bytes() const;
     };
     struct Change {
         std::string name;  // the stored name
@@ -71,21 +89,19 @@ private:
     };
     SharedFile file_;
     Report report_;
-    std::vector<Line> lines_;      // the base: the file as this store last read or wrote it
-    FileUnits units_ = FileUnits::Current;  // the base's
+    Text base_;                    // the file as this store last read or wrote it
     std::vector<Change> pending_;  // this run's changes not yet saved, in order
     FileStamp stamp_;
     bool knownFresh_ = false;  // stamp_ is the file as the base has it
     std::set<std::string> reported_;
-    bool writeFailureReported_ = false;
+    std::set<std::string> failuresReported_;
     int batchDepth_ = 0;
 
-    std::vector<Line> parse(const std::string& text, FileUnits& units, bool reportProblems);
+    Text parse(const std::string& bytes, bool reportProblems);
     // Saves the pending changes now, or at the batch's end; false (and the changes
     // dropped) when they cannot be saved.
     bool commit();
     bool save();
-    const Line* lineOf(const std::string& name) const;
     const Change* changeOf(const std::string& name) const;
     bool put(const std::string& name, const std::string& value);
     bool sameValue(const std::string& name, const std::string& a, const std::string& b) const;

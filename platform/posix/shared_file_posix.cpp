@@ -17,12 +17,11 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/stop_requests.h"
 
 namespace {
 
 constexpr const char* temporaryTag = ".tmp.";
-// A settings file is a few kilobytes; anything much larger is not one.
-constexpr size_t maxSize = 16u << 20;
 
 std::string folderOf(const std::string& path) {
     const size_t slash = path.rfind('/');
@@ -35,13 +34,20 @@ std::string nameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The file a save replaces: the target of a symbolic link (followed to the end), else the
-// path itself.
+// The file a save replaces: the target of a symbolic link, followed to the end (also to a
+// target not yet made, which the save then makes), else the path itself.
 std::string realTarget(const std::string& path) {
-    char resolved[PATH_MAX];
-    struct stat info {};
-    if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode) && realpath(path.c_str(), resolved)) return resolved;
-    return path;
+    std::string target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return target;
+        char link[PATH_MAX];
+        const ssize_t length = readlink(target.c_str(), link, sizeof link - 1);
+        if (length <= 0) return target;
+        const std::string to(link, static_cast<size_t>(length));
+        target = to[0] == '/' ? to : folderOf(target) + "/" + to;
+    }
+    return target;
 }
 
 bool writeWhole(int fd, const std::string& text) {
@@ -83,14 +89,23 @@ void removeLeftovers(const std::string& target) {
     for (const std::string& name : stale) unlink((folder + "/" + name).c_str());
 }
 
+// The lock, waited for a while: tried again every 20 ms until it is had, the patience is
+// spent or the process is told again to end.
 class Lock {
 public:
-    explicit Lock(const std::string& path) : fd_(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
-        while (fd_ >= 0 && flock(fd_, LOCK_EX) != 0) {
+    explicit Lock(const std::string& path)
+        : fd_(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
+        for (int waited = 0; fd_ >= 0; waited += 20) {
+            if (flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
             if (errno == EINTR) continue;
-            close(fd_);
-            fd_ = -1;
+            busy_ = errno == EWOULDBLOCK;
+            if (!busy_ || waited >= SharedFile::lockPatienceMs || stopRequests >= 2) break;
+            usleep(20000);
         }
+        const int why = errno;
+        if (fd_ >= 0) close(fd_);
+        fd_ = -1;
+        errno = why;
     }
     ~Lock() {
         if (fd_ >= 0) close(fd_);  // closing releases the lock
@@ -98,16 +113,19 @@ public:
     Lock(const Lock&) = delete;
     Lock& operator=(const Lock&) = delete;
     bool held() const { return fd_ >= 0; }
+    // Not had because another program holds it.
+    bool busy() const { return busy_; }
 
 private:
     int fd_;
+    bool busy_ = false;
 };
 
 }  // namespace
 
 bool SharedFile::read(std::string& text, std::string& error) const {
     std::string why;
-    switch (readRegularFile(path_, maxSize, text, why)) {
+    switch (readRegularFile(path_, maxBytes, text, why)) {
         case FileRead::Done:
         case FileRead::Missing:
             return true;
@@ -128,7 +146,7 @@ FileStamp SharedFile::stamp() const {
 bool SharedFile::update(const std::function<void(std::string& text)>& change, FileStamp& stamp, std::string& error) {
     Lock lock(path_ + ".lock");
     if (!lock.held()) {
-        error = failure("cannot lock");
+        error = lock.busy() ? "another program holds " + nameOf(path_) + ".lock" : failure("cannot lock");
         return false;
     }
     std::string text;
@@ -136,6 +154,13 @@ bool SharedFile::update(const std::function<void(std::string& text)>& change, Fi
     change(text);
 
     const std::string target = realTarget(path_);
+    // A file its owner made read-only is kept as it is, though the folder would let a new
+    // file take its place (and root may write anything).
+    struct stat present {};
+    if (stat(target.c_str(), &present) == 0 && (present.st_mode & S_IWUSR) == 0) {
+        error = "it is read-only";
+        return false;
+    }
     removeLeftovers(target);
     std::string temporary = target + temporaryTag + "XXXXXX";
     const int fd = mkstemp(&temporary[0]);

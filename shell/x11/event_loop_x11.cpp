@@ -14,6 +14,7 @@
 #include "platform/diagnostics.h"
 #include "platform/gl.h"
 #include "platform/gl_context.h"
+#include "platform/stop_requests.h"
 #include "settings/run_mode.h"
 #include "shell/lamp_life.h"
 #include "shell/main_window.h"
@@ -26,9 +27,7 @@
 
 namespace {
 
-volatile sig_atomic_t stopSignal = 0;
-
-void onStopSignal(int) { stopSignal = 1; }
+void onStopSignal(int) { stopRequests = stopRequests + 1; }
 
 // In the bottom right corner, on the corner text's line: the menu's buttons have the top.
 void drawFrameRate() {
@@ -121,6 +120,8 @@ void handleStopsAndErrors() {
     signal(SIGINT, onStopSignal);
     signal(SIGHUP, onStopSignal);
     signal(SIGCHLD, SIG_IGN);  // the editor and the manual's terminal end on their own
+    // A write beyond a file-size limit then fails as any other write does, and is said.
+    signal(SIGXFSZ, SIG_IGN);
     XSetErrorHandler(onXError);
     XSetIOErrorHandler(onXConnectionLost);
 }
@@ -139,7 +140,7 @@ void runEventLoop(LampWindowX11& lamp) {
             XNextEvent(lamp.display, &event);
             handleEvent(lamp, event);
         }
-        if (stopSignal) lamp.closing = true;
+        if (stopRequests > 0) lamp.closing = true;
         if (lamp.closing) break;
         pollfd connection{ConnectionNumber(lamp.display), POLLIN, 0};
         poll(&connection, 1, msUntilNextTimer());

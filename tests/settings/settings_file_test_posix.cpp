@@ -3,10 +3,14 @@
 // written changes nothing.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -15,6 +19,8 @@
 #include <vector>
 
 #include "platform/settings_store.h"
+#include "platform/shared_file.h"
+#include "platform/stop_requests.h"
 #include "settings/registry_values.h"
 #include "settings/setting_values.h"
 #include "settings/settings_file.h"
@@ -157,8 +163,8 @@ TEST_F(SettingsFileTest, UnwritableLocationChangesNothingAndSaysSoOnce) {
     EXPECT_FALSE(writeDword("zoom", 1));
     EXPECT_EQ(readDword("speed", 4), 4);
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(reports[0], "cannot write /nonexistent-folder/settings (cannot lock: No such file or directory); the "
-                          "settings are not kept");
+    EXPECT_EQ(reports[0], "cannot write /nonexistent-folder/settings (cannot lock: No such file or directory); not "
+                          "kept: speed");
     setenv("GLIMMERJAR_SETTINGS_FILE", path.c_str(), 1);
     openSettingsKey();
     EXPECT_FALSE(writeDword("speed", 1));
@@ -267,6 +273,117 @@ TEST_F(SettingsFileTest, ALinkStaysALinkAndTheTargetKeepsItsMode) {
     EXPECT_EQ(saved.st_mode & 07777, 0600u);
     EXPECT_NE(fileText().find("speed = 6\n"), std::string::npos);
     std::remove(target.c_str());
+
+    // A link to a file not made yet (its folder there, relative to the link's): the save
+    // makes the file the link names, with a new file's mode, and the link stays a link.
+    std::remove(path.c_str());
+    const std::string name = target.substr(target.rfind('/') + 1);
+    ASSERT_EQ(symlink(name.c_str(), path.c_str()), 0);
+    open();
+    EXPECT_TRUE(writeDword("speed", 7));
+    ASSERT_EQ(lstat(path.c_str(), &link), 0);
+    EXPECT_TRUE(S_ISLNK(link.st_mode));
+    ASSERT_EQ(stat(target.c_str(), &saved), 0);
+    const mode_t mask = umask(0);
+    umask(mask);
+    EXPECT_EQ(saved.st_mode & 07777, 0666u & ~mask);
+    EXPECT_NE(fileText().find("speed = 7\n"), std::string::npos);
+    std::remove(target.c_str());
+}
+
+// A file its owner made read-only is not replaced, though its folder would let a new file
+// take its place: its bytes stay, and the lamp says once what it did not keep.
+TEST_F(SettingsFileTest, AReadOnlyFileKeepsItsBytes) {
+    writeFile("# mine, do not touch\nspeed = 5\n");
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    open();
+    EXPECT_EQ(readDword("speed", 0), 5);
+    {
+        SettingsBatch batch;
+        writeDword("speed", 6);
+        writeString("blob000", "1 2 3");
+    }
+    EXPECT_FALSE(writeDword("zoom", 2));
+    EXPECT_EQ(fileText(), "# mine, do not touch\nspeed = 5\n");
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], "cannot write " + path + " (it is read-only); not kept: speed and the lava");
+    chmod(path.c_str(), 0644);
+}
+
+// A byte-order mark (as some Windows editors write one) is read past and kept; a file of
+// CR LF lines keeps them, new lines taking the file's ending; a line of its own ending
+// keeps it.
+TEST_F(SettingsFileTest, AByteOrderMarkAndTheLineEndingsStay) {
+    writeFile("\xEF\xBB\xBFspeed = 5\r\n# mine\r\nzoom = 2\n");
+    open();
+    EXPECT_TRUE(reports.empty()) << reports[0];
+    EXPECT_EQ(readDword("speed", 0), 5);
+    EXPECT_TRUE(writeDword("speed", 6));
+    EXPECT_TRUE(writeDword("zoom", 3));
+    EXPECT_TRUE(writeDword("bgHue", 40));
+    EXPECT_EQ(fileText(), "\xEF\xBB\xBF# Glimmerjar settings: key = value, one a line, in the units man glimmerjar "
+                          "gives\r\nspeed = 6\r\n# mine\r\nzoom = 3\nbgHue = 40\r\n");
+    open();
+    EXPECT_EQ(readDword("speed", 0), 6);
+    EXPECT_EQ(readDword("bgHue", 0), 40);
+}
+
+// A file of the largest size read (a megabyte) of lines the program does not know: read in
+// well under a second, the first few named and the rest counted; a larger one is not read
+// and never replaced.
+TEST_F(SettingsFileTest, AHugeFileIsReadQuicklyAndReportedShortly) {
+    std::string text = "speed = 5\n";
+    while (text.size() + 16 < SharedFile::maxBytes) text += "sparkle" + std::to_string(text.size() % 997) + " = 1\n";
+    writeFile(text);
+    const auto start = std::chrono::steady_clock::now();
+    open();
+    EXPECT_EQ(readDword("speed", 0), 5);
+    EXPECT_TRUE(writeDword("speed", 6));
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 1.0) << "a largest file took " << seconds << " s";
+    ASSERT_EQ(reports.size(), 6u);
+    EXPECT_NE(reports[5].find(" more lines it cannot use, each ignored and left as it is"), std::string::npos)
+        << reports[5];
+    writeFile(text + text);
+    open();
+    EXPECT_EQ(readDword("speed", 7), 7);
+    EXPECT_FALSE(writeDword("speed", 8));
+    EXPECT_EQ(fileText(), text + text);
+}
+
+// Another program holds the lock (a lamp stopped in its save, a hung network home): a save
+// waits for it a while, then keeps nothing, replaces nothing and says what it did not
+// keep; a process told twice to end waits no more.
+TEST_F(SettingsFileTest, ALockHeldElsewhereIsWaitedForAWhileOnly) {
+    writeFile("speed = 5\n");
+    open();
+    const int holder = ::open((path + ".lock").c_str(), O_RDWR | O_CREAT, 0644);
+    ASSERT_GE(holder, 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        flock(holder, LOCK_EX);
+        sleep(30);
+        _exit(0);
+    }
+    usleep(200000);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(writeDword("speed", 6));
+    const double waited = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_GT(waited, 1.5);
+    EXPECT_LT(waited, 3.0);
+    EXPECT_EQ(fileText(), "speed = 5\n");
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], "cannot write " + path + " (another program holds " +
+                              path.substr(path.rfind('/') + 1) + ".lock); not kept: speed");
+    stopRequests = 2;
+    const auto again = std::chrono::steady_clock::now();
+    EXPECT_FALSE(writeDword("speed", 7));
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - again).count(), 0.2);
+    stopRequests = 0;
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    close(holder);
+    std::remove((path + ".lock").c_str());
 }
 
 // One rule for a number that does not fit: taken into its setting's range and reported
