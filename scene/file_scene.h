@@ -31,6 +31,10 @@ public:
     BlobBehaviour* keepBehaviour(BlobBehaviour* behaviour);
     int behaviourCount() const { return static_cast<int>(behaviours.size()); }
 
+    // How many shapes one draw of the scene draws: its own, and each ray file's as often as
+    // it is placed (the reader keeps count, and refuses a scene that would draw too many).
+    size_t shapesDrawn = 0;
+
 private:
     // Declared first, so destroyed last: the groups (the root group and those among the
     // shapes) free their blobs through these.

@@ -42,6 +42,7 @@ public:
     struct RayFile {
         std::string fileName;
         Scene* scene;
+        size_t shapesDrawn = 0;  // by one draw of its scene, as the reader counted them
     };
 
     std::vector<Vertex> vertices;

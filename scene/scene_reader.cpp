@@ -81,6 +81,13 @@ private:
     bool readShape(const std::string& word, Group& parent);
     Material* materialNumbered(int index) const;
     template <class T> T* keep(T* shape) { return scene.keep(shape); }
+    // Counts shapes one draw of the scene draws, refusing the scene beyond the limit.
+    void drawn(size_t shapes) {
+        scene.shapesDrawn += shapes;
+        if (scene.shapesDrawn > SceneReader::maxShapesDrawn)
+            throw Failure{format("%s line %d: the scene would draw more than %zu shapes\n", fileName.c_str(), in.line(),
+                                 SceneReader::maxShapesDrawn)};
+    }
 
     SceneTokens in;
     const std::string& fileName;
@@ -177,7 +184,7 @@ void Reading::readGlobal(const std::string& word) {
         FileScene* nested = scene.keepScene(new FileScene);
         const SceneReadResult result = readNested(beside(fileName, name), *nested);
         if (!result.ok) throw Failure{result.message};
-        scene.rayFiles.push_back({name, nested});
+        scene.rayFiles.push_back({name, nested, nested->shapesDrawn});
     } else {
         Light* light = word == "light_point" ? static_cast<Light*>(new PointLight)
                        : word == "light_dir" ? static_cast<Light*>(new DirectionalLight)
@@ -242,6 +249,7 @@ bool Reading::readShape(const std::string& word, Group& parent) {
     const auto add = [&](auto* shape) {
         shape->material = material;
         parent.addChild(keep(shape));
+        drawn(1);
     };
     const auto addSurface = [&](SurfaceShape* shape) {
         // Glass is lit on both sides: a see-through surface shows its inside.
@@ -283,6 +291,7 @@ bool Reading::readShape(const std::string& word, Group& parent) {
         in.integer(unused);
         if (hooks.addBlob)
             if (const char* refusal = hooks.addBlob(scene, parent, centre(), material)) fail(refusal);
+        drawn(1);
     } else if (word == "ray_file_instance") {
         int index = 0;
         if (!in.integer(index)) fail("could not read ray_file index number\n");
@@ -290,6 +299,7 @@ bool Reading::readShape(const std::string& word, Group& parent) {
         if (index >= static_cast<int>(scene.rayFiles.size()))
             fail("shape specifies a ray_file out of ray_file_num bounds (make sure ray_file_num comes before the "
                  "root group) \n");
+        drawn(scene.rayFiles[static_cast<size_t>(index)].shapesDrawn);
         parent.addChild(keep(new RayFileInstance(scene.rayFiles[static_cast<size_t>(index)].scene, index)));
     } else if (word == "shape_disk") {
         numbers(5, "Failed to parse shape_disk for Disk\n");

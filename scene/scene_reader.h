@@ -61,11 +61,14 @@ public:
     // other more deeply than maxNesting are refused (a file that includes itself would
     // never end); one read takes at most maxFiles files and maxBytes bytes of them in all
     // (17 files that each include the next three times would otherwise read 3^16 files);
-    // groups nest at most maxGroupNesting deep (each level is a level of the reader's stack).
+    // groups nest at most maxGroupNesting deep (each level is a level of the reader's stack);
+    // and one draw of the scene draws at most maxShapesDrawn shapes (six small files, each
+    // placing the next 200 times, would otherwise draw 3.2e11).
     static constexpr int maxNesting = 16;
     static constexpr int maxFiles = 256;
     static constexpr size_t maxBytes = 64u << 20;
     static constexpr int maxGroupNesting = 100;
+    static constexpr size_t maxShapesDrawn = 100000;
 
 private:
     SceneReadResult readNested(const std::string& fileName, FileScene& scene, int nesting);
