@@ -1,6 +1,8 @@
-// Diagnostic lines: printf-style, to standard output (errors of the password hooks to
-// standard error). Without a console or redirection they go nowhere; nothing depends on
-// them. Each line is flushed so a log survives a killed process.
+// Diagnostic lines: printf-style, for developers and the tests; nothing depends on them.
+// Linux: standard output (errors on standard error), which the program sends nowhere unless
+// GLIMMERJAR_DIAGNOSTICS asks for it. Windows: the debugger's output (OutputDebugString),
+// and the standard streams only when GLIMMERJAR_DIAGNOSTICS asks. Each line is flushed so a
+// log survives a killed process.
 #pragma once
 
 #if defined(__GNUC__)

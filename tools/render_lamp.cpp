@@ -2,12 +2,13 @@
 // the frame as a 24-bit BMP.
 //   render_lamp [--width W] [--height H] [--seed S] [--steps N] [--frames F]
 //               [--particles] [--polygons] [--set NAME=VALUE]... [--out FILE]
-//               [--write-scene FILE] [--scene FILE]
+//               [--write-scene FILE] [--scene FILE] [--verbose]
 // The lava is warmed up as at start-up, advanced N more steps, then F frames are drawn
 // (each advancing the lava once); the last one is written. --set gives a setting (a colour,
 // the lamp heat, the view) its value, by the name it is stored under. --write-scene also
 // writes the lamp of that frame as a scene file. --scene draws the scene file instead of
-// the lamp (its lava, if any, advanced N steps), with the settings' lava.
+// the lamp (its lava, if any, advanced N steps), with the settings' lava. The program's
+// diagnostic lines (the polygoniser's sizes, the complexity) show only with --verbose.
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -29,13 +30,14 @@
 int main(int argc, char** argv) {
     int width = 533, height = 600, steps = 0, frames = 1;
     unsigned seed = 1;
-    bool particles = false, polygons = false;
+    bool particles = false, polygons = false, verbose = false;
     std::string out = "lamp.bmp", sceneOut, sceneIn;
     std::vector<std::pair<std::string, float>> assignments;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         const bool hasValue = i + 1 < argc;
         if (option == "--particles") particles = true;
+        else if (option == "--verbose") verbose = true;
         else if (option == "--polygons") polygons = true;
         else if (option == "--width" && hasValue) width = std::atoi(argv[++i]);
         else if (option == "--height" && hasValue) height = std::atoi(argv[++i]);
@@ -67,6 +69,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "render_lamp: size must be 1..8192, frames at least 1, steps not negative\n");
         return 2;
     }
+    if (!verbose && !std::freopen("/dev/null", "w", stdout)) return 1;
     OffscreenLamp lamp(width, height, seed == 0 ? 1 : seed);
     if (!lamp.ok()) {
         std::fprintf(stderr, "render_lamp: no offscreen OpenGL context\n");
@@ -82,7 +85,8 @@ int main(int argc, char** argv) {
     }
     if (!sceneIn.empty()) {
         FileScene scene;
-        const SceneReadResult read = SceneReader(lavaSceneHooks()).readFile(sceneIn, scene);
+        // Numbers a failing scene file prints before its message go with the message.
+        const SceneReadResult read = SceneReader(lavaSceneHooks(), stderr, stderr).readFile(sceneIn, scene);
         if (!read.ok) {
             std::fputs(read.message.c_str(), stderr);
             return 1;

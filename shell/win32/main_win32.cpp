@@ -32,6 +32,8 @@ bool attachDebugConsole() {
         MessageBoxA(nullptr, "Can't allocate console!\n", consoleFailureCaption, MB_OK | MB_ICONSTOP);
         return false;
     }
+    // The diagnostic lines go to the standard streams only when asked for.
+    _putenv("GLIMMERJAR_DIAGNOSTICS=1");
     if (!std::freopen("CON", "w", stdout) || !std::freopen("CON", "w", stderr)) return true;
     std::ios::sync_with_stdio(true);
     std::cout.clear();

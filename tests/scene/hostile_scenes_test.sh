@@ -2,7 +2,8 @@
 # The offscreen renderer given hostile scene files: 60 000 nested groups, 17 files that each
 # name the next three times (3^16 reads), six small files that each place the next 200 times
 # (3.2e11 shapes to draw), /dev/zero, a folder and a fifo. Each ends within a second, under
-# 200 MB, with a message and a non-zero exit.
+# 200 MB, with a message and a non-zero exit. (And a good lamp is drawn without a word on
+# standard output: the diagnostic lines only with --verbose.)
 #   hostile_scenes_test.sh RENDER_LAMP
 set -u
 render=${1:?usage: hostile_scenes_test.sh RENDER_LAMP}
@@ -53,4 +54,8 @@ expect_refused "$work/fan0.scene" "fan2.scene line [0-9]*: the scene would draw 
 expect_refused /dev/zero "cannot read the scene file (not a regular file)"
 expect_refused "$work" "cannot read the scene file (a folder, not a file)"
 expect_refused "$work/fifo.scene" "cannot read the scene file (not a regular file)"
+quiet=$("$render" --width 16 --height 16 --out "$work/quiet.bmp" | wc -c)
+[ "$quiet" -eq 0 ] || fail "render_lamp printed $quiet bytes without --verbose"
+"$render" --width 16 --height 16 --out "$work/quiet.bmp" --verbose | grep -q 'size of edgeinfo' ||
+    fail "render_lamp --verbose printed no diagnostic lines"
 echo "ok"

@@ -61,6 +61,7 @@ gj_setup() {
 export DISPLAY=:$display
 export WINEPREFIX=$state/prefix
 export WINEDEBUG=-all
+export GLIMMERJAR_DIAGNOSTICS=1
 export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
 GJ_XVFB_PID=$xvfb_pid
 ENV

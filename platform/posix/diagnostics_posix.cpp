@@ -1,4 +1,5 @@
-// Diagnostic output through the C library's standard streams; portable.
+// Diagnostic lines through the C library's standard streams (the Linux program sends its
+// standard output nowhere unless GLIMMERJAR_DIAGNOSTICS asks for it).
 #include "platform/diagnostics.h"
 
 #include <cstdarg>
