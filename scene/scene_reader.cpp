@@ -85,8 +85,8 @@ private:
     void drawn(size_t shapes) {
         scene.shapesDrawn += shapes;
         if (scene.shapesDrawn > SceneReader::maxShapesDrawn)
-            throw Failure{format("%s line %d: the scene would draw more than %zu shapes\n", fileName.c_str(), in.line(),
-                                 SceneReader::maxShapesDrawn)};
+            throw Failure{format("%s line %d: the scene would draw more than %d shapes\n", fileName.c_str(), in.line(),
+                                 static_cast<int>(SceneReader::maxShapesDrawn))};
     }
 
     SceneTokens in;

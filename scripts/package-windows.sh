@@ -31,9 +31,13 @@ rm -f "$zip_file"
 (cd "$stage" && TZ=UTC zip -q -X -D "$zip_file" Glimmerjar/glimmerjar.exe Glimmerjar/glimmerjar.scr Glimmerjar/readme.txt)
 
 setup_file="$out/glimmerjar-$version-setup.exe"
+# How the setup asks a running lamp to end: the program's own words for it.
+end_request=$(sed -n 's/^#define GLIMMERJAR_END_REQUEST "\(.*\)"$/\1/p' "$source_dir/resources/end_request.h")
+end_answer=$(sed -n 's/^#define GLIMMERJAR_END_ANSWER \(.*\)$/\1/p' "$source_dir/resources/end_request.h")
+[ -n "$end_request" ] && [ -n "$end_answer" ] || { echo "package-windows.sh: resources/end_request.h unreadable" >&2; exit 1; }
 makensis -V2 -NOCD \
     "-DVERSION=$version" "-DPROGRAMS=$stage/Glimmerjar" "-DICON=$source_dir/resources/glimmerjar.ico" \
-    "-DPICTURE=$stage/welcome.bmp" \
+    "-DPICTURE=$stage/welcome.bmp" "-DEND_REQUEST=$end_request" "-DEND_ANSWER=$end_answer" \
     "-DOUTFILE=$setup_file" "$source_dir/packaging/windows/glimmerjar.nsi" >"$stage/makensis.log" 2>&1 ||
     { cat "$stage/makensis.log" >&2; exit 1; }
 echo "$setup_file"

@@ -26,8 +26,8 @@ WindowPlacement windowPlacementFor(RunMode mode, const ScreenRect& area, int req
         width = std::min(screenWidth / 3, 533);
         height = std::min(screenHeight / 2, 600);
     }
-    width = std::min(width, screenWidth);
-    height = std::min(height, screenHeight);
+    width = std::min(std::max(width, smallestWindowSide), screenWidth);
+    height = std::min(std::max(height, smallestWindowSide), screenHeight);
     return {"Glimmerjar", WindowFrame::Overlapped, false, area.left + (screenWidth - width) / 2,
             area.top + (screenHeight - height) / 2, width, height};
 }

@@ -18,11 +18,16 @@ struct WindowPlacement {
     int x, y, width, height;
 };
 
+// The smallest window the lamp is given, and its least size when a person resizes it: the
+// lamp can still be seen, and three of the menu's buttons fit.
+constexpr int smallestWindowSide = 160;
+
 // `area` is what the window goes on, in screen coordinates: the virtual screen (every
 // monitor) for the screen saver, one monitor for full screen, one monitor's work area (less
 // its task bars) for a window. requestedWidth/Height come from the 'w' switch (-1 when
-// none); a window larger than the area is made as large as the area, so that all of it,
-// its title bar included, is on the monitor. The parent client size matters only for
+// none); a window smaller than smallestWindowSide is made that large, and a window larger
+// than the area is made as large as the area, so that all of it, its title bar included,
+// is on the monitor. The parent client size matters only for
 // Preview. Divisions truncate toward zero, as in the rest of the shell.
 WindowPlacement windowPlacementFor(RunMode mode, const ScreenRect& area, int requestedWidth, int requestedHeight,
                                    int parentClientWidth, int parentClientHeight);

@@ -12,7 +12,13 @@
 ;
 ; Defines: VERSION (1.2.3), PROGRAMS (folder of glimmerjar.exe, glimmerjar.scr and
 ; readme.txt), ICON (the program's .ico), PICTURE (the welcome page's 164 x 314 BMP),
-; OUTFILE.
+; OUTFILE, END_REQUEST and END_ANSWER (resources/end_request.h: how a running lamp is
+; asked to end).
+;
+; Neither ever leaves a file behind: a Glimmerjar that is running (the screen saver, a lamp
+; in a window, its settings) is asked to end first, as its Exit would end it (the person is
+; asked before, unless the run is silent), and a file still in use after that is removed at
+; the next sign-in (the person is told).
 
 Unicode true
 Target amd64-unicode
@@ -83,10 +89,65 @@ UninstPage custom un.RemovePage un.RemovePageLeave
 
 !insertmacro MUI_LANGUAGE "English"
 
+; --- A running Glimmerjar ----------------------------------------------------------------
+
+!define LAMP_CLASS "WindowsScreenSaverClass"
+
+; Asks every window of the lamp's class with wParam $R0 (0: only answer, 1: end); $R9 is
+; how many answered as Glimmerjar (other screen savers share the class and do not answer).
+!macro ASK_LAMPS un
+Function ${un}AskLamps
+    System::Call 'user32::RegisterWindowMessageW(w "${END_REQUEST}") i .R8'
+    StrCpy $R9 0
+    StrCpy $R7 0
+    ${Do}
+        FindWindow $R7 "${LAMP_CLASS}" "" 0 $R7
+        ${If} $R7 = 0
+            ${Break}
+        ${EndIf}
+        StrCpy $R6 0
+        System::Call 'user32::SendMessageTimeoutW(p R7, i R8, p R0, p 0, i 2, i 3000, *p .R6) p .R5'
+        ${If} $R6 = ${END_ANSWER}
+            IntOp $R9 $R9 + 1
+        ${EndIf}
+    ${Loop}
+FunctionEnd
+
+; Ends every running Glimmerjar before files are replaced or removed, asking the person
+; first (OK ends it, Cancel stops the setup); waits up to ten seconds for it to save and go.
+Function ${un}EndRunningLamps
+    StrCpy $R0 0
+    Call ${un}AskLamps
+    ${If} $R9 = 0
+        Return
+    ${EndIf}
+    MessageBox MB_OKCANCEL|MB_ICONINFORMATION "${PRODUCT} is running. OK ends it (your settings and the lava are saved), so that its files can be changed; Cancel stops." /SD IDOK IDOK +2
+    Quit
+    StrCpy $R0 1
+    Call ${un}AskLamps
+    StrCpy $R0 0
+    StrCpy $R4 0
+    ${Do}
+        Sleep 250
+        IntOp $R4 $R4 + 1
+        Call ${un}AskLamps
+        ${If} $R9 = 0
+        ${OrIf} $R4 >= 40
+            ${Break}
+        ${EndIf}
+    ${Loop}
+    ; The processes let go of their files a moment after their windows go.
+    Sleep 500
+FunctionEnd
+!macroend
+!insertmacro ASK_LAMPS ""
+!insertmacro ASK_LAMPS "un."
+
 ; --- Install --------------------------------------------------------------------------
 
 Section "Glimmerjar" SecProgram
     SectionIn RO
+    Call EndRunningLamps
     SetOutPath "$INSTDIR"
     File "${PROGRAMS}\glimmerjar.exe"
     File "${PROGRAMS}\glimmerjar.scr"
@@ -231,11 +292,28 @@ FunctionEnd
 
 Section "un.Glimmerjar" UnSecProgram
     SectionIn RO
-    ; The screen saver is given up only while it is still Glimmerjar.
+    Call un.EndRunningLamps
+    ; The screen saver is given up only while it is still Glimmerjar: the file it names is
+    ; this install's, by any spelling of its name (a short 8.3 name, another case).
     ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
     ${If} $0 != ""
-        ${GetFileName} $0 $1
-        ${If} $1 == "glimmerjar.scr"
+        StrCpy $1 $0
+        System::Call 'kernel32::GetLongPathNameW(w r0, w .r1, i ${NSIS_MAX_STRLEN}) i .r2'
+        ${If} $2 = 0
+            StrCpy $1 $0
+        ${EndIf}
+        StrCpy $3 "$INSTDIR\glimmerjar.scr"
+        System::Call 'kernel32::GetLongPathNameW(w r3, w .r4, i ${NSIS_MAX_STRLEN}) i .r2'
+        ${If} $2 = 0
+            StrCpy $4 $3
+        ${EndIf}
+        StrCpy $3 "$SYSDIR\glimmerjar.scr"
+        System::Call 'kernel32::GetLongPathNameW(w r3, w .r5, i ${NSIS_MAX_STRLEN}) i .r2'
+        ${If} $2 = 0
+            StrCpy $5 $3
+        ${EndIf}
+        ${If} $1 == $4
+        ${OrIf} $1 == $5
             DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
             System::Call 'user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i 0, p 0, i ${SPIF_UPDATEANDSEND})'
         ${EndIf}
@@ -245,7 +323,7 @@ Section "un.Glimmerjar" UnSecProgram
     Delete "$SMPROGRAMS\Glimmerjar\Glimmerjar Settings.lnk"
     RMDir "$SMPROGRAMS\Glimmerjar"
     ${If} $allUsers == 1
-        Delete "$SYSDIR\glimmerjar.scr"
+        Delete /REBOOTOK "$SYSDIR\glimmerjar.scr"
     ${EndIf}
     Delete "$INSTDIR\glimmerjar.exe"
     Delete "$INSTDIR\glimmerjar.scr"
@@ -253,6 +331,20 @@ Section "un.Glimmerjar" UnSecProgram
     Delete "$INSTDIR\${UNINSTALLER}"
     ; Only if empty: a folder the person chose may hold their own files.
     RMDir "$INSTDIR"
+    ; A file still in use goes at the next sign-in: for everyone by Windows' own pending
+    ; removals, for one person (who may not write those) by a command run once.
+    ${If} ${FileExists} "$INSTDIR\glimmerjar.exe"
+    ${OrIf} ${FileExists} "$INSTDIR\glimmerjar.scr"
+        ${If} $allUsers == 1
+            Delete /REBOOTOK "$INSTDIR\glimmerjar.exe"
+            Delete /REBOOTOK "$INSTDIR\glimmerjar.scr"
+            RMDir /REBOOTOK "$INSTDIR"
+        ${Else}
+            WriteRegStr HKCU "Software\Microsoft\Windows\CurrentVersion\RunOnce" "Remove Glimmerjar" \
+                '"$SYSDIR\cmd.exe" /c del /f /q "$INSTDIR\glimmerjar.exe" "$INSTDIR\glimmerjar.scr" & rd "$INSTDIR"'
+        ${EndIf}
+        MessageBox MB_ICONINFORMATION "Some of ${PRODUCT}'s files are still in use; they are removed the next time you sign in." /SD IDOK
+    ${EndIf}
     DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd
 

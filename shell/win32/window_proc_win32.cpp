@@ -6,6 +6,7 @@
 #include "lamp/frame_pipeline.h"
 #include "overlay/overlay_menu.h"
 #include "platform/diagnostics.h"
+#include "resources/end_request.h"
 #include "settings/run_mode.h"
 #include "settings/view_operations.h"
 #include "shell/input_actions.h"
@@ -16,6 +17,7 @@
 #include "shell/win32/lamp_window_win32.h"
 #include "shell/win32/monitors_win32.h"
 #include "shell/win32/win32_program.h"
+#include "shell/window_geometry.h"
 
 namespace {
 
@@ -95,7 +97,23 @@ MouseEvent buttonEvent(UINT message) {
 }  // namespace
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    static const UINT endRequest = RegisterWindowMessageA(GLIMMERJAR_END_REQUEST);
+    if (message == endRequest && endRequest != 0) {
+        if (wParam == 1) {
+            // A dialog or message box of the lamp's goes first, as its Cancel would close it;
+            // the close posted after it is handled once it is gone.
+            HWND popup = GetLastActivePopup(window);
+            if (popup && popup != window) PostMessageA(popup, WM_COMMAND, IDCANCEL, 0);
+            requestClose();
+        }
+        return GLIMMERJAR_END_ANSWER;
+    }
     switch (message) {
+        case WM_GETMINMAXINFO:
+            // A window a person resizes keeps the lamp in sight.
+            if (runMode == Windowed && lParam)
+                reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {smallestWindowSide, smallestWindowSide};
+            break;
         case WM_CREATE:
             runCreationSequence(window);
             break;

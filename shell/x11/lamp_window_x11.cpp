@@ -3,6 +3,8 @@
 // putting it away again.
 #include "shell/x11/lamp_window_x11.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <vector>
 
@@ -40,6 +42,19 @@ XVisualInfo* visualOfWindow(Display* display, Window window) {
 
 void setWindowNames(Display* display, Window window, const char* title) {
     XStoreName(display, window, title);
+    // Whose window it is, for the window manager and its "end this program" (the process
+    // id means something only with the machine's name beside it).
+    char host[256] = "";
+    gethostname(host, sizeof host - 1);
+    char* hosts[] = {host};
+    XTextProperty machine{};
+    if (XStringListToTextProperty(hosts, 1, &machine)) {
+        XSetWMClientMachine(display, window, &machine);
+        XFree(machine.value);
+    }
+    const unsigned long pid = static_cast<unsigned long>(getpid());
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&pid), 1);
     XClassHint hint{};
     char name[] = "glimmerjar", className[] = "Glimmerjar";
     hint.res_name = name;
@@ -86,11 +101,12 @@ Window makeOwnWindow(LampWindowX11& lamp, XVisualInfo* visual, const ProgramOpti
     setWindowIcon(display, window);
     // Placed where asked, also by a window manager that would rather choose.
     XSizeHints hints{};
-    hints.flags = PPosition | PSize | USPosition | USSize;
+    hints.flags = PPosition | PSize | USPosition | USSize | PMinSize;
     hints.x = placement.x;
     hints.y = placement.y;
     hints.width = placement.width;
     hints.height = placement.height;
+    hints.min_width = hints.min_height = smallestWindowSide;
     XSetWMNormalHints(display, window, &hints);
     lamp.deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(display, window, &lamp.deleteWindow, 1);

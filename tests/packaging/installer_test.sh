@@ -3,10 +3,11 @@
 # for the person (no administrator rights asked) puts the programs in their programs
 # folder, the Apps entry and the Start menu entries in place and, when asked, makes the
 # installed .scr the screen saver, which then shows the lamp; installing again keeps a
-# changed setting; a silent uninstall leaves nothing of the install and gives up the screen
-# saver while it is Glimmerjar's, keeping the settings unless told otherwise. For everyone,
-# an administrator's install puts the screen saver in the system folder. The welcome page
-# offers an administrator what the next page asks.
+# changed setting; installing again or uninstalling while the saver runs ends it first (it
+# saves its lava); a silent uninstall leaves nothing of the install and gives up the screen
+# saver while it is Glimmerjar's (by its short name too), keeping the settings unless told
+# otherwise. For everyone, an administrator's install puts the screen saver in the system
+# folder. The welcome page offers an administrator what the next page asks.
 . "$(dirname "$0")/../wine/harness.sh"
 . "$(dirname "$0")/../lamp_pixels.sh"
 gj_load
@@ -90,21 +91,34 @@ read -r lava glow black <<<"$(lamp_pixel_counts "$GJ_TMP/saver.png" 1024x768+0+0
 echo "installed saver: lava $lava, glowing liquid $glow, black $black pixels"
 [ "$lava" -gt 300 ] && [ "$glow" -gt 2000 ] && [ "$black" -gt 300000 ] ||
     gj_fail "the installed saver does not show the lamp ($lava, $glow, $black)"
-gj_key Escape
-gj_expect_eq "$(gj_wait_exit "$saver" 15)" 0 "the installed saver's exit code"
 
-# --- the same version over itself keeps a changed setting ---
+# --- installing again while the saver runs: the saver is asked to end (saving the lava)
+# before its files are replaced; the same version over itself keeps a changed setting ---
+wine reg delete "$settings" /v noBlobsSaved /f >/dev/null 2>&1
+install
+gj_expect_eq "$(gj_wait_exit "$saver" 15)" 0 "the saver's exit code, ended by the installer"
+[ "$(( $(value "$settings" noBlobsSaved) ))" -gt 0 ] || gj_fail "the saver ended by the installer saved no lava"
+cmp -s "$folder/glimmerjar.scr" "$GJ_BIN/glimmerjar.scr" || gj_fail "the screen saver was not replaced"
 wine reg add "$settings" /v numParticles /t REG_DWORD /d 321 /f >/dev/null 2>&1
 install
 gj_expect_eq "$(value "$settings" numParticles)" "0x141" "numParticles after installing again"
 [ -f "$folder/glimmerjar.scr" ] || gj_fail "installing again lost the screen saver"
 
-# --- a silent uninstall: nothing of the install is left; the settings stay ---
+# --- a silent uninstall while the saver runs, chosen by its 8.3 short name: the saver is
+# ended, nothing of the install is left, the screen saver is given up; the settings stay ---
+gj_start_file "$folder/glimmerjar.scr" saver /s
+gj_wait_window WindowsScreenSaverClass Glimmerjar 20 >/dev/null
+short=$(gj_helper shortname "$win_folder\glimmerjar.scr")
+[ -n "$short" ] && [ "$short" != "$win_folder\glimmerjar.scr" ] || gj_fail "no short name of the screen saver ($short)"
+wine reg add "$desktop" /v SCRNSAVE.EXE /t REG_SZ /d "$short" /f >/dev/null 2>&1
 uninstall "$win_folder" "$apps"
+gj_expect_eq "$(gj_wait_exit "$saver" 15)" 0 "the saver's exit code, ended by the uninstaller"
 [ -e "$folder" ] && gj_fail "the programs folder is left: $(ls "$folder")"
 [ -e "$menu" ] && gj_fail "the Start menu entries are left"
 [ -z "$(value "$desktop" SCRNSAVE.EXE)" ] || gj_fail "SCRNSAVE.EXE still names $(value "$desktop" SCRNSAVE.EXE)"
 gj_expect_eq "$(value "$settings" numParticles)" "0x141" "numParticles after uninstalling"
+gj_reg_query 'HKCU\Software\Microsoft\Windows\CurrentVersion\RunOnce' | grep -q Glimmerjar &&
+    gj_fail "a removal was left for the next sign-in, though the saver had ended"
 
 # --- another screen saver chosen: installing and uninstalling leave it; the settings go
 # when asked ---

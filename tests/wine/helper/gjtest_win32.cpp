@@ -416,6 +416,12 @@ int main(int argc, char** argv) {
     if (command == "record" && argc >= 3) return record(argv[2], argc - 3, argv + 3);
     if (command == "fit" && argc == 3) return printTextFit(parseWindow(argv[2]));
     if (command == "shortcut" && argc == 3) return printShortcut(argv[2]);
+    if (command == "shortname" && argc == 3) {
+        char path[MAX_PATH] = "";
+        if (GetShortPathNameA(argv[2], path, sizeof path) == 0) return 1;
+        std::printf("%s\n", path);
+        return 0;
+    }
     if (command == "desktop") {
         char path[MAX_PATH] = "";
         if (FAILED(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, path))) return 1;
