@@ -41,6 +41,11 @@ bool splitOption(const std::string& argument, std::string& name, std::string& va
     return true;
 }
 
+std::string quotedArgument(const std::string& text) {
+    constexpr size_t longest = 40;
+    return text.size() <= longest ? text : text.substr(0, longest) + "...";
+}
+
 std::string optionNameOf(const char* key) {
     std::string option;
     for (const char* c = key; *c; ++c) {
@@ -61,7 +66,7 @@ OptionRead readSettingOption(const std::vector<std::string>& arguments, size_t& 
     std::string name, value;
     bool inlineValue = false;
     if (!splitOption(arguments[index], name, value, inlineValue)) return OptionRead::NotASetting;
-    const std::string option = "--" + name;
+    const std::string option = "--" + quotedArgument(name);
 
     bool negated = false;
     OptionTarget target = targetOf(name);
@@ -92,13 +97,13 @@ OptionRead readSettingOption(const std::vector<std::string>& arguments, size_t& 
     float stored = 0;
     switch (readSpokenValue(*row, value, stored)) {
         case SpokenRead::Bad:
-            error = option + ": \"" + value + "\" is not " +
+            error = option + ": \"" + quotedArgument(value) + "\" is not " +
                     (row->unit == SettingUnit::PriorityName ? "low, normal or high"
                      : row->kind == SettingKind::Int    ? "a whole number"
                                                         : "a number");
             return OptionRead::Bad;
         case SpokenRead::OutOfRange:
-            error = option + ": " + value + " is outside " + spokenRange(*row);
+            error = option + ": " + quotedArgument(value) + " is outside " + spokenRange(*row);
             return OptionRead::Bad;
         case SpokenRead::Nearest:
             note = option + " " + value + ": the lamp draws " + spokenValue(*row, stored) +

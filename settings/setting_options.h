@@ -14,6 +14,10 @@
 // inlineValue true; false for an argument that is no option ("lamp", "-", "--").
 bool splitOption(const std::string& argument, std::string& name, std::string& value, bool& inlineValue);
 
+// What a person typed, as a message quotes it: whole when short, else its first 40
+// characters and "..." (an option of 100 kB is not echoed back whole).
+std::string quotedArgument(const std::string& text);
+
 // A key as an option's name: "lavaHue" -> "lava-hue", "rot_angle" -> "rot-angle",
 // "translateX" -> "translate-x".
 std::string optionNameOf(const char* key);

@@ -84,7 +84,7 @@ ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments, co
         } else if (name == "visual") {
             if (!takeValue()) return reject("--visual needs a visual");
         } else {
-            return reject("unknown option " + arguments[i] + " (glimmerjar --help lists them)");
+            return reject("unknown option " + quotedArgument(arguments[i]) + " (glimmerjar --help lists them)");
         }
         ++i;
     }
@@ -93,6 +93,9 @@ ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments, co
     if (options.target == ProgramTarget::Root && windowIdOf(xscreensaverWindow, saverWindow)) {
         options.target = ProgramTarget::ForeignWindow;
         options.windowId = saverWindow;
+    } else if (options.target == ProgramTarget::Root && xscreensaverWindow && *xscreensaverWindow) {
+        options.notes.push_back(std::string("XSCREENSAVER_WINDOW is \"") + quotedArgument(xscreensaverWindow) +
+                                "\", not the number of a window; drawing on the root window");
     }
     return options;
 }

@@ -33,7 +33,11 @@ TEST(ProgramOptions, WhereTheLampGoes) {
     const ProgramOptions saver = parse({"--root"}, "0x2a00003");
     EXPECT_EQ(saver.target, ProgramTarget::ForeignWindow);
     EXPECT_EQ(saver.windowId, 0x2a00003u);
-    EXPECT_EQ(parse({"--root"}, "not a window").target, ProgramTarget::Root);
+    const ProgramOptions junk = parse({"--root"}, "not a window");
+    EXPECT_EQ(junk.target, ProgramTarget::Root);
+    ASSERT_EQ(junk.notes.size(), 1u);  // said, not silently drawn on the root window
+    EXPECT_EQ(junk.notes[0], "XSCREENSAVER_WINDOW is \"not a window\", not the number of a window; drawing on the "
+                             "root window");
     EXPECT_EQ(parse({}, "0x2a00003").target, ProgramTarget::OwnWindow);  // only --root reads it
     // The last word on where wins, as in the description's command line plus a test's window.
     EXPECT_EQ(parse({"--root", "--window-id", "77"}).target, ProgramTarget::ForeignWindow);
@@ -133,6 +137,10 @@ TEST(ProgramOptions, BadCommandLinesSayWhy) {
         EXPECT_EQ(options.action, ProgramAction::Reject) << c.arguments[0];
         EXPECT_EQ(options.error, c.error);
     }
+    // What is echoed of a long argument is its beginning.
+    const std::string huge(100000, 'x');
+    EXPECT_EQ(parse({"--" + huge}).error, "unknown option --" + huge.substr(0, 38) + "... (glimmerjar --help lists them)");
+    EXPECT_EQ(parse({"--speed", huge}).error, "--speed: \"" + huge.substr(0, 40) + "...\" is not a whole number");
     EXPECT_EQ(parse({"--help"}).action, ProgramAction::Help);
     EXPECT_EQ(parse({"--version"}).action, ProgramAction::Version);
     EXPECT_EQ(parse({"--print-settings", "--speed", "3"}).action, ProgramAction::PrintSettings);

@@ -36,6 +36,9 @@ TEST(WindowGeometry, WindowedRequestedSizeNeedsBothNumbers) {
     expectRect(windowPlacementFor(Windowed, {0, 0, 1024, 740}, 100000, 500, 0, 0), 0, 120, 1024, 500);
     expectRect(windowPlacementFor(Windowed, {-1280, -200, 1280, 984}, 3000, 3000, 0, 0), -1280, -200, 1280, 984);
     expectRect(windowPlacementFor(Windowed, {-1280, -200, 1280, 984}, 800, 3000, 0, 0), -1280 + 240, -200, 800, 984);
+    // Too small to see the lamp in: the least window, 160 a side.
+    expectRect(windowPlacementFor(Windowed, {0, 0, 1024, 768}, 1, 1, 0, 0), 432, 304, 160, 160);
+    expectRect(windowPlacementFor(Windowed, {0, 0, 1024, 768}, 900, 20, 0, 0), 62, 304, 900, 160);
     const WindowPlacement p = windowPlacementFor(Windowed, {0, 0, 1024, 768}, 800, 600, 0, 0);
     EXPECT_EQ(p.frame, WindowFrame::Overlapped);
     EXPECT_FALSE(p.topmost);

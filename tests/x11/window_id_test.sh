@@ -2,8 +2,9 @@
 # The lamp in a window someone else made, as XScreenSaver runs its hacks: --window-id draws
 # into the window and the lamp ends (saving the lava) when the window is destroyed;
 # XSCREENSAVER_WINDOW with --root does the same; and the command line that the installed
-# glimmerjar.xml gives, started as XScreenSaver starts a hack, draws the lamp; a lamp whose
-# display goes away saves the lava.
+# glimmerjar.xml gives, started as XScreenSaver starts a hack, draws the lamp; a junk
+# XSCREENSAVER_WINDOW is said; a window of its own names its process and is never smaller
+# than 160 pixels a side; a lamp whose display goes away saves the lava.
 . "$(dirname "$0")/harness.sh"
 gx_setup
 
@@ -56,7 +57,7 @@ xml="$GX_BIN/glimmerjar.xml"
 mapfile -t command < <(python3 - "$xml" <<'PY'
 import sys, xml.etree.ElementTree as ET
 root = ET.parse(sys.argv[1]).getroot()
-for element in root:
+for element in root.iter():
     if element.tag == "command":
         print(element.get("arg"))
     elif element.tag == "number":
@@ -68,6 +69,26 @@ echo "the description's command: glimmerjar ${command[*]}"
 make_window hack
 gx_start lamp "${command[@]}" --window-id "$hack"
 lamp_in_window_ends "$lamp" "$hack" "$hack_PID" "the description's command"
+
+# An XSCREENSAVER_WINDOW that names no window is said, not passed over in silence.
+XSCREENSAVER_WINDOW=junk gx_start lamp --root
+gx_wait_frames "$lamp" 3 30
+gx_log "$lamp" | grep -q 'XSCREENSAVER_WINDOW is "junk", not the number of a window; drawing on the root window' ||
+    gj_fail "no word of a junk XSCREENSAVER_WINDOW"
+kill -TERM "$(gx_pid "$lamp")"
+gj_expect_eq "$(gx_wait_exit "$lamp" 10)" 0 "exit code with a junk XSCREENSAVER_WINDOW"
+
+# A window of its own says whose it is (process, machine, class) and is never too small
+# to see the lamp in.
+gx_start lamp --size 1x1
+window=$(gx_wait_window 20)
+read -r x y w h <<<"$(gx_geometry "$window")"
+gj_expect_eq "$w x $h" "160 x 160" "the window asked for at 1x1"
+gj_expect_eq "$(xprop -id "$window" _NET_WM_PID)" "_NET_WM_PID(CARDINAL) = $(gx_pid "$lamp")" "_NET_WM_PID"
+xprop -id "$window" WM_CLIENT_MACHINE | grep -q "\"$(hostname)\"" || gj_fail "no WM_CLIENT_MACHINE"
+gj_expect_eq "$(xprop -id "$window" WM_CLASS)" 'WM_CLASS(STRING) = "glimmerjar", "Glimmerjar"' "WM_CLASS"
+kill -TERM "$(gx_pid "$lamp")"
+gj_expect_eq "$(gx_wait_exit "$lamp" 10)" 0 "exit code of the small window"
 
 # The X server goes away under a running lamp: it saves the lava and ends with 0.
 rm -f "$GX_SETTINGS"
