@@ -130,6 +130,8 @@ bool SharedFile::read(std::string& text, std::string& error) const {
         case FileRead::Missing:
             return true;
         case FileRead::TooLarge:
+            error = "it is larger than a megabyte, more than settings take; it is neither read nor replaced";
+            return false;
         case FileRead::Failed:
             break;
     }
