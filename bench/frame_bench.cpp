@@ -13,7 +13,6 @@
 #include "bench/counting_emitter.h"
 #include "lamp/frame_pipeline.h"
 #include "lamp/lamp_scene.h"
-#include "lamp/lamp_startup.h"
 #include "lamp/offscreen_lamp.h"
 #include "platform/gl.h"
 #include "settings/settings.h"
@@ -37,15 +36,15 @@ struct BenchLamp {
     OneThreadRenderer oneThread;
     OffscreenLamp offscreen;
     BenchLamp(int blobs, int accuracy) : offscreen(533, 600, 12345) {
-        theSettings->numParticles.setValue(blobs);
-        theSettings->renderAccuracy.setValue(accuracy);
-        warmUpLava();
+        offscreen.settings().numParticles.setValue(blobs);
+        offscreen.settings().renderAccuracy.setValue(accuracy);
+        lamp().warmUp();
         for (int n = 0; n < 400; ++n) lamp().step(0.02f);
     }
-    LampScene& lamp() { return offscreen.lamp(); }
+    LampScene& lamp() { return offscreen.scene(); }
     void polygoniseAll(StripEmitter& out) {
         LavaGlass& glass = lamp().glass;
-        glass.engine.renderer.polygoniseClusters(glass.group.blobs, glass.numClusters(), out);
+        glass.engine.renderer.polygoniseClusters(glass.group.blobs, glass.numClusters(), glass.engine.parameters, out);
     }
 };
 
@@ -81,10 +80,10 @@ void BM_Frame(benchmark::State& state) {
     int64_t frames = 0;
     for (auto _ : state) {
         Clock::time_point start = Clock::now();
-        bench.lamp().step(static_cast<float>(theSettings->speed.value()) * 0.01f * 0.02f);
+        bench.lamp().step(static_cast<float>(bench.offscreen.settings().speed.value()) * 0.01f * 0.02f);
         step += secondsSince(start);
         start = Clock::now();
-        pipeline().renderFrame(false, false, true);
+        bench.offscreen.lamp().renderFrame(false, false);
         glFinish();
         draw += secondsSince(start);
         ++frames;

@@ -5,7 +5,6 @@
 
 #include "lava/blob.h"
 #include "lava/lava_glass.h"
-#include "lava/lava_parameters.h"
 #include "lava/spatial_hash.h"
 
 namespace {
@@ -30,7 +29,6 @@ double neighbourPairs(Group& lava) {
 struct WarmLava {
     LavaGlass glass{12345};
     explicit WarmLava(int n) {
-        lavaParameters.reset();
         glass.setParticleCount(n);
         for (int i = 0; i < 500; ++i) glass.step(0.02f);
     }

@@ -11,7 +11,6 @@
 #include "bench/counting_emitter.h"
 #include "lava/blob.h"
 #include "lava/lava_glass.h"
-#include "lava/lava_parameters.h"
 
 namespace {
 
@@ -19,11 +18,12 @@ struct SteppedLava {
     LavaGlass glass{12345};
     LavaRenderer& renderer = glass.engine.renderer;
     explicit SteppedLava(int blobs) {
-        lavaParameters.reset();
         glass.setParticleCount(blobs);
         for (int i = 0; i < 500; ++i) glass.step(0.02f);
     }
-    void polygoniseAll(StripEmitter& out) { renderer.polygoniseClusters(glass.group.blobs, glass.numClusters(), out); }
+    void polygoniseAll(StripEmitter& out) {
+        renderer.polygoniseClusters(glass.group.blobs, glass.numClusters(), glass.engine.parameters, out);
+    }
 };
 
 // Reads and writes more than a processor's caches hold, so the lava's storage is no

@@ -22,7 +22,6 @@ add_executable(glimmerjar
     shell/x11/input_x11.cpp
     shell/x11/lamp_window_x11.cpp
     shell/x11/launch_x11.cpp
-    shell/x11/main_window_x11.cpp
     shell/x11/main_x11.cpp
     shell/x11/monitors_x11.cpp
     shell/x11/pointer_x11.cpp

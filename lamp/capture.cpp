@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "lamp/lamp_startup.h"
+#include "lamp/frame_buffer.h"
 #include "platform/diagnostics.h"
 #include "platform/files.h"
 #include "platform/gl.h"
@@ -29,16 +29,7 @@ void readBackBuffer(Image& image) {
     readFrameBufferInto(image);
 }
 
-std::unique_ptr<Capture>& theCapture() {
-    static std::unique_ptr<Capture> one = std::make_unique<Capture>();
-    return one;
-}
-
 }  // namespace
-
-Capture& capture() { return *theCapture(); }
-
-void useCapture(FileSystem* files) { theCapture() = std::make_unique<Capture>(files); }
 
 Capture::Capture(FileSystem* files) : files_(files) {}
 

@@ -47,10 +47,6 @@ private:
     std::string movieFolder_;
 };
 
-// The program's capture; `useCapture` starts it afresh over another file system (tests).
-Capture& capture();
-void useCapture(FileSystem* files);
-
 // The names: "GlimmerjarScreenshot_N.bmp" and "GlimmerjarMovieN" in a folder (ending in
 // its separator, or empty for the current folder), and a movie's frames "%05d.bmp".
 std::string screenshotName(const std::string& folder, int number);

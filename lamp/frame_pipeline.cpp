@@ -8,7 +8,6 @@
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "platform/gl.h"
-#include "platform/gl_context.h"
 #include "lamp/capture.h"
 #include "lamp/lamp_scene.h"
 #include "overlay/overlay_menu.h"
@@ -29,53 +28,44 @@ int32_t elapsedMs(int32_t now, int32_t then) {
 }
 }  // namespace
 
-FramePipeline& pipeline() {
-    static FramePipeline thePipeline;
-    return thePipeline;
-}
-
-void resetPipeline() { pipeline() = FramePipeline(); }
-
 // The overlay over the first viewport (the primary monitor), in window pixels from the top.
-void FramePipeline::layOutOverlayForViewports() const {
+void FramePipeline::layOutOverlayForViewports(FrameParts& parts) const {
+    if (!parts.menu) return;
     if (viewports.empty()) {
-        layoutOverlay(viewportWidth, viewportHeight);
+        parts.menu->layout(viewportWidth, viewportHeight);
         return;
     }
     const LampViewport& first = viewports.front();
-    layoutOverlay(first.width, first.height, first.x, viewportHeight - (first.y + first.height));
+    parts.menu->layout(first.width, first.height, first.x, viewportHeight - (first.y + first.height));
 }
 
-void FramePipeline::setLampViewports(const std::vector<LampViewport>& chosen) {
+void FramePipeline::setLampViewports(FrameParts& parts, const std::vector<LampViewport>& chosen) {
     viewports = chosen;
-    layOutOverlayForViewports();
+    layOutOverlayForViewports(parts);
 }
 
-void FramePipeline::initGLState() {
+void FramePipeline::initGLState(FrameParts& parts) {
     complexity = 17;
     diag("Complexity = %d\n", complexity);
-    if (theLampScene) {
-        const Point3D& b = theLampScene->background;
-        glClearColor(b.x, b.y, b.z, 0);
-    }
+    const Point3D& b = parts.scene.background;
+    glClearColor(b.x, b.y, b.z, 0);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_NORMALIZE);
     glEnable(GL_LIGHTING);
     glEnable(GL_TEXTURE_2D);
     glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
-    if (theLampScene) theLampScene->glass.engine.renderer.initPolygoniser();
+    parts.scene.glass.engine.renderer.initPolygoniser();
     startClock = static_cast<int32_t>(clockMs());
 }
 
-void FramePipeline::resizeViewport(int width, int height) {
+void FramePipeline::resizeViewport(FrameParts& parts, int width, int height) {
     viewportWidth = width;
     viewportHeight = height;
     glViewport(0, 0, width, height);
-    layOutOverlayForViewports();
+    layOutOverlayForViewports(parts);
 }
 
-void FramePipeline::advanceViewMotions() {
-    Settings& v = *theSettings;
+void FramePipeline::advanceViewMotions(Settings& v) {
     // Sideways drift against burn-in, paused while the user is active.
     const float s = v.shiftX.value();
     if (v.shiftLeftRight.value() && !userActive) {
@@ -96,17 +86,13 @@ void FramePipeline::advanceViewMotions() {
             spinBrake = false;
         }
     }
-    addSpinAngle(v.rot_speed.value());
+    addSpinAngle(v, v.rot_speed.value());
     // Hue cycling; the colour settings' own effects recolour the lava.
     if (v.lavaRotateColor.value() != 0) {
         v.lavaHue.setValue(rotateHue(v.lavaHue.value(), v.lavaRotateColor.value()));
         if (v.differentHotColor.value() && v.lavaRotateColorHot.value() != 0)
             v.lavaHueHot.setValue(rotateHue(v.lavaHueHot.value(), v.lavaRotateColorHot.value()));
     }
-}
-
-void FramePipeline::applyCameraProjection(Camera& camera) const {
-    ::applyCameraProjection(camera, viewportWidth, viewportHeight);
 }
 
 void applyCameraProjection(Camera& camera, int width, int height) {
@@ -119,29 +105,31 @@ void applyCameraProjection(Camera& camera, int width, int height) {
     glLoadIdentity();
 }
 
-Matrix4D viewTransform() {
-    const Settings& v = *theSettings;
+Matrix4D viewTransform(const Settings& v) {
     return Matrix4D::translation(Point3D(0, v.translateY.value(), 0)) *
            Matrix4D::translation(Point3D(v.translateX.value() + v.shiftX.value(), 0, 0)) *
            Matrix4D::translation(Point3D(0, 0, -v.zoom.value())) * Matrix4D::rotation(v.rotateViewY.value(), 0) *
            Matrix4D::rotation(v.rotateViewX.value(), 1);
 }
 
-void FramePipeline::renderFrame(bool step, bool drawMenu, bool swap) {
+void FramePipeline::renderFrame(FrameParts& parts, bool step, bool drawMenu) {
     // A minimised window has no area to draw in (and would make the aspect infinite).
-    if (viewportWidth <= 0 || viewportHeight <= 0 || !theLampScene || !theSettings) return;
+    if (viewportWidth <= 0 || viewportHeight <= 0) return;
+    LampScene& scene = parts.scene;
     const int32_t now = static_cast<int32_t>(clockMs());
-    advanceViewMotions();
+    advanceViewMotions(parts.settings);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
-    const Settings& v = *theSettings;
-    if (step) theLampScene->step(static_cast<float>(v.speed.value()) * 0.01f * 0.02f);
+    const Settings& v = parts.settings;
+    if (step) scene.step(static_cast<float>(v.speed.value()) * 0.01f * 0.02f);
+    scene.showPolygons = v.showPolygons.value();
+    scene.showParticles = v.showParticles.value();
 
     // One lamp per viewport, from one simulation step and one polygonisation: the later
     // viewports draw the surfaces the first one made.
     const std::vector<LampViewport> whole = {{0, 0, viewportWidth, viewportHeight}};
     const std::vector<LampViewport>& views = viewports.empty() ? whole : viewports;
-    LavaEngine& engine = theLampScene->glass.engine;
+    LavaEngine& engine = scene.glass.engine;
     engine.keepSurfaces = views.size() > 1;
     for (size_t n = 0; n < views.size(); ++n) {
         const LampViewport& view = views[n];
@@ -154,26 +142,24 @@ void FramePipeline::renderFrame(bool step, bool drawMenu, bool swap) {
             glClear(GL_DEPTH_BUFFER_BIT);
             glDisable(GL_SCISSOR_TEST);
         }
-        ::applyCameraProjection(theLampScene->camera, view.width, view.height);
-        theLampScene->camera.lookAt();
-        glMultMatrixf(viewTransform().data());
-        theLampScene->setSpinAngle(v.rot_angle.value());
+        applyCameraProjection(scene.camera, view.width, view.height);
+        scene.camera.lookAt();
+        glMultMatrixf(viewTransform(v).data());
+        scene.setSpinAngle(v.rot_angle.value());
         engine.replaySurfaces = n > 0;
-        theLampScene->draw(complexity);
+        scene.draw(complexity);
     }
     engine.replaySurfaces = false;
     if (views.size() > 1 || views.front().x != 0 || views.front().y != 0) glViewport(0, 0, viewportWidth, viewportHeight);
 
     // Movie frames are read before the overlay, so they never show the menu.
-    if (capture().movieRecording()) capture().captureMovieFrame(viewportWidth, viewportHeight);
-    if (isInteractiveMode(runMode)) {
+    if (parts.capture.movieRecording()) parts.capture.captureMovieFrame(viewportWidth, viewportHeight);
+    if (parts.menu && isInteractiveMode(parts.runMode)) {
         setupOverlayProjection(viewportWidth, viewportHeight);
         applyOverlayLighting();
-        if (updateOverlay(static_cast<float>(elapsedMs(now, lastFrameClock)) * 0.001f)) userActive = true;
-        drawOverlay(10.0f, drawMenu);
+        if (parts.menu->update(static_cast<float>(elapsedMs(now, lastFrameClock)) * 0.001f)) userActive = true;
+        parts.menu->draw(10, drawMenu);
     }
-
-    if (swap) swapFrameBuffers();
 
     int32_t dt = elapsedMs(now, lastFrameClock);
     if (dt == 0) dt = 1;

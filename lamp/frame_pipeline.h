@@ -1,7 +1,8 @@
 // The frame: the automatic view motions (sideways drift against burn-in, spin and its
 // brake, colour cycling), projection, one simulation step, the camera and view transforms,
-// the lamp in each of its viewports, a movie's frame, the overlay, the buffer swap and the
-// frame statistics. The shell makes the context and calls these.
+// the lamp in each of its viewports, a movie's frame, the overlay, and the frame
+// statistics. The lamp it draws is handed in; the shell makes the context and shows the
+// frame (the buffer swap) after it.
 #pragma once
 
 #include <cstdint>
@@ -9,29 +10,40 @@
 
 #include "lamp/lamp_viewports.h"
 #include "scene/geometry.h"
+#include "settings/run_mode.h"
 
+class Capture;
+class LampScene;
+class OverlayMenu;
+class Settings;
 struct Camera;
 
-// The frame's state and the steps that use it. The program has one (`pipeline()`); tests
-// and tools start it afresh with `resetPipeline`.
+// What a frame draws and changes: the lamp's scene, its settings (the view among them),
+// the overlay menu (null where none is drawn), the movie, the run's mode.
+struct FrameParts {
+    LampScene& scene;
+    Settings& settings;
+    OverlayMenu* menu;
+    Capture& capture;
+    RunMode runMode;
+};
+
+// The frame's state and the steps that use it; the lamp holds one.
 class FramePipeline {
 public:
     // With a current context: detail level, clear colour from the scene, depth test, normal
     // renormalisation, lighting, texturing, local viewer, the lattice; starts the clock.
-    void initGLState();
+    void initGLState(FrameParts& parts);
     // The viewport for a client area of this size.
-    void resizeViewport(int width, int height);
+    void resizeViewport(FrameParts& parts, int width, int height);
     // The rectangles the next frames draw the lamp in; none means the whole window. The
     // first also holds the overlay menu.
-    void setLampViewports(const std::vector<LampViewport>& chosen);
+    void setLampViewports(FrameParts& parts, const std::vector<LampViewport>& chosen);
     const std::vector<LampViewport>& lampViewports() const { return viewports; }
-    // The camera's perspective for the viewport's shape; leaves the modelview matrix current
-    // and cleared.
-    void applyCameraProjection(Camera& camera) const;
     // One frame; see the steps above. Skipped while the client area is empty.
-    void renderFrame(bool step, bool drawMenu, bool swap);
+    void renderFrame(FrameParts& parts, bool step, bool drawMenu);
     // The automatic view motions at the start of every frame.
-    void advanceViewMotions();
+    void advanceViewMotions(Settings& settings);
 
     int viewportWidth = 0, viewportHeight = 0;
     int complexity = 0;
@@ -45,17 +57,12 @@ public:
     float smoothedFrameRate = 0;
 
 private:
-    void layOutOverlayForViewports() const;
+    void layOutOverlayForViewports(FrameParts& parts) const;
     std::vector<LampViewport> viewports;  // where the lamp is drawn; empty for the whole window
 };
-
-// The program's frame pipeline.
-FramePipeline& pipeline();
-// Back to its state before the first frame.
-void resetPipeline();
 
 // The camera's perspective for a viewport of this size.
 void applyCameraProjection(Camera& camera, int width, int height);
 // The user's view of the lamp (moved, zoomed, turned; the drift included), applied after
 // the camera's look-at.
-Matrix4D viewTransform();
+Matrix4D viewTransform(const Settings& settings);

@@ -5,9 +5,7 @@
 
 #include "platform/gl.h"
 #include "scene/light.h"
-#include "settings/settings.h"
 
-LampScene* theLampScene = nullptr;
 
 namespace {
 constexpr float halfPi = 1.5707964f;
@@ -147,8 +145,8 @@ std::vector<const Material*> LampScene::materialTable() const {
 
 void LampScene::draw(int complexity) {
     if (!light[0]) return;  // released
-    const bool wireFrame = theSettings && theSettings->showPolygons.value();
-    glass.engine.showParticles = theSettings && theSettings->showParticles.value();
+    const bool wireFrame = showPolygons;
+    glass.engine.showParticles = showParticles;
     glass.engine.cullHiddenFaces = !wireFrame;
     if (wireFrame) {
         glPolygonMode(GL_FRONT, GL_LINE);
@@ -207,4 +205,10 @@ void LampScene::setLampHeat(float heat) {
     for (int n = 0; n < fillLights; ++n)
         if (light[n]) light[n]->setDiffuseScale(0.1f * heat);
     if (light[bulbLight]) light[bulbLight]->setAmbientScale(heat);
+}
+
+void LampScene::warmUp() {
+    constexpr int warmUpSteps = 2500;
+    constexpr float warmUpDt = 0.02f;
+    for (int n = 0; n < warmUpSteps; ++n) step(warmUpDt);
 }

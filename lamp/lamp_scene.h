@@ -30,6 +30,9 @@ public:
     void draw(int complexity) override;
     // Steps the lava group only.
     void step(float dt) override;
+    // Advances the lava so that it does not start as a cold heap: 2500 steps of 0.02, after
+    // which lumps are already rising (a fraction of a second at the default 175 blobs).
+    void warmUp();
     // Also forgets the lamp's own pointers to its lights.
     void release() override;
     // The five materials, numbered as their enum below.
@@ -45,7 +48,7 @@ public:
 
     // Colour and heat hooks of the settings (RGB already from the colour model).
     // The lava material holds the lava colour as its ambient and diffuse colour, as the lava
-    // itself (lavaParameters) does: colour material alone does not colour the lava reliably
+    // itself (its engine's parameters) does: colour material alone does not colour the lava reliably
     // (Mesa keeps the material's own ambient and diffuse when colour material is switched
     // on again with the current colour unchanged, so the lava near the bulb showed the
     // material's first colour), and a lamp written as a scene file carries the material.
@@ -68,6 +71,9 @@ public:
     Group* innerGlass;
     Group* lava;
     Group* outerGlass;
+    // How the lava is shown (the settings' switches, set before each draw): the surfaces
+    // and the lamp as wire frames, the wax as its particles.
+    bool showPolygons = false, showParticles = false;
 
 private:
     Group rootGroup, metalGroup, innerGlassGroup, outerGlassGroup;
@@ -75,5 +81,3 @@ private:
     float spinAngle = 0;
 };
 
-// The one lamp of the program; null until the main window creates it.
-extern LampScene* theLampScene;

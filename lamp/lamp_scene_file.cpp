@@ -3,16 +3,16 @@
 
 #include "lamp/frame_pipeline.h"
 #include "lamp/lamp_scene.h"
+#include "lava/lava_engine.h"
 #include "platform/gl.h"
 #include "scene/file_scene.h"
 #include "scene/group.h"
 #include "scene/light.h"
-#include "settings/settings.h"
 
-void writeLampScene(const LampScene& lamp, std::FILE* file) {
+void writeLampScene(const LampScene& lamp, const Settings& settings, std::FILE* file) {
     // The lamp's parts in the order and the frames it draws them in: the vessel turns at an
     // eighth of the lava's spin, all of it inside the user's view.
-    const Matrix4D view = viewTransform();
+    const Matrix4D view = viewTransform(settings);
     const float spin = lamp.spinAngleDegrees();
     const Matrix4D vesselTurn = Matrix4D::rotation(spin * 0.125f, 1);
     const Matrix4D lavaTurn = Matrix4D::rotation(spin, 1);
@@ -43,10 +43,13 @@ void writeLampScene(const LampScene& lamp, std::FILE* file) {
     scene.write(file);
 }
 
-void drawFileScene(FileScene& scene, float dt, int complexity) {
+void drawFileScene(FileScene& scene, const LavaParameters& lava, int width, int height, float dt, int complexity) {
+    scene.forEachBehaviour([&lava](BlobBehaviour& behaviour) {
+        if (auto* engine = dynamic_cast<LavaEngine*>(&behaviour)) engine->parameters = lava;
+    });
     glClearColor(scene.background.x, scene.background.y, scene.background.z, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    pipeline().applyCameraProjection(scene.camera);
+    applyCameraProjection(scene.camera, width, height);
     scene.camera.lookAt();
     scene.step(dt);
     scene.draw(complexity);

@@ -17,8 +17,12 @@
 
 class FileScene;
 class LampScene;
+class Settings;
+struct LavaParameters;
 
-void writeLampScene(const LampScene& lamp, std::FILE* file);
-// Background, the camera's perspective and look-at, the lights, the shapes. The lava in
-// the scene steps by dt first (0 just groups the blobs into lumps).
-void drawFileScene(FileScene& scene, float dt, int complexity);
+// The lamp as the view of `settings` shows it.
+void writeLampScene(const LampScene& lamp, const Settings& settings, std::FILE* file);
+// Background, the camera's perspective (for a viewport of width x height) and look-at, the
+// lights, the shapes. The lava in the scene takes the values and colours of `lava` (the
+// lamp's), and steps by dt first (0 just groups the blobs into lumps).
+void drawFileScene(FileScene& scene, const LavaParameters& lava, int width, int height, float dt, int complexity);

@@ -10,25 +10,23 @@
 #include "settings/registry_values.h"
 #include "settings/stored_value_names.h"
 
-void saveLavaState() {
-    if (!theLampScene) return;
-    SettingsBatch batch;
-    writeDword(blobCountValue, 0);
+void saveLavaState(const LampScene& lamp, SettingsStore* store) {
+    SettingsBatch batch(store);
+    writeDword(store, blobCountValue, 0);
     int written = 0;
-    for (const Blob* blob : theLampScene->glass.group.blobs)
-        writeString(blobRecordName(written++).c_str(), blobRecord(*blob).c_str());
-    writeDword(blobCountValue, written);
+    for (const Blob* blob : lamp.glass.group.blobs)
+        writeString(store, blobRecordName(written++).c_str(), blobRecord(*blob).c_str());
+    writeDword(store, blobCountValue, written);
 }
 
-bool restoreLavaState() {
-    if (!theLampScene) return false;
-    const std::vector<Blob*>& blobs = theLampScene->glass.group.blobs;
+bool restoreLavaState(LampScene& lamp, SettingsStore* store) {
+    const std::vector<Blob*>& blobs = lamp.glass.group.blobs;
     int32_t saved = 0;
-    if (!readDword(blobCountValue, &saved)) return false;  // nothing saved yet: nothing to say
+    if (!readDword(store, blobCountValue, &saved)) return false;  // nothing saved yet: nothing to say
     const int32_t held = static_cast<int32_t>(blobs.size());
     if (saved != held) {
-        if (settingsKey)
-            settingsKey->tell(saved == 0 && held > 0
+        if (store)
+            store->tell(saved == 0 && held > 0
                                   ? std::string("the lava's last save was cut short (") + blobCountValue +
                                         " is 0); the lava starts afresh"
                                   : "the saved lava has " + std::to_string(saved) + " blobs (" + blobCountValue +
@@ -39,15 +37,15 @@ bool restoreLavaState() {
     for (Blob* blob : blobs) {
         const std::string name = blobRecordName(index++);
         std::string text;
-        if (!readString(name.c_str(), text)) {
+        if (!readString(store, name.c_str(), text)) {
             ++missing;
             continue;
         }
-        if (!readBlobRecord(text, *blob) && settingsKey)
-            settingsKey->reportUnusable(name.c_str(), "a blob of the lava", "that blob starts afresh");
+        if (!readBlobRecord(text, *blob) && store)
+            store->reportUnusable(name.c_str(), "a blob of the lava", "that blob starts afresh");
     }
-    if (missing > 0 && settingsKey)
-        settingsKey->tell("the saved lava lacks " + std::to_string(missing) + " of its " + std::to_string(saved) +
+    if (missing > 0 && store)
+        store->tell("the saved lava lacks " + std::to_string(missing) + " of its " + std::to_string(saved) +
                           " blob records; those blobs start afresh");
     return true;
 }

@@ -1,13 +1,8 @@
-// The lava's colours: the setters (values already RGB, from the colour model) and the blend
-// from the cold to the hot colour by temperature.
+// The blend of the lava's colour from the cold to the hot colour by temperature.
 #pragma once
 
 #include "lava/lava_parameters.h"
 #include "scene/geometry.h"
-
-void setLavaColour(float r, float g, float b);
-void setHotColour(float r, float g, float b);
-void setDifferentHotColor(bool on);
 
 // Temperatures from -4 (all cold colour) to 10 (all hot colour) blend linearly.
 constexpr float coldTemperature = -4.0f;
@@ -22,7 +17,7 @@ inline float heatFraction(float temperature) {
 }
 
 // The lava colour at a temperature: from the cold colour to the hot one by heatFraction.
-inline Point3D lavaColourFor(float temperature) {
+inline Point3D lavaColourFor(const LavaParameters& lava, float temperature) {
     const float h = heatFraction(temperature);
-    return lavaParameters.lavaColour * (1.0f - h) + lavaParameters.hotColour * h;
+    return lava.lavaColour * (1.0f - h) + lava.hotColour * h;
 }

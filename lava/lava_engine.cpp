@@ -13,7 +13,7 @@
 
 void LavaEngine::stepBlobs(Group& group, float dt) {
     if (group.blobs.empty()) return;  // numClusters keeps its last value
-    numClusters = stepper.step(group, dt);
+    numClusters = stepper.step(group, dt, parameters);
 }
 
 void LavaEngine::writeBlobs(const Group& group, int depth, std::FILE* file) const {
@@ -40,14 +40,14 @@ void LavaEngine::drawParticles(const Group& group) {
     }
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
     glEnable(GL_COLOR_MATERIAL);
-    const Point3D& cold = lavaParameters.lavaColour;
+    const Point3D& cold = parameters.lavaColour;
     glColor3f(cold.x, cold.y, cold.z);
     for (const Blob* blob : group.blobs) {
         glPushMatrix();
         const Point3D p = particlePosition(*blob);
         glTranslatef(p.x, p.y, p.z);
-        if (lavaParameters.differentHotColor) {
-            const Point3D c = lavaColourFor(blob->temperature);
+        if (parameters.differentHotColor) {
+            const Point3D c = lavaColourFor(parameters, blob->temperature);
             glColor3f(c.x, c.y, c.z);
         }
         if (particleSphere != 0 && blob->radius == particleSphereRadius)
@@ -97,7 +97,7 @@ void LavaEngine::drawLava(Group& group) {
         return;
     }
     if (!keepSurfaces) {
-        renderer.polygoniseClusters(group.blobs, numClusters, *emitter);
+        renderer.polygoniseClusters(group.blobs, numClusters, parameters, *emitter);
         return;
     }
     // Passes everything on and keeps a copy of each surface (the meshes' storage is reused
@@ -132,5 +132,5 @@ void LavaEngine::drawLava(Group& group) {
     };
     keptCount = 0;
     Keeper keeper(*emitter, kept, keptCount);
-    renderer.polygoniseClusters(group.blobs, numClusters, keeper);
+    renderer.polygoniseClusters(group.blobs, numClusters, parameters, keeper);
 }

@@ -35,6 +35,8 @@ public:
     StripEmitter* emitter = &glArrayEmitter();
     // Clusters found by the last step; blobs added since carry cluster 0.
     int32_t numClusters = 0;
+    // The lava's simulation values and colours (the settings set them).
+    LavaParameters parameters;
     LavaStepper stepper;
     LavaRenderer renderer;
 

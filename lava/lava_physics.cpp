@@ -8,28 +8,28 @@
 #include "lava/lava_parameters.h"
 #include "scene/quadric_shapes.h"
 
-void heatBlob(Blob& b) {
+void heatBlob(Blob& b, const LavaParameters& lava) {
     const Point3D& p = b.position;
     if (p.y < -12.0f && p.x * p.x + p.z * p.z < 5.0f)
-        b.temperature += (bulbTemperature * lavaParameters.lampHeat - b.temperature) * 0.0005f;
+        b.temperature += (bulbTemperature * lava.lampHeat - b.temperature) * 0.0005f;
     const float target = coolingTarget(p.y);
     for (int i = 0; i < 5 - b.neighbourCount; ++i)
-        b.temperature += (target - b.temperature) * lavaParameters.coolingRate * 0.00025f;
+        b.temperature += (target - b.temperature) * lava.coolingRate * 0.00025f;
 }
 
-void addBuoyancy(Blob& b) {
+void addBuoyancy(Blob& b, const LavaParameters& lava) {
     const float r = b.radius, t = b.temperature, y = b.position.y;
     if (y - 2 * r < -14.5f)
-        b.force.y += (t - 20.0f) * lavaParameters.buoyancy;
+        b.force.y += (t - 20.0f) * lava.buoyancy;
     else if (y + 2 * r > 15.5f)
-        b.force.y += (t + 20.0f) * lavaParameters.buoyancy;
+        b.force.y += (t + 20.0f) * lava.buoyancy;
     else
-        b.force.y += t * lavaParameters.buoyancy;
+        b.force.y += t * lava.buoyancy;
 }
 
-void addDrag(Blob& b) {
+void addDrag(Blob& b, const LavaParameters& lava) {
     const float s = b.velocity.length();
-    b.force = b.force + b.velocity * (s * lavaParameters.viscosity * -0.5f);
+    b.force = b.force + b.velocity * (s * lava.viscosity * -0.5f);
 }
 
 void collideTube(Blob& b, const Tube& tube) {
@@ -98,9 +98,9 @@ void containByDisk(Blob& b, const Disk& disk) {
 }
 
 
-void pairForce(Blob& b, Blob& o) {
+void pairForce(Blob& b, Blob& o, const LavaParameters& lava) {
     const Point3D d = o.position - b.position;
-    applyPairForce(b, o, d, d.dot(d), tensionOf(b));
+    applyPairForce(b, o, d, d.dot(d), tensionOf(b, lava));
 }
 
 bool linkedTo(const Blob& m, const Blob& seed) {

@@ -19,12 +19,12 @@ constexpr float coolingTarget(float y) { return (y + 15.0f) * 0.033333335f * -6.
 
 // Heated near the bottom centre, then cooled five times (minus its neighbours) towards a
 // target that falls with height.
-void heatBlob(Blob& b);
+void heatBlob(Blob& b, const LavaParameters& lava);
 // Hot wax rises, cold wax sinks; wax resting on the bottom or at the top sticks there
 // until it is 20 degrees past neutral.
-void addBuoyancy(Blob& b);
+void addBuoyancy(Blob& b, const LavaParameters& lava);
 // Drag against the velocity, growing with speed.
-void addDrag(Blob& b);
+void addDrag(Blob& b, const LavaParameters& lava);
 // Keeps the blob inside the tube's truncated cone (a push of 20 / gap, 200 outside).
 void collideTube(Blob& b, const Tube& tube);
 // A floor (side 0), ceiling (side 2) or two-faced plane at the disk's height.
@@ -35,7 +35,7 @@ void collideDisk(Blob& b, const Disk& disk);
 void containInTube(Blob& b, const Tube& tube);
 void containByDisk(Blob& b, const Disk& disk);
 // Surface tension within a cluster, repulsion between clusters; skips identical centres.
-void pairForce(Blob& b, Blob& o);
+void pairForce(Blob& b, Blob& o, const LavaParameters& lava);
 // Whether m belongs to seed's cluster (pooled at the bottom or top, or together last step).
 bool linkedTo(const Blob& m, const Blob& seed);
 // Moves every blob of `work` linked to `seed`, directly or through others, into seed's
@@ -53,8 +53,8 @@ inline float beyondSquared(float limit) { return limit * limit * 1.0001f; }
 inline bool certainlyBeyond(float squaredLength, float limit) { return squaredLength > beyondSquared(limit); }
 
 // Surface tension of b's cluster, which weakens as b gathers neighbours.
-inline float tensionOf(const Blob& b) {
-    return lavaParameters.surfaceTension * 35.0f / (static_cast<float>(b.neighbourCount) + 0.1f);
+inline float tensionOf(const Blob& b, const LavaParameters& lava) {
+    return lava.surfaceTension * 35.0f / (static_cast<float>(b.neighbourCount) + 0.1f);
 }
 
 // The pair force of b and o, with d = o - b, its squared length and b's tension known.

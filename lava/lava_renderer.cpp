@@ -49,14 +49,15 @@ void LavaRenderer::endPass() {
     passStamp = 1;
 }
 
-void LavaRenderer::polygoniseClusters(const std::vector<Blob*>& blobs, int clusters, StripEmitter& out) {
+void LavaRenderer::polygoniseClusters(const std::vector<Blob*>& blobs, int clusters, const LavaParameters& lava,
+                                      StripEmitter& out) {
     for (int q = 0; q < clusters; ++q) {
         clusterBlobs.clear();
         for (Blob* blob : blobs)
             if (blob->cluster == q) clusterBlobs.push_back(blob);
         // Blobs removed since the last step can leave a cluster number empty.
         if (clusterBlobs.empty()) continue;
-        polygonise(clusterBlobs.data(), static_cast<int>(clusterBlobs.size()), 1.2f * clusterBlobs[0]->radius, out);
+        polygonise(clusterBlobs.data(), static_cast<int>(clusterBlobs.size()), 1.2f * clusterBlobs[0]->radius, lava, out);
     }
 }
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "lava/lava_field.h"
+#include "lava/lava_parameters.h"
 #include "lava/strip_emitter.h"
 #include "lava/spatial_hash.h"
 
@@ -48,11 +49,13 @@ public:
     // temperature and normal and returns the value (sum - 2). Finite at a blob's very centre.
     float evaluateField(cornerinfo& record, const Point3D& p);
 
-    // The surface of the n blobs with pass radius R (1.2 x the blob radius for the lamp).
-    void polygonise(Blob* const* blobs, int n, float R, StripEmitter& out);
+    // The surface of the n blobs with pass radius R (1.2 x the blob radius for the lamp),
+    // in the lava's colours.
+    void polygonise(Blob* const* blobs, int n, float R, const LavaParameters& lava, StripEmitter& out);
     // One surface per cluster: for each cluster number below `clusters`, the blobs of that
     // cluster in list order, with pass radius 1.2 x the radius of the first of them.
-    void polygoniseClusters(const std::vector<Blob*>& blobs, int clusters, StripEmitter& out);
+    void polygoniseClusters(const std::vector<Blob*>& blobs, int clusters, const LavaParameters& lava,
+                            StripEmitter& out);
 
     // Pass counter; 1 at start. When it wraps, every mark is cleared and it starts at 1
     // again, so a record stamped 65 536 passes ago is never taken for a current one.

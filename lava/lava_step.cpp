@@ -39,7 +39,8 @@ void LavaStepper::contain(Blob& b) const {
         if (c.tube) containInTube(b, *c.tube);
 }
 
-int LavaStepper::step(Group& group, float dt) {
+int LavaStepper::step(Group& group, float dt, const LavaParameters& values) {
+    lava = &values;
     work.clear();
     // The glass shapes by kind, found once per step; a shape that is neither a tube nor a
     // disk does not collide.
@@ -63,9 +64,9 @@ int LavaStepper::step(Group& group, float dt) {
         registrations.push_back(stepHash.registrationOf(b->position, 4.0f * b->radius));
         boxCells += registrations.back().boxCells();
         b->force = Point3D();
-        heatBlob(*b);
-        addBuoyancy(*b);
-        addDrag(*b);
+        heatBlob(*b, *lava);
+        addBuoyancy(*b, *lava);
+        addDrag(*b, *lava);
         for (const Collider& c : colliders) {
             if (c.tube)
                 collideTube(*b, *c.tube);
@@ -101,7 +102,7 @@ inline void LavaStepper::meet(Blob& b, Blob& o, const Point3D& d, float squared,
     if (!certainlyBeyond(squared, heatReach) && std::sqrt(squared) < heatReach) {
         ++b.neighbourCount;
         ++o.neighbourCount;
-        const float q = lavaParameters.heatDiffusion * 0.00003f * (o.temperature - b.temperature);
+        const float q = lava->heatDiffusion * 0.00003f * (o.temperature - b.temperature);
         b.temperature += q;
         o.temperature -= q;
     }
@@ -109,7 +110,7 @@ inline void LavaStepper::meet(Blob& b, Blob& o, const Point3D& d, float squared,
 
 // The pair forces of the blobs b met, then b's move.
 void LavaStepper::settle(Blob& b, int nearCount, float dt) const {
-    const float tension = tensionOf(b);
+    const float tension = tensionOf(b, *lava);
     for (int i = 0; i < nearCount; ++i) {
         const Near& n = nearby[static_cast<size_t>(i)];
         applyPairForce(b, *n.o, n.d, n.squared, tension);

@@ -9,13 +9,14 @@ class Blob;
 class Disk;
 class Group;
 class Tube;
+struct LavaParameters;
 
 class LavaStepper {
 public:
     LavaStepper();
-    // One step of a group whose blob list is not empty; uses no OpenGL state. Returns the
-    // number of clusters it found.
-    int step(Group& group, float dt);
+    // One step of a group whose blob list is not empty, with the lava's values; uses no
+    // OpenGL state. Returns the number of clusters it found.
+    int step(Group& group, float dt, const LavaParameters& lava);
     // Beyond this many blobs the step always walks the hash's buckets: a scan of every
     // later blob costs the square of the count.
     static constexpr size_t maxScannedBlobs = 1024;
@@ -43,6 +44,7 @@ private:
     void meet(Blob& b, Blob& o, const Point3D& d, float squared, int& nearCount);
     void settle(Blob& b, int nearCount, float dt) const;
 
+    const LavaParameters* lava = nullptr;  // the values of the step under way
     SpatialHash stepHash;
     std::vector<Collider> colliders;
     std::vector<Blob*> work;

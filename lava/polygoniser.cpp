@@ -40,9 +40,9 @@ int seedIndex(float coordinate, float offset, float size) {
 // stack is explicit, since a large cluster has thousands of cubes.
 class LavaRenderer::CubeWalker {
 public:
-    explicit CubeWalker(LavaRenderer& renderer)
+    CubeWalker(LavaRenderer& renderer, const LavaParameters& lava)
         : renderer(renderer), mesh(renderer.mesh), stamp(renderer.passStamp), lattice(renderer.lattice()),
-          size(renderer.cellSize()), heatColours(lavaParameters.differentHotColor) {}
+          size(renderer.cellSize()), lava(lava), heatColours(lava.differentHotColor) {}
 
     // Evaluates the cube's corners, emits its strips, marks it; returns its face mask.
     uint8_t process(int i, int j, int k) {
@@ -139,7 +139,7 @@ private:
         const float s = 1.0f - t;
         const Point3D normal(s * a.normal[0] + t * b.normal[0], s * a.normal[1] + t * b.normal[1],
                              s * a.normal[2] + t * b.normal[2]);
-        if (heatColours) mesh.colours.push_back(lavaColourFor(s * a.temperature + t * b.temperature));
+        if (heatColours) mesh.colours.push_back(lavaColourFor(lava, s * a.temperature + t * b.temperature));
         Point3D position(x[e.xSel], y[e.ySel], z[e.zSel]);
         position[e.axis] += size * t;
         mesh.positions.push_back(pulledInside(position, wallRadius(position.y) - glassMargin));
@@ -151,6 +151,7 @@ private:
     const uint16_t stamp;
     LavaLattice& lattice;
     const float size;
+    const LavaParameters& lava;
     const bool heatColours;
     cornerinfo* corner[8] = {};
     LatticeBrick* cornerBrick[8] = {};  // where each corner's record and edge cache lie
@@ -158,16 +159,16 @@ private:
     float x[2] = {}, y[2] = {}, z[2] = {};
 };
 
-void LavaRenderer::polygonise(Blob* const* blobs, int n, float R, StripEmitter& out) {
+void LavaRenderer::polygonise(Blob* const* blobs, int n, float R, const LavaParameters& lava, StripEmitter& out) {
     setFieldBlobs(blobs, n);
     setPassRadius(R);
     mesh.clear();
-    mesh.hasColours = lavaParameters.differentHotColor;
+    mesh.hasColours = lava.differentHotColor;
 
     LavaLattice& l = lattice();
     const uint16_t stamp = passStamp;
     l.beginPass(stamp);
-    CubeWalker walker(*this);
+    CubeWalker walker(*this, lava);
     for (int b = 0; b < n; ++b) {
         const Point3D& centre = blobs[b]->position;
         const int i = seedIndex(centre.x, l.offset.x, spacing);
@@ -190,7 +191,7 @@ void LavaRenderer::polygonise(Blob* const* blobs, int n, float R, StripEmitter& 
         }
     }
     endPass();
-    out.beginSurface(lavaParameters.lavaColour);
+    out.beginSurface(lava.lavaColour);
     out.surface(mesh);
     out.endSurface();
 }

@@ -3,6 +3,7 @@
 // a press inside itself; the text fires on any release inside it.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "overlay/overlay_widget.h"
@@ -11,7 +12,8 @@ class PointerPort;
 class Texture;
 struct Material;
 
-using WidgetAction = void (*)(WindowRef window);
+// What a widget does when clicked; it may hold what it acts on (the lamp's life).
+using WidgetAction = std::function<void(WindowRef window)>;
 
 // A button's label: its baseline below the drawn picture, and how far its letters reach
 // below the baseline, in pixels.

@@ -13,8 +13,6 @@
 #include "scene/material.h"
 #include "scene/texture.h"
 
-OverlayMenu* overlayMenu = nullptr;
-
 namespace {
 
 // The fade level at which the buttons count as gone (and the pointer goes with them).
@@ -76,7 +74,7 @@ MenuLayout menuLayoutFor(int width, int height, bool withScreenMode, float pixel
     return layout;
 }
 
-OverlayMenu::OverlayMenu(RunMode mode, PointerPort& pointer, const MenuActions& actions)
+OverlayMenu::OverlayMenu(RunMode mode, PointerPort& pointer, const MenuActions& actions, Settings& settings)
     : mode_(mode), pointer_(pointer) {
     buttonMaterial_ = std::make_unique<Material>(0, 0, 0, 0, 0, 0, 0, 0, 0, 0.9f, 0.9f, 0.9f, 0.1f, 0, 1.4f);
     buttonMaterial_->alphaBlend = true;
@@ -109,7 +107,7 @@ OverlayMenu::OverlayMenu(RunMode mode, PointerPort& pointer, const MenuActions& 
     webText_ = std::make_unique<OverlayText>(textMaterial_.get(), GLIMMERJAR_WEB_SITE_NAME, actions.about, pointer);
     group_.add(webText_.get());
     group_.add(&note_);
-    dragger_ = std::make_unique<ViewDragger>(pointer);
+    dragger_ = std::make_unique<ViewDragger>(pointer, settings);
     group_.add(dragger_.get());
 }
 
@@ -241,10 +239,6 @@ bool OverlayMenu::mouse(WindowRef window, float x, float y, MouseEvent event) {
     return group_.handleMouse(window, x, y, event);
 }
 
-void layoutOverlay(int width, int height, int left, int top) {
-    if (overlayMenu) overlayMenu->layout(width, height, left, top);
-}
-
 void setupOverlayProjection(int width, int height) {
     // The lamp's projection and view are set afresh at the start of every frame.
     glMatrixMode(GL_PROJECTION);
@@ -261,16 +255,4 @@ void applyOverlayLighting() {
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, black);
 }
 
-void showOverlayNote(const std::string& text, float seconds, const std::string& shortText) {
-    if (overlayMenu) overlayMenu->note().show(text, seconds, shortText);
-}
 
-bool updateOverlay(float seconds) { return overlayMenu && overlayMenu->update(seconds); }
-
-void drawOverlay(float complexity, bool drawMenu) {
-    if (overlayMenu) overlayMenu->draw(static_cast<int>(complexity), drawMenu);
-}
-
-bool overlayMouse(WindowRef window, float x, float y, MouseEvent event) {
-    return overlayMenu && overlayMenu->mouse(window, x, y, event);
-}

@@ -14,6 +14,7 @@
 #include "settings/run_mode.h"
 
 class PointerPort;
+class Settings;
 class Texture;
 struct Material;
 
@@ -51,7 +52,8 @@ MenuLayout menuLayoutFor(int width, int height, bool withScreenMode, float pixel
 
 class OverlayMenu {
 public:
-    OverlayMenu(RunMode mode, PointerPort& pointer, const MenuActions& actions);
+    // Drags that no button takes move the view of `settings`.
+    OverlayMenu(RunMode mode, PointerPort& pointer, const MenuActions& actions, Settings& settings);
     ~OverlayMenu();
     OverlayMenu(const OverlayMenu&) = delete;
     OverlayMenu& operator=(const OverlayMenu&) = delete;
@@ -102,17 +104,7 @@ private:
     float pixelScale_ = 1;
 };
 
-// The one menu of the program (every run mode has one; only the interactive ones draw it
-// and feed it input). Made with the main window; tests replace it.
-extern OverlayMenu* overlayMenu;
-
-// Shows a note on the lamp for `seconds` (nothing without a menu); see OverlayNote::show.
-void showOverlayNote(const std::string& text, float seconds, const std::string& shortText = "");
-
-// The frame's calls, on overlayMenu (each does nothing without one).
-void layoutOverlay(int width, int height, int left = 0, int top = 0);
+// The overlay's projection, window pixels with the origin top left, and its lighting (the
+// emission of the buttons' and the text's materials alone), set before the menu draws.
 void setupOverlayProjection(int width, int height);
 void applyOverlayLighting();
-bool updateOverlay(float seconds);
-void drawOverlay(float complexity, bool drawMenu);
-bool overlayMouse(WindowRef window, float x, float y, MouseEvent event);

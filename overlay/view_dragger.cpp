@@ -50,20 +50,20 @@ bool ViewDragger::handleMouse(WindowRef, float x, float y, MouseEvent event) {
 bool ViewDragger::drag(float dx, float dy) {
     if (std::fabs(dy) > 50 || std::fabs(dx) > 50) return false;
     if (middleHeld || (leftHeld && rightHeld)) {
-        addTranslation(dx * 0.1f, dy * 0.1f);
+        addTranslation(settings_, dx * 0.1f, dy * 0.1f);
         return true;
     }
     if (leftHeld) {
         // Mostly vertical motion zooms, mostly horizontal turns the lamp; a tie zooms.
         if (std::fabs(dx) <= std::fabs(dy)) {
-            addZoom(dy * 0.3f);
+            addZoom(settings_, dy * 0.3f);
         } else {
-            addSpinAngle(dx);
+            addSpinAngle(settings_, dx);
         }
         return true;
     }
     if (rightHeld) {
-        addOrbit(dx * 0.8f, dy * 0.8f);
+        addOrbit(settings_, dx * 0.8f, dy * 0.8f);
         return true;
     }
     return false;

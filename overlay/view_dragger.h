@@ -6,10 +6,12 @@
 #include "overlay/overlay_widget.h"
 
 class PointerPort;
+class Settings;
 
 class ViewDragger : public OverlayWidget {
 public:
-    explicit ViewDragger(PointerPort& pointer) : pointer_(pointer) {}
+    // The view it moves is that of these settings.
+    ViewDragger(PointerPort& pointer, Settings& settings) : pointer_(pointer), settings_(settings) {}
 
     void draw(int) override {}
     void update(float) override {}
@@ -26,4 +28,5 @@ private:
     void updatePointer();
 
     PointerPort& pointer_;
+    Settings& settings_;
 };

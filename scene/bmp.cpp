@@ -69,8 +69,8 @@ bool writeBmp(const Image* img, ByteSink& out, bool flipRows) {
     put(bytes, 24, 2);
     put(bytes, 0, 4);  // BI_RGB
     put(bytes, imageSize, 4);
-    put(bytes, 2925, 4);
-    put(bytes, 2925, 4);
+    put(bytes, BMP_PELS_PER_METER, 4);
+    put(bytes, BMP_PELS_PER_METER, 4);
     put(bytes, 0, 4);
     put(bytes, 0, 4);
     if (!out.write(bytes.data(), bytes.size())) return false;

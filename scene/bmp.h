@@ -11,6 +11,8 @@ class Image;
 constexpr uint16_t BMP_BF_TYPE = 0x4D42;  // "BM"
 constexpr uint32_t BMP_BF_OFF_BITS = 54;
 constexpr uint32_t BMP_BI_SIZE = 40;
+// The resolution written into a header: 2925 pixels a metre, about 74 an inch.
+constexpr uint32_t BMP_PELS_PER_METER = 2925;
 
 // Bytes of one pixel row: width x 3 rounded up to a multiple of 4.
 uint64_t bmpLineLength(int32_t width);

@@ -33,3 +33,8 @@ BlobBehaviour* FileScene::keepBehaviour(BlobBehaviour* behaviour) {
     behaviours.emplace_back(behaviour);
     return behaviour;
 }
+
+void FileScene::forEachBehaviour(const std::function<void(BlobBehaviour&)>& visit) {
+    for (const std::unique_ptr<BlobBehaviour>& behaviour : behaviours) visit(*behaviour);
+    for (const std::unique_ptr<FileScene>& scene : scenes) scene->forEachBehaviour(visit);
+}

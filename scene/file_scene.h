@@ -3,6 +3,7 @@
 // groups that hold blobs.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -30,6 +31,8 @@ public:
     FileScene* keepScene(FileScene* scene);
     BlobBehaviour* keepBehaviour(BlobBehaviour* behaviour);
     int behaviourCount() const { return static_cast<int>(behaviours.size()); }
+    // Every behaviour of the scene and of the ray files' scenes in it.
+    void forEachBehaviour(const std::function<void(BlobBehaviour&)>& visit);
 
     // How many shapes one draw of the scene draws: its own, and each ray file's as often as
     // it is placed (the reader keeps count, and refuses a scene that would draw too many).

@@ -1,5 +1,5 @@
 // Image: a width x height array of 4-byte pixels (red, green, blue, alpha), row after row.
-// Button pictures come from "RAWPNG" resources; BMP files and screenshots use it too.
+// Button pictures (image_resource.h), BMP files and screenshots use it.
 #pragma once
 
 #include <cstdint>
@@ -22,10 +22,6 @@ public:
     void copyFrom(const Image* src);
     Pixel& pixel(int x, int y);
     void setPixel(int x, int y, const Pixel* p);
-
-    // Reads the "RAWPNG" resource with this id: width, height (signed 32-bit, little-endian),
-    // then the pixels. Prints why on failure and leaves the image empty.
-    void loadResource(int id);
 
     int width = 0;
     int height = 0;

@@ -7,8 +7,9 @@
 #include "platform/gl.h"
 #include "scene/bmp.h"
 #include "scene/image.h"
+#include "scene/image_resource.h"
 
-Texture::Texture(int resourceId) : image(new Image) { image->loadResource(resourceId); }
+Texture::Texture(int resourceId) : image(imageFromResource(resourceId).release()) {}
 
 Texture::Texture(const std::string& fileName) : fileName(fileName) {
     // A fifo would hold the reader forever, a device feed it without end.

@@ -79,7 +79,7 @@ if [ "${1:-}" = "--self-test" ]; then
                   "settings/config_dialog.cpp:shell/window_geometry.h" \
                   "lava/lava_engine.cpp:settings/setting_values.h" "settings/registry_values.cpp:lava/blob.h" \
                   "help/help_layout.cpp:shell/window_geometry.h" \
-                  "lamp/frame_pipeline.cpp:shell/shell_state.h" "lamp/lamp_startup.cpp:lamp/capture.h" \
+                  "lamp/frame_pipeline.cpp:shell/shell_state.h" "lamp/frame_buffer.cpp:lamp/capture.h" \
                   "scene/scene_text.cpp:scene/material.h"; do
         file=${broken%%:*}
         cp "$scratch/$file" "$scratch/$file.keep"

@@ -7,16 +7,7 @@
 
 #include "platform/settings_store.h"
 
-SettingsStore* settingsKey = nullptr;
-
-void openSettingsKey() { useSettingsStore(openPlatformSettingsStore()); }
-
-void useSettingsStore(SettingsStore* store) {
-    delete settingsKey;
-    settingsKey = store;
-}
-
-SettingsBatch::SettingsBatch() : store_(settingsKey) {
+SettingsBatch::SettingsBatch(SettingsStore* store) : store_(store) {
     if (store_) store_->beginBatch();
 }
 
@@ -24,14 +15,14 @@ SettingsBatch::~SettingsBatch() {
     if (store_) store_->endBatch();
 }
 
-bool writeDword(const char* name, int32_t value) {
-    return settingsKey && settingsKey->setDword(name, static_cast<uint32_t>(value));
+bool writeDword(SettingsStore* store, const char* name, int32_t value) {
+    return store && store->setDword(name, static_cast<uint32_t>(value));
 }
 
-bool readDword(const char* name, int32_t* value) {
+bool readDword(SettingsStore* store, const char* name, int32_t* value) {
     StoredType type;
     std::string bytes;
-    if (!settingsKey || !settingsKey->readValue(name, type, bytes)) return false;
+    if (!store || !store->readValue(name, type, bytes)) return false;
     if (type != StoredType::Dword || bytes.size() != 4) return false;
     uint32_t raw;
     std::memcpy(&raw, bytes.data(), 4);
@@ -39,41 +30,43 @@ bool readDword(const char* name, int32_t* value) {
     return true;
 }
 
-int32_t readDword(const char* name, int32_t defaultValue) {
+int32_t readDword(SettingsStore* store, const char* name, int32_t defaultValue) {
     int32_t value = defaultValue;
-    return readDword(name, &value) ? value : defaultValue;
+    return readDword(store, name, &value) ? value : defaultValue;
 }
 
-bool writeBoolValue(const char* name, bool value) { return writeDword(name, value ? 1 : 0); }
+bool writeBoolValue(SettingsStore* store, const char* name, bool value) {
+    return writeDword(store, name, value ? 1 : 0);
+}
 
-bool readBoolValue(const char* name, bool defaultValue) {
+bool readBoolValue(SettingsStore* store, const char* name, bool defaultValue) {
     int32_t value;
-    return readDword(name, &value) ? value != 0 : defaultValue;
+    return readDword(store, name, &value) ? value != 0 : defaultValue;
 }
 
-bool writeString(const char* name, const char* text) {
-    return settingsKey && settingsKey->setString(name, text);
+bool writeString(SettingsStore* store, const char* name, const char* text) {
+    return store && store->setString(name, text);
 }
 
-bool readString(const char* name, std::string& text) {
+bool readString(SettingsStore* store, const char* name, std::string& text) {
     StoredType type;
     std::string bytes;
-    if (!settingsKey || !settingsKey->readValue(name, type, bytes)) return false;
+    if (!store || !store->readValue(name, type, bytes)) return false;
     if (type != StoredType::String) return false;
     // A value written by another program may lack its terminating zero, or hold several.
     text.assign(bytes.c_str(), std::strlen(bytes.c_str()));
     return true;
 }
 
-bool writeFloatValue(const char* name, float value) {
+bool writeFloatValue(SettingsStore* store, const char* name, float value) {
     char text[64];
     std::snprintf(text, sizeof text, "%f", static_cast<double>(value));
-    return writeString(name, text);
+    return writeString(store, name, text);
 }
 
-float readFloatValue(const char* name, float defaultValue) {
+float readFloatValue(SettingsStore* store, const char* name, float defaultValue) {
     std::string text;
-    if (!readString(name, text)) return defaultValue;
+    if (!readString(store, name, text)) return defaultValue;
     float value;
     return std::sscanf(text.c_str(), "%f", &value) == 1 ? value : defaultValue;
 }

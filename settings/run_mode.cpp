@@ -1,7 +1,5 @@
-// The run-mode global and the questions every subsystem asks of it.
+// The questions every subsystem asks of the run mode.
 #include "settings/run_mode.h"
-
-RunMode runMode = Windowed;
 
 bool isInteractiveMode(RunMode mode) {
     return mode == ScreenSaver || mode == Windowed || mode == FullScreen;

@@ -1,5 +1,6 @@
-// The five ways the program can run, chosen once from the command line at start-up.
-// Every part that behaves differently per mode reads the global runMode.
+// The five ways the program can run, chosen once from the command line at start-up. The
+// lamp's life holds the run's mode; every part that behaves differently per mode is given
+// it.
 #pragma once
 
 #include <cstdint>
@@ -11,9 +12,6 @@ enum RunMode : int32_t {
     Windowed = 3,     // ordinary resizable window
     FullScreen = 4,   // full-screen topmost window that otherwise behaves like Windowed
 };
-
-// Written once before the main window exists and read-only afterwards.
-extern RunMode runMode;
 
 // True in the modes where the user can play with the lamp (overlay, drags, keys).
 bool isInteractiveMode(RunMode mode);

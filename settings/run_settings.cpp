@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "settings/registry_values.h"
 #include "settings/setting_values.h"
 #include "settings/settings.h"
 
@@ -26,31 +25,29 @@ float valueOf(const Setting& setting) {
 
 }  // namespace
 
-RunSettings::RunSettings(std::vector<SettingOverride> overrides, RunMode mode)
-    : overrides_(std::move(overrides)), mode_(mode) {}
+RunSettings::RunSettings(Settings& settings, std::vector<SettingOverride> overrides)
+    : settings_(settings), overrides_(std::move(overrides)) {}
 
 void RunSettings::apply() const {
-    if (!theSettings) return;
-    for (const SettingOverride& setting : overrides_) theSettings->setByName(storedNameOf(setting, mode_), setting.value);
+    for (const SettingOverride& setting : overrides_)
+        settings_.setByName(storedNameOf(setting, settings_.runMode()), setting.value);
 }
 
 std::vector<const Setting*> RunSettings::overridden() const {
     std::vector<const Setting*> settings;
-    if (!theSettings) return settings;
     for (const SettingOverride& setting : overrides_)
-        if (const Setting* s = theSettings->find(storedNameOf(setting, mode_))) settings.push_back(s);
+        if (const Setting* s = settings_.find(storedNameOf(setting, settings_.runMode()))) settings.push_back(s);
     return settings;
 }
 
 std::vector<std::string> RunSettings::loadChanged(const std::vector<std::string>& names) const {
     std::vector<std::string> taken;
-    if (!theSettings) return taken;
     const std::vector<const Setting*> own = overridden();
     for (const std::string& name : names) {
-        Setting* setting = theSettings->find(name);
+        Setting* setting = settings_.find(name);
         if (!setting || std::find(own.begin(), own.end(), setting) != own.end()) continue;
         const float before = valueOf(*setting);
-        setting->load();
+        setting->load(settings_.store());
         if (valueOf(*setting) == before) continue;
         const KeyedSetting* keyed = keyedSettingStoredAs(name);
         taken.push_back(keyed ? keyed->key : name);
@@ -58,15 +55,12 @@ std::vector<std::string> RunSettings::loadChanged(const std::vector<std::string>
     return taken;
 }
 
-void RunSettings::saveAll() const {
-    if (theSettings) theSettings->saveAll(overridden());
-}
+void RunSettings::saveAll() const { settings_.saveAll(overridden()); }
 
-std::string settingsListing() {
+std::string settingsListing(const Settings& settings) {
     std::string listing;
-    if (!theSettings) return listing;
     for (const KeyedSetting& keyed : keyedSettings())
-        if (const Setting* setting = theSettings->find(keyed.registryName))
+        if (const Setting* setting = settings.find(keyed.registryName))
             listing += std::string(keyed.key) + " = " + spokenValue(*keyed.row, valueOf(*setting)) + "\n";
     return listing;
 }

@@ -9,25 +9,27 @@
 #include "settings/run_mode.h"
 #include "settings/setting_options.h"
 
+class Settings;
+
 class RunSettings {
 public:
-    RunSettings(std::vector<SettingOverride> overrides, RunMode mode);
+    RunSettings(Settings& settings, std::vector<SettingOverride> overrides);
 
-    // Sets them on theSettings.
+    // Sets them on the settings.
     void apply() const;
     // The store changed under these names (a person edited the settings file): each
     // setting among them takes its stored value, but for this run's own. Returns the keys
     // of those whose value it changed.
     std::vector<std::string> loadChanged(const std::vector<std::string>& names) const;
-    // Saves every setting of theSettings but these: the store keeps its own values of them.
+    // Saves every setting but these: the store keeps its own values of them.
     void saveAll() const;
 
 private:
     std::vector<const Setting*> overridden() const;
+    Settings& settings_;
     std::vector<SettingOverride> overrides_;
-    RunMode mode_;
 };
 
-// Every setting of theSettings as the settings file writes it, "key = value" a line in a
-// person's words, in table order (the drift switch of this run only).
-std::string settingsListing();
+// Every setting as the settings file writes it, "key = value" a line in a person's words,
+// in table order (the drift switch of this run only).
+std::string settingsListing(const Settings& settings);

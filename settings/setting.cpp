@@ -50,12 +50,12 @@ void BoolSetting::attach(DialogPort* dialog) {
     notify();
 }
 
-void BoolSetting::save() {
-    if (registryName_) writeBoolValue(registryName_, value_);
+void BoolSetting::save(SettingsStore* store) {
+    if (registryName_) writeBoolValue(store, registryName_, value_);
 }
 
-void BoolSetting::load() {
-    if (registryName_) setValue(readBoolValue(registryName_, value_));
+void BoolSetting::load(SettingsStore* store) {
+    if (registryName_) setValue(readBoolValue(store, registryName_, value_));
 }
 
 bool BoolSetting::handleMessage(DialogPort* dialog, int senderId) {
@@ -101,14 +101,14 @@ void IntSetting::attach(DialogPort* dialog) {
     notify();
 }
 
-void IntSetting::save() {
-    if (registryName_) writeDword(registryName_, value_);
+void IntSetting::save(SettingsStore* store) {
+    if (registryName_) writeDword(store, registryName_, value_);
 }
 
-void IntSetting::load() {
+void IntSetting::load(SettingsStore* store) {
     if (!registryName_) return;
     int32_t stored = 0;
-    if (!readDword(registryName_, &stored)) {
+    if (!readDword(store, registryName_, &stored)) {
         setValue(value_);
         return;
     }
@@ -179,12 +179,12 @@ void FloatSetting::attach(DialogPort* dialog) {
     notify();
 }
 
-void FloatSetting::save() {
-    if (registryName_) writeFloatValue(registryName_, value_);
+void FloatSetting::save(SettingsStore* store) {
+    if (registryName_) writeFloatValue(store, registryName_, value_);
 }
 
-void FloatSetting::load() {
-    if (registryName_) setValue(readFloatValue(registryName_, value_));
+void FloatSetting::load(SettingsStore* store) {
+    if (registryName_) setValue(readFloatValue(store, registryName_, value_));
 }
 
 bool FloatSetting::handleMessage(DialogPort* dialog, int senderId) {

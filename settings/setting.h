@@ -4,11 +4,15 @@
 // callback; the callback must accept a null dialog (the setting is not attached).
 #pragma once
 
-class DialogPort;
+#include <functional>
 
-// Applies a value. The int form serves bool (0 or 1) and int settings.
-using SettingCallback = void (*)(DialogPort* dialog, int value);
-using FloatSettingCallback = void (*)(DialogPort* dialog, float value);
+class DialogPort;
+class SettingsStore;
+
+// Applies a value. The int form serves bool (0 or 1) and int settings. A callback may hold
+// what it applies the value to (the lamp it changes).
+using SettingCallback = std::function<void(DialogPort* dialog, int value)>;
+using FloatSettingCallback = std::function<void(DialogPort* dialog, float value)>;
 
 // How an int setting's value label in the dialog reads.
 enum class LabelFormat { None, Percent, Number, FramesPerSecond, PriorityName };
@@ -28,10 +32,11 @@ public:
     virtual void attach(DialogPort* dialog) = 0;
     virtual void detach() { dialog_ = nullptr; }
     virtual void resetToDefault() = 0;
-    // Writes the value under its registry name; nothing for a setting without one.
-    virtual void save() = 0;
-    // Reads the value, with the current one as fallback, and sets it.
-    virtual void load() = 0;
+    // Writes the value under its registry name to the store; nothing for a setting
+    // without one.
+    virtual void save(SettingsStore* store) = 0;
+    // Reads the value from the store, with the current one as fallback, and sets it.
+    virtual void load(SettingsStore* store) = 0;
     // Takes the value from the control when the message came from it (senderId is the id
     // of the control that sent it, 0 for none) in the attached dialog; true when it did.
     virtual bool handleMessage(DialogPort* dialog, int senderId) = 0;
@@ -58,8 +63,8 @@ public:
 
     void attach(DialogPort* dialog) override;
     void resetToDefault() override { setValue(defaultValue_); }
-    void save() override;
-    void load() override;
+    void save(SettingsStore* store) override;
+    void load(SettingsStore* store) override;
     bool handleMessage(DialogPort* dialog, int senderId) override;
     void notify() override;
 
@@ -82,10 +87,10 @@ public:
 
     void attach(DialogPort* dialog) override;
     void resetToDefault() override { setValue(defaultValue_); }
-    void save() override;
+    void save(SettingsStore* store) override;
     // A stored number outside the range is taken into it: the registry is open to anyone,
     // and a count of a billion blobs must not reach the lamp.
-    void load() override;
+    void load(SettingsStore* store) override;
     bool handleMessage(DialogPort* dialog, int senderId) override;
     void notify() override;
     // Enables or greys out the control in the attached dialog.
@@ -121,8 +126,8 @@ public:
 
     void attach(DialogPort* dialog) override;
     void resetToDefault() override { setValue(defaultValue_); }
-    void save() override;
-    void load() override;
+    void save(SettingsStore* store) override;
+    void load(SettingsStore* store) override;
     bool handleMessage(DialogPort* dialog, int senderId) override;
     void notify() override;
 

@@ -11,8 +11,6 @@
 #include "settings/registry_values.h"
 #include "settings/stored_value_names.h"
 
-Settings* theSettings = nullptr;
-
 namespace {
 
 const SettingRow& rowNamed(const char* name, SettingKind kind) {
@@ -27,7 +25,8 @@ const SettingRow& rowNamed(const char* name, SettingKind kind) {
 
 }  // namespace
 
-Settings::Settings(RunMode mode, const SettingEffects& effects) : mode_(mode), effects_(effects) {
+Settings::Settings(RunMode mode, const SettingEffects& effects, SettingsStore* store)
+    : mode_(mode), effects_(effects), store_(store) {
     const std::vector<Setting*> all = members();
     for (size_t i = 0; i < settingRowCount; ++i) {
         const SettingRow& row = settingRows[i];
@@ -89,16 +88,16 @@ void Settings::resetAll() {
 }
 
 void Settings::saveAll(const std::vector<const Setting*>& except) {
-    SettingsBatch batch;
+    SettingsBatch batch(store_);
     for (Setting* setting : list_)
-        if (std::find(except.begin(), except.end(), setting) == except.end()) setting->save();
+        if (std::find(except.begin(), except.end(), setting) == except.end()) setting->save(store_);
     // A start without arguments comes back in the mode the user left.
-    if (mode_ == Windowed) writeBoolValue(startFullScreenValue, false);
-    if (mode_ == FullScreen) writeBoolValue(startFullScreenValue, true);
+    if (mode_ == Windowed) writeBoolValue(store_, startFullScreenValue, false);
+    if (mode_ == FullScreen) writeBoolValue(store_, startFullScreenValue, true);
 }
 
 void Settings::loadAll() {
-    for (Setting* setting : list_) setting->load();
+    for (Setting* setting : list_) setting->load(store_);
 }
 
 bool Settings::handleMessage(DialogPort* dialog, int senderId) {
@@ -125,18 +124,4 @@ bool Settings::setByName(const std::string& registryName, float value) {
         return false;
     }
     return true;
-}
-
-Settings& createSettings(RunMode mode, const SettingEffects& effects) {
-    destroySettings();
-    // Published only when every member exists: callbacks that read their siblings (the
-    // colours) wait for it, and the creator's loadAll runs them all.
-    Settings* settings = new Settings(mode, effects);
-    theSettings = settings;
-    return *settings;
-}
-
-void destroySettings() {
-    delete theSettings;
-    theSettings = nullptr;
 }

@@ -10,12 +10,15 @@
 #include "settings/setting.h"
 #include "settings/settings_table.h"
 
+class SettingsStore;
+
 class Settings {
 public:
     // Builds every setting from its row with its default (each construction runs the
     // setting's callback). The shift-left-right switch takes its name and default from the
-    // run mode. Loading from the store is the creator's next step (loadAll).
-    Settings(RunMode mode, const SettingEffects& effects);
+    // run mode. Loading from the store (null: none, every read fails and nothing is kept)
+    // is the creator's next step (loadAll).
+    Settings(RunMode mode, const SettingEffects& effects, SettingsStore* store);
     Settings(const Settings&) = delete;
     Settings& operator=(const Settings&) = delete;
 
@@ -26,6 +29,8 @@ public:
     // `except` are not written (a run's command-line settings).
     void saveAll(const std::vector<const Setting*>& except = {});
     void loadAll();
+    SettingsStore* store() const { return store_; }
+    RunMode runMode() const { return mode_; }
     // Offers a dialog message to each setting in list order; true at the first that took it.
     bool handleMessage(DialogPort* dialog, int senderId);
 
@@ -39,6 +44,7 @@ public:
 private:
     const RunMode mode_;
     const SettingEffects effects_;
+    SettingsStore* const store_;
 
     ShiftSwitch shiftSwitch() const;
     // Each member is made from its row (guaranteed copy elision builds it in place).
@@ -101,10 +107,3 @@ private:
     std::vector<Setting*> list_;  // in table order
 };
 
-// The program's settings: created with the main window, never destroyed before the
-// process ends (tests and tools replace them through createSettings).
-extern Settings* theSettings;
-
-// Replaces theSettings with a new Settings for the run mode (its defaults, callbacks run).
-Settings& createSettings(RunMode mode, const SettingEffects& effects);
-void destroySettings();

@@ -5,7 +5,8 @@
 //   showParticles = false
 //   frameRate = 25
 //
-// One "key = value" line per value, in a person's words (setting_line.h, setting_values.h):
+// One "key = value" line per value, in a person's words (setting_line.h, setting_values.h),
+// the file's text kept line for line (settings_text.h):
 // flags as true or false, the frame rate in frames a second, the priority by name, numbers
 // as written. Blank lines, comments (# or ;), a comment after a value and lines the program
 // does not understand stay in the file exactly as they were, and so do a byte-order mark
@@ -28,13 +29,12 @@
 
 #include <functional>
 #include <set>
-#include <unordered_map>
 #include <string>
 #include <vector>
 
 #include "platform/settings_store.h"
 #include "platform/shared_file.h"
-#include "settings/setting_line.h"
+#include "settings/settings_text.h"
 
 class SettingsFile : public SettingsStore {
 public:
@@ -61,48 +61,24 @@ public:
     std::vector<std::string> reload();
 
 private:
-    struct Line {
-        std::string text;  // the line as it stands in the file, without its line ending
-        std::string name;  // the stored name its key gives; empty for a comment, a blank or
-                           // a line that is not a "key = value" line
-        bool ours = false; // written by this store (a name it does not know reads back too)
-        bool crlf = false; // it ended in CR LF
-    };
-    // The file as lines, and the manner it is written in, which a save keeps: a byte-order
-    // mark before the first line, the line ending of new lines (that of its first line),
-    // the units its values are in.
-    struct Text {
-        std::vector<Line> lines;
-        bool bom = false;
-        bool crlf = false;
-        FileUnits units = FileUnits::Current;
-        std::unordered_map<std::string, size_t> last;  // each name's last line, its value
-
-        void index();
-        const Line* lineOf(const std::string& name) const;
-        std::string bytes() const;
-    };
-    struct Change {
-        std::string name;  // the stored name
-        bool remove = false;
-        std::string value; // in the file's words
-    };
     SharedFile file_;
     Report report_;
-    Text base_;                    // the file as this store last read or wrote it
-    std::vector<Change> pending_;  // this run's changes not yet saved, in order
+    SettingsText base_;                    // the file as this store last read or wrote it
+    std::vector<SettingsChange> pending_;  // this run's changes not yet saved, in order
     FileStamp stamp_;
     bool knownFresh_ = false;  // stamp_ is the file as the base has it
     std::set<std::string> reported_;
     std::set<std::string> failuresReported_;
     int batchDepth_ = 0;
 
-    Text parse(const std::string& bytes, bool reportProblems);
+    // The text of the file; each new problem reported (the first few by name, the rest as
+    // a count) when `reportProblems`.
+    SettingsText parse(const std::string& bytes, bool reportProblems);
     // Saves the pending changes now, or at the batch's end; false (and the changes
     // dropped) when they cannot be saved.
     bool commit();
     bool save();
-    const Change* changeOf(const std::string& name) const;
+    const SettingsChange* changeOf(const std::string& name) const;
     bool put(const std::string& name, const std::string& value);
     bool sameValue(const std::string& name, const std::string& a, const std::string& b) const;
 };

@@ -13,16 +13,16 @@ float wrapDegrees(float a) {
 }
 
 // The settings clamp every value to their range.
-void addSpinSpeed(float d) { theSettings->rot_speed.setValue(theSettings->rot_speed.value() + d); }
+void addSpinSpeed(Settings& s, float d) { s.rot_speed.setValue(s.rot_speed.value() + d); }
 
-void turnWheel(int delta) { addSpinSpeed(static_cast<float>(delta) / 480.0f); }
-void addSpinAngle(float d) { theSettings->rot_angle.setValue(wrapDegrees(theSettings->rot_angle.value() + d)); }
-void addZoom(float d) { theSettings->zoom.setValue(theSettings->zoom.value() + d); }
-void addTranslation(float dx, float dy) {
-    theSettings->translateX.setValue(theSettings->translateX.value() + dx);
-    theSettings->translateY.setValue(theSettings->translateY.value() - dy);
+void turnWheel(Settings& s, int delta) { addSpinSpeed(s, static_cast<float>(delta) / 480.0f); }
+void addSpinAngle(Settings& s, float d) { s.rot_angle.setValue(wrapDegrees(s.rot_angle.value() + d)); }
+void addZoom(Settings& s, float d) { s.zoom.setValue(s.zoom.value() + d); }
+void addTranslation(Settings& s, float dx, float dy) {
+    s.translateX.setValue(s.translateX.value() + dx);
+    s.translateY.setValue(s.translateY.value() - dy);
 }
-void addOrbit(float dx, float dy) {
-    theSettings->rotateViewX.setValue(wrapDegrees(theSettings->rotateViewX.value() + dx));
-    theSettings->rotateViewY.setValue(wrapDegrees(theSettings->rotateViewY.value() + dy));
+void addOrbit(Settings& s, float dx, float dy) {
+    s.rotateViewX.setValue(wrapDegrees(s.rotateViewX.value() + dx));
+    s.rotateViewY.setValue(wrapDegrees(s.rotateViewY.value() + dy));
 }

@@ -5,15 +5,16 @@
 
 #include "platform/diagnostics.h"
 
-ActiveTimers activeTimers;
-FrameTimer* frameTimer = nullptr;
+namespace {
+void onThreadTimer(void* table, uint32_t timerId) { timerProc(*static_cast<ActiveTimers*>(table), timerId); }
+}  // namespace
 
-FrameTimer::FrameTimer(uint32_t intervalMs) { setInterval(intervalMs); }
-
-FrameTimer::~FrameTimer() {
-    stop();
-    for (FunctionListener* listener : ownedListeners) delete listener;
+FrameTimer::FrameTimer(ThreadTimers& source, ActiveTimers& table, uint32_t intervalMs)
+    : source(source), table(table) {
+    setInterval(intervalMs);
 }
+
+FrameTimer::~FrameTimer() { stop(); }
 
 void FrameTimer::setInterval(uint32_t intervalMs) {
     interval = intervalMs;
@@ -27,28 +28,28 @@ bool FrameTimer::start() {
     if (running) return true;
     // Past the table's capacity the timer would be unreachable from timerProc; refusing to
     // start is safer than writing beyond it.
-    if (activeTimers.count >= maxActiveTimers) return false;
-    const uint32_t id = createThreadTimer(interval, timerProc);
+    if (table.count >= maxActiveTimers) return false;
+    const uint32_t id = source.createThreadTimer(interval, onThreadTimer, &table);
     if (id == noThreadTimer) {
         diagError("Could not create a timer of %u ms\n", static_cast<unsigned>(interval));
         return false;
     }
     timerId = id;
     running = true;
-    activeTimers.timers[activeTimers.count++] = this;
+    table.timers[table.count++] = this;
     return true;
 }
 
 void FrameTimer::stop() {
     if (!running) return;
-    destroyThreadTimer(timerId);
+    source.destroyThreadTimer(timerId);
     timerId = noThreadTimer;
     running = false;
-    FrameTimer** end = activeTimers.timers + activeTimers.count;
-    FrameTimer** at = std::find(activeTimers.timers, end, this);
+    FrameTimer** end = table.timers + table.count;
+    FrameTimer** at = std::find(table.timers, end, this);
     if (at != end) {
         std::copy(at + 1, end, at);
-        activeTimers.timers[--activeTimers.count] = nullptr;
+        table.timers[--table.count] = nullptr;
     }
 }
 
@@ -58,9 +59,8 @@ void FrameTimer::addListener(TimerListener* listener) {
 }
 
 void FrameTimer::addFunction(FunctionListener::Function function) {
-    auto* listener = new FunctionListener(function);
-    ownedListeners.push_back(listener);
-    addListener(listener);
+    ownedListeners.push_back(std::make_unique<FunctionListener>(std::move(function)));
+    addListener(ownedListeners.back().get());
 }
 
 void FrameTimer::fire() {
@@ -68,9 +68,9 @@ void FrameTimer::fire() {
     for (size_t i = 0; i < listeners.size(); ++i) listeners[i]->onTimer(*this);
 }
 
-void timerProc(uint32_t timerId) {
-    for (int i = 0; i < activeTimers.count; ++i) {
-        FrameTimer* timer = activeTimers.timers[i];
+void timerProc(ActiveTimers& table, uint32_t timerId) {
+    for (int i = 0; i < table.count; ++i) {
+        FrameTimer* timer = table.timers[i];
         if (timer->isRunning() && timer->id() == timerId) timer->fire();
     }
 }

@@ -1,8 +1,11 @@
-// The frame clock: a thread timer with an ordered list of listeners. All running timers
-// are kept in activeTimers so that the one timer procedure can find who fired.
+// The frame clock: a thread timer with an ordered list of listeners. The running timers
+// are kept in a table (the lamp's life holds it) so that the one timer procedure can find
+// who fired.
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/thread_timer.h"
@@ -15,20 +18,32 @@ public:
     virtual void onTimer(FrameTimer& timer) = 0;
 };
 
-// Calls a plain function with the firing timer.
+// Calls a function with the firing timer.
 class FunctionListener : public TimerListener {
 public:
-    using Function = void (*)(FrameTimer&);
-    explicit FunctionListener(Function function) : function(function) {}
+    using Function = std::function<void(FrameTimer&)>;
+    explicit FunctionListener(Function function) : function(std::move(function)) {}
     void onTimer(FrameTimer& timer) override { function(timer); }
 
 private:
     Function function;
 };
 
+// Every running FrameTimer in start order; room for maxActiveTimers.
+constexpr int maxActiveTimers = 100;
+struct ActiveTimers {
+    FrameTimer* timers[maxActiveTimers] = {};
+    int count = 0;
+};
+
+// The one timer procedure: runs the listeners of every running timer of the table whose id
+// matches, in table order.
+void timerProc(ActiveTimers& table, uint32_t timerId);
+
 class FrameTimer {
 public:
-    explicit FrameTimer(uint32_t intervalMs);
+    // Timers from `source`, entered in `table` while running.
+    FrameTimer(ThreadTimers& source, ActiveTimers& table, uint32_t intervalMs);
     ~FrameTimer();
     FrameTimer(const FrameTimer&) = delete;
     FrameTimer& operator=(const FrameTimer&) = delete;
@@ -50,24 +65,11 @@ public:
     void fire();
 
 private:
+    ThreadTimers& source;
+    ActiveTimers& table;
     bool running = false;
     uint32_t interval = 0;
     uint32_t timerId = noThreadTimer;
     std::vector<TimerListener*> listeners;
-    std::vector<FunctionListener*> ownedListeners;
+    std::vector<std::unique_ptr<FunctionListener>> ownedListeners;
 };
-
-// Every running FrameTimer in start order; room for maxActiveTimers.
-constexpr int maxActiveTimers = 100;
-struct ActiveTimers {
-    FrameTimer* timers[maxActiveTimers] = {};
-    int count = 0;
-};
-extern ActiveTimers activeTimers;
-
-// The program's one timer procedure: runs the listeners of every running timer whose id
-// matches, in table order.
-void timerProc(uint32_t timerId);
-
-// The main window's frame clock, created with 35 ms at window creation.
-extern FrameTimer* frameTimer;

@@ -1,92 +1,78 @@
 // Key and character commands carried out.
 #include "shell/input_actions.h"
 
-#include "lamp/capture.h"
-#include "lamp/frame_pipeline.h"
-#include "overlay/overlay_menu.h"
-#include "settings/settings.h"
+#include "lamp/lamp.h"
 #include "settings/view_operations.h"
+#include "shell/lamp_life.h"
+#include "shell/platform_operations.h"
 
-namespace {
-void call(const std::function<void()>& action) {
-    if (action) action();
-}
-constexpr float screenshotNoteSeconds = 2;
-}  // namespace
-
-void takeScreenshotAndSay() {
-    FramePipeline& frame = pipeline();
-    const Screenshot shot = capture().takeScreenshot(frame.viewportWidth, frame.viewportHeight,
-                                                     [&frame] { frame.renderFrame(false, false, false); });
-    if (shot.path.empty()) return;
-    if (shot.written)
-        showOverlayNote("Saved " + shot.path, screenshotNoteSeconds, "Saved " + shot.name);
-    else
-        showOverlayNote("Could not save the screenshot " + shot.name, screenshotNoteSeconds);
-}
-
-void runKeyCommand(const KeyCommand& command, const ShellInputActions& actions) {
-    pipeline().userActive = true;
+void runKeyCommand(LampLife& life, const KeyCommand& command) {
+    Lamp* lamp = life.lamp();
+    if (!lamp) return;
+    FramePipeline& frame = lamp->pipeline;
+    Settings& settings = *lamp->settings;
+    frame.userActive = true;
     switch (command.action) {
         case KeyAction::Close:
-            call(actions.close);
+            life.requestClose();
             break;
         case KeyAction::TogglePause:
-            pipeline().animate = !pipeline().animate;
+            frame.animate = !frame.animate;
             break;
         case KeyAction::ToggleMovie:
-            if (capture().movieRecording()) {
-                capture().stopMovie();
-            } else {
-                capture().startMovie(pipeline().viewportWidth, pipeline().viewportHeight);
-            }
+            if (lamp->capture->movieRecording())
+                lamp->capture->stopMovie();
+            else
+                lamp->capture->startMovie(frame.viewportWidth, frame.viewportHeight);
             break;
         case KeyAction::Help:
-            call(actions.help);
+            life.platform().openHelp();
             break;
         case KeyAction::Translate:
-            addTranslation(command.a, command.b);
+            addTranslation(settings, command.a, command.b);
             break;
         case KeyAction::SpinAngle:
-            addSpinAngle(command.a);
+            addSpinAngle(settings, command.a);
             break;
         case KeyAction::Zoom:
-            addZoom(command.a);
+            addZoom(settings, command.a);
             break;
         case KeyAction::Orbit:
-            addOrbit(command.a, command.b);
+            addOrbit(settings, command.a, command.b);
             break;
         case KeyAction::SpinSpeed:
-            addSpinSpeed(command.a);
+            addSpinSpeed(settings, command.a);
             break;
         case KeyAction::Brake:
-            pipeline().spinBrake = true;
+            frame.spinBrake = true;
             break;
         case KeyAction::None:
             break;
     }
 }
 
-void runCharacterCommand(CharacterAction action, const ShellInputActions& actions) {
-    pipeline().userActive = true;
+void runCharacterCommand(LampLife& life, CharacterAction action) {
+    Lamp* lamp = life.lamp();
+    if (!lamp) return;
+    lamp->pipeline.userActive = true;
     switch (action) {
         case CharacterAction::TogglePolygons:
-            theSettings->showPolygons.toggle();
+            lamp->settings->showPolygons.toggle();
             break;
         case CharacterAction::ToggleParticles:
-            theSettings->showParticles.toggle();
+            lamp->settings->showParticles.toggle();
             break;
         case CharacterAction::Configure:
-            call(actions.configure);
+            life.platform().openSettings();
             break;
         case CharacterAction::Screenshot:
-            takeScreenshotAndSay();
+            life.takeScreenshotAndSay();
             break;
         case CharacterAction::Help:
-            call(actions.help);
+            life.platform().openHelp();
             break;
         case CharacterAction::FullScreen:
-            call(actions.fullScreen);
+            life.toggleFullScreen();
             break;
         case CharacterAction::None:
             break;

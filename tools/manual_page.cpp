@@ -61,18 +61,17 @@ int main(int argc, char** argv) {
     const std::string source((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::vector<ManualOption> options;
     for (const SettingOptionHelp& option : settingOptionHelp()) options.push_back({option.option, option.text});
-    // The manual page has no pictures: each is taken as read without being drawn.
-    const PictureLoader noPicture = [](const std::string&, ManualPicture&, std::string&) { return true; };
-    const ManualDocument document = convertManual(source, noPicture, options);
-    for (const std::string& problem : document.errors) std::fprintf(stderr, "%s:%s\n", argv[1], problem.c_str());
-    if (!document.errors.empty()) return 1;
+    const ManualSource manual = readManual(source);
+    for (const std::string& problem : problemLines(manual.problems)) std::fprintf(stderr, "%s:%s\n", argv[1], problem.c_str());
+    if (!manual.problems.empty()) return 1;
+    const std::vector<ManualSection> sections = manualSections(manual.blocks);
 
     std::string include = "// Made by tools/manual_page.\n";
     for (const auto& part : helpParts) {
         std::string help;
         for (const char* wanted : part.sections) {
             bool found = false;
-            for (const ManualSection& section : document.linuxSections) {
+            for (const ManualSection& section : sections) {
                 if (section.heading != wanted) continue;
                 help += section.heading + ":\n" + terminalText(section.text) + "\n";
                 found = true;
@@ -84,7 +83,7 @@ int main(int argc, char** argv) {
         }
         include += std::string("const char* const ") + part.constant + " =\n" + literal(help) + ";\n";
     }
-    if (!writeFile(argv[2], document.manPage) || !writeFile(argv[3], include)) {
+    if (!writeFile(argv[2], writeManualPage(manual.blocks, options)) || !writeFile(argv[3], include)) {
         std::fprintf(stderr, "manual_page: cannot write the output\n");
         return 1;
     }

@@ -5,19 +5,15 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "help/manual_markup.h"
+#include "scene/bmp.h"
+#include "scene/image.h"
 
 namespace {
-
-bool readFile(const std::string& path, std::vector<uint8_t>& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return true;
-}
 
 bool writeFile(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
@@ -33,20 +29,25 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string sourcePath = argv[1], pictureFolder = argv[2];
-    std::vector<uint8_t> source;
-    if (!readFile(sourcePath, source)) {
+    std::ifstream in(sourcePath, std::ios::binary);
+    if (!in) {
         std::fprintf(stderr, "manual_rtf: cannot read %s\n", sourcePath.c_str());
         return 1;
     }
-    const PictureLoader loadPicture = [&](const std::string& name, ManualPicture& picture, std::string& error) {
-        std::vector<uint8_t> file;
-        if (!readFile(pictureFolder + "/" + name, file)) {
-            error = "cannot read " + pictureFolder + "/" + name;
-            return false;
+    const std::string source((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const PictureLoader loadPicture = [&](const std::string& name, std::string& error) {
+        const std::string path = pictureFolder + "/" + name;
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        if (!file) {
+            error = "cannot read " + path;
+            return std::unique_ptr<Image>();
         }
-        return pictureFromBmp(file, picture, error);
+        std::unique_ptr<Image> picture(readBmp(file, false));
+        std::fclose(file);
+        if (!picture) error = "not a 24-bit uncompressed BMP";
+        return picture;
     };
-    const ManualDocument document = convertManual(std::string(source.begin(), source.end()), loadPicture);
+    const ManualDocument document = convertManual(source, loadPicture);
     for (const std::string& problem : document.errors)
         std::fprintf(stderr, "%s:%s\n", sourcePath.c_str(), problem.c_str());
     if (!document.errors.empty()) return 1;

@@ -16,10 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "lamp/frame_pipeline.h"
-#include "lamp/lamp_scene.h"
 #include "lamp/lamp_scene_file.h"
-#include "lamp/lamp_startup.h"
 #include "lamp/offscreen_lamp.h"
 #include "lava/scene_blobs.h"
 #include "scene/bmp.h"
@@ -70,15 +67,17 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!verbose && !std::freopen("/dev/null", "w", stdout)) return 1;
-    OffscreenLamp lamp(width, height, seed == 0 ? 1 : seed);
-    if (!lamp.ok()) {
+    OffscreenLamp offscreen(width, height, seed == 0 ? 1 : seed);
+    if (!offscreen.ok()) {
         std::fprintf(stderr, "render_lamp: no offscreen OpenGL context\n");
         return 1;
     }
-    if (particles) theSettings->showParticles.setValue(true);
-    if (polygons) theSettings->showPolygons.setValue(true);
+    Lamp& lamp = offscreen.lamp();
+    Settings& settings = *lamp.settings;
+    if (particles) settings.showParticles.setValue(true);
+    if (polygons) settings.showPolygons.setValue(true);
     for (const auto& [name, value] : assignments) {
-        if (!theSettings->setByName(name, value)) {
+        if (!settings.setByName(name, value)) {
             std::fprintf(stderr, "render_lamp: there is no setting %s\n", name.c_str());
             return 2;
         }
@@ -91,12 +90,12 @@ int main(int argc, char** argv) {
             std::fputs(read.message.c_str(), stderr);
             return 1;
         }
-        for (int n = 0; n < steps; ++n) drawFileScene(scene, 0.02f, pipeline().complexity);
-        drawFileScene(scene, 0, pipeline().complexity);
+        for (int n = 0; n < steps; ++n) drawFileScene(scene, lamp.scene->glass.engine.parameters, width, height, 0.02f, lamp.pipeline.complexity);
+        drawFileScene(scene, lamp.scene->glass.engine.parameters, width, height, 0, lamp.pipeline.complexity);
     } else {
-        warmUpLava();
-        for (int n = 0; n < steps; ++n) lamp.lamp().step(0.02f);
-        for (int n = 0; n < frames; ++n) pipeline().renderFrame(true, false, true);
+        lamp.scene->warmUp();
+        for (int n = 0; n < steps; ++n) lamp.scene->step(0.02f);
+        for (int n = 0; n < frames; ++n) lamp.renderFrame(true, false);
     }
     if (!sceneOut.empty()) {
         std::FILE* file = std::fopen(sceneOut.c_str(), "w");
@@ -104,14 +103,14 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "Couldn't open %s for writing\n", sceneOut.c_str());
             return 1;
         }
-        writeLampScene(lamp.lamp(), file);
+        writeLampScene(*lamp.scene, settings, file);
         if (std::fclose(file) != 0) {
             std::fprintf(stderr, "render_lamp: could not write %s\n", sceneOut.c_str());
             return 1;
         }
     }
 
-    std::unique_ptr<Image> frame = lamp.readFrame();
+    std::unique_ptr<Image> frame = offscreen.readFrame();
     std::FILE* file = std::fopen(out.c_str(), "wb");
     if (!file) {
         std::fprintf(stderr, "Couldn't open %s for writing\n", out.c_str());

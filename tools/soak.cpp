@@ -17,19 +17,13 @@
 #include <random>
 #include <string>
 
-#include <unistd.h>
-
-#include "lamp/frame_pipeline.h"
-#include "lamp/lamp_scene.h"
-#include "lamp/lamp_startup.h"
+#include "lamp/lamp.h"
 #include "lamp/lava_state.h"
 #include "lamp/offscreen_lamp.h"
 #include "lava/lava_census.h"
 #include "overlay/overlay_menu.h"
 #include "platform/gl.h"
 #include "platform/pointer.h"
-#include "settings/registry_values.h"
-#include "settings/run_mode.h"
 #include "settings/settings.h"
 #include "settings/settings_file.h"
 
@@ -61,8 +55,8 @@ public:
 
 int lavaRestores = 0;  // how many times lava saved by an earlier phase was put back
 
-void changeSettings(std::mt19937& random) {
-    Settings& s = *theSettings;
+void changeSettings(Lamp& lamp, SettingsStore* store, std::mt19937& random) {
+    Settings& s = *lamp.settings;
     const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     const auto unit = [&] { return std::uniform_real_distribution<float>(0, 1)(random); };
     s.renderAccuracy.setValue(pick(10, 200));
@@ -77,8 +71,8 @@ void changeSettings(std::mt19937& random) {
     s.bgLuminance.setValue(pick(0, 100));
     s.showParticles.setValue(pick(0, 3) == 0);
     s.showPolygons.setValue(pick(0, 3) == 0);
-    if (pick(0, 2) == 0 && restoreLavaState()) ++lavaRestores;
-    if (pick(0, 2) == 0) saveLavaState();
+    if (pick(0, 2) == 0 && restoreLavaState(*lamp.scene, store)) ++lavaRestores;
+    if (pick(0, 2) == 0) saveLavaState(*lamp.scene, store);
 }
 
 }  // namespace
@@ -106,23 +100,24 @@ int main(int argc, char** argv) {
     }
     if (changeEvery < 1) changeEvery = 1;
 
-    OffscreenLamp lamp(64, 96, seed == 0 ? 1 : seed);
-    if (!lamp.ok()) {
+    // The lava's saves go to a settings file of the run's own.
+    const std::string storePath = "/tmp/glimmerjar-soak-" + std::to_string(std::random_device{}());
+    std::remove(storePath.c_str());
+    SettingsFile store(storePath, [](const std::string&) {});
+    OffscreenLamp offscreen(64, 96, seed == 0 ? 1 : seed, &store);
+    if (!offscreen.ok()) {
         std::fprintf(stderr, "soak: no offscreen OpenGL context\n");
         return 1;
     }
-    runMode = Windowed;
-    // The lava's saves go to a settings file of the run's own.
-    const std::string store = "/tmp/glimmerjar-soak-" + std::to_string(getpid());
-    std::remove(store.c_str());
-    useSettingsStore(new SettingsFile(store, [](const std::string&) {}));
+    Lamp& lamp = offscreen.lamp();
     StillPointer pointer;
-    overlayMenu = new OverlayMenu(Windowed, pointer, MenuActions());
-    overlayMenu->layout(64, 96);
-    warmUpLava();
+    lamp.makeMenu(pointer, MenuActions(), 1);
+    OverlayMenu& menu = *lamp.menu;
+    menu.layout(64, 96);
+    lamp.scene->warmUp();
     // One frame with the menu shown, so that its pictures exist before the count.
-    overlayMenu->mouse(nullptr, 30, 40, MouseEvent::Move);
-    pipeline().renderFrame(true, true, true);
+    menu.mouse(nullptr, 30, 40, MouseEvent::Move);
+    lamp.renderFrame(true, true);
     const int objectsBefore = glObjects();
     std::mt19937 random(seed);
     const auto start = std::chrono::steady_clock::now();
@@ -135,13 +130,13 @@ int main(int argc, char** argv) {
     long long frame = 0;
     bool failed = false;
     for (; frame < frames && elapsed() < seconds; ++frame) {
-        if (frame % changeEvery == 0) changeSettings(random);
+        if (frame % changeEvery == 0) changeSettings(lamp, &store, random);
         // A hand on the mouse now and then: the menu shows, fades and shows again.
-        if (frame % 200 == 0) overlayMenu->mouse(nullptr, static_cast<float>(frame % 400 == 0 ? 10 : 30), 40,
-                                                 MouseEvent::Move);
-        pipeline().renderFrame(true, true, true);
+        if (frame % 200 == 0) menu.mouse(nullptr, static_cast<float>(frame % 400 == 0 ? 10 : 30), 40, MouseEvent::Move);
+        lamp.renderFrame(true, true);
+        glFinish();  // the frame shown, as a window's buffer swap waits for it
         if (frame % 50 == 0) {
-            const LavaGlass& glass = lamp.lamp().glass;
+            const LavaGlass& glass = lamp.scene->glass;
             const LavaCensus census = takeCensus(glass.group.blobs, glass.vessel, glass.numClusters());
             worstEscape = std::fmax(worstEscape, census.worstEscape);
             if (!census.allFinite || census.worstEscape > tolerance) {
@@ -163,8 +158,8 @@ int main(int argc, char** argv) {
         }
     }
     // The settings back to their defaults, as at the start, before the objects are counted.
-    theSettings->resetAll();
-    pipeline().renderFrame(true, false, true);
+    lamp.settings->resetAll();
+    lamp.renderFrame(true, false);
     const int objectsAfter = glObjects();
     const double memoryAtEnd = residentMb();
     const double time = elapsed();
@@ -175,8 +170,6 @@ int main(int argc, char** argv) {
     std::printf("OpenGL objects: %d before, %d after\n", objectsBefore, objectsAfter);
     std::printf("worst escape from the glass (every 50th frame): %.4f\n", worstEscape);
     std::printf("lava put back from an earlier phase's save: %d times\n", lavaRestores);
-    delete overlayMenu;
-    overlayMenu = nullptr;
     // Against ten minutes in when the run got there: by then every kind of frame the random
     // settings ask for has been drawn once.
     const double baseline = memoryAfterTenMinutes >= 0 ? memoryAfterTenMinutes
@@ -190,8 +183,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "soak: %d OpenGL objects left behind\n", objectsAfter - objectsBefore);
         failed = true;
     }
-    useSettingsStore(nullptr);
-    std::remove(store.c_str());
-    std::remove((store + ".lock").c_str());
+    std::remove(storePath.c_str());
+    std::remove((storePath + ".lock").c_str());
     return failed ? 1 : 0;
 }

@@ -4,65 +4,70 @@
 
 #include <commctrl.h>
 
-#include "shell/win32/help_viewer_win32.h"
+#include "lamp/lamp.h"
 #include "platform/win32/dialog_port_win32.h"
 #include "resources/resource_ids.h"
 #include "settings/config_dialog.h"
 #include "settings/run_mode.h"
 #include "settings/settings.h"
-#include "shell/main_window.h"
+#include "shell/lamp_life.h"
 #include "shell/win32/control_fit_win32.h"
+#include "shell/win32/help_viewer_win32.h"
 #include "shell/win32/monitors_win32.h"
-#include "shell/win32/win32_program.h"
 #include "shell/window_geometry.h"
 
 namespace {
 
-// A second request while the dialog is open is ignored.
-bool configDialogOpen = false;
-
-// The open dialog as the settings see it.
-Win32DialogPort* openDialogPort = nullptr;
 // The id of the control that sent a message, when it is one of this dialog's.
 int senderIdOf(HWND dialog, LPARAM lParam) {
     HWND control = reinterpret_cast<HWND>(lParam);
     return control && GetParent(control) == dialog ? GetDlgCtrlID(control) : 0;
 }
 
+}  // namespace
+
 // Beside the lamp, on its monitor, so that every change can be watched as it is made.
-void placeBesideTheLamp(HWND dialog) {
-    HWND window = program().mainWindow;
+void ConfigDialog::placeBesideTheLamp(HWND dialog) const {
     RECT frame{}, lamp{};
-    if (!window || !GetWindowRect(dialog, &frame) || !GetWindowRect(window, &lamp)) return;
-    const ScreenPoint at = dialogBesideLamp(screenRectOf(lamp), workAreaOfWindow(window), frame.right - frame.left,
-                                            frame.bottom - frame.top);
+    if (!lampWindow_ || !GetWindowRect(dialog, &frame) || !GetWindowRect(lampWindow_, &lamp)) return;
+    const ScreenPoint at = dialogBesideLamp(screenRectOf(lamp), workAreaOfWindow(lampWindow_),
+                                            frame.right - frame.left, frame.bottom - frame.top);
     SetWindowPos(dialog, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-INT_PTR CALLBACK configDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!theSettings) return FALSE;
+// The dialog's owner rides along in its user data.
+INT_PTR CALLBACK ConfigDialog::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+    auto* owner = reinterpret_cast<ConfigDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    return owner ? owner->handle(dialog, message, wParam, lParam) : FALSE;
+}
+
+INT_PTR ConfigDialog::handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    Lamp* lamp = life_->lamp();
+    if (!lamp) return FALSE;
+    Settings& settings = *lamp->settings;
     switch (message) {
         case WM_INITDIALOG:
             InitCommonControls();
-            openDialogPort = new Win32DialogPort(dialog);
-            configDialogOpened(*theSettings, openDialogPort);
+            port_ = new Win32DialogPort(dialog);
+            configDialogOpened(settings, port_);
             fitControlsToText(dialog);
             placeBesideTheLamp(dialog);
             return TRUE;
         case WM_HSCROLL: {
-            const bool handled = configDialogScrolled(*theSettings, openDialogPort, senderIdOf(dialog, lParam));
+            const bool handled = configDialogScrolled(settings, port_, senderIdOf(dialog, lParam));
             // A value label may have grown ("1000%").
             if (handled) fitControlsToText(dialog);
             return handled ? TRUE : FALSE;
         }
         case WM_COMMAND: {
-            const ConfigCommandResult result = configDialogCommand(
-                *theSettings, openDialogPort, LOWORD(wParam), HIWORD(wParam), senderIdOf(dialog, lParam));
-            if (result.openHelp) openHelpDialog(dialog);
+            const ConfigCommandResult result =
+                configDialogCommand(settings, port_, LOWORD(wParam), HIWORD(wParam), senderIdOf(dialog, lParam));
+            if (result.openHelp) help_->open(instance_, dialog, *life_);
             if (result.endDialog != 0) {
                 EndDialog(dialog, result.endDialog);
-                delete openDialogPort;
-                openDialogPort = nullptr;
+                delete port_;
+                port_ = nullptr;
             }
             if (result.handled && result.endDialog == 0) fitControlsToText(dialog);
             return result.handled ? TRUE : FALSE;
@@ -72,12 +77,14 @@ INT_PTR CALLBACK configDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     }
 }
 
-}  // namespace
-
-void openConfigDialog(HWND parent) {
-    if (configDialogOpen) return;
-    configDialogOpen = true;
-    DialogBoxParamA(program().appInstance, MAKEINTRESOURCEA(RES_DIALOG_CONFIGURE), parent, configDialogProc, 0);
-    configDialogOpen = false;
-    if (runMode == Configure) requestClose();
+void ConfigDialog::open(HINSTANCE instance, HWND parent, HWND lampWindow, LampLife& life, HelpViewer& help) {
+    if (open_) return;
+    open_ = true;
+    instance_ = instance;
+    lampWindow_ = lampWindow;
+    life_ = &life;
+    help_ = &help;
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(RES_DIALOG_CONFIGURE), parent, dialogProc, reinterpret_cast<LPARAM>(this));
+    open_ = false;
+    if (life.runMode == Configure) life.requestClose();
 }

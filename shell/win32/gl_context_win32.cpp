@@ -1,25 +1,15 @@
-// The lamp window's OpenGL context (WGL) and the GL context seam on Windows: pixel format,
-// rendering context, viewports, buffer swap, tear-down.
+// The lamp window's OpenGL context on Windows.
 #include "shell/win32/gl_context_win32.h"
 
-#include "lamp/frame_pipeline.h"
-#include "lamp/lamp_scene.h"
+#include <initializer_list>
+
 #include "overlay/bitmap_font.h"
-#include "overlay/overlay_menu.h"
 #include "platform/diagnostics.h"
 #include "platform/gl.h"
-#include "platform/gl_context.h"
-#include "scene/quadric.h"
-#include "settings/run_mode.h"
-#include "shell/win32/monitors_win32.h"
-#include "shell/win32/win32_program.h"
 
-namespace {
-
-// The overlay's font as display lists: bold "System" 16 pixels high at 96 DPI (scaled
-// with the display), else Arial, Tahoma or Verdana, else a stock font; the device context's
-// own font when there is none at all.
-void createBitmapFont(HDC dc, float pixelScale) {
+// Bold "System" 16 pixels high at 96 DPI (scaled with the display), else Arial, Tahoma or
+// Verdana, else a stock font; the device context's own font when there is none at all.
+void makeMenuFont(HDC dc, float pixelScale) {
     const int height = static_cast<int>(16 * pixelScale + 0.5f);
     HFONT font = nullptr;
     for (const char* face : {"System", "Arial", "Tahoma", "Verdana"}) {
@@ -48,37 +38,7 @@ void createBitmapFont(HDC dc, float pixelScale) {
     // The lists keep the glyphs; the font itself is not needed any more.
     if (font) DeleteObject(font);
 }
-}  // namespace
-
-void swapFrameBuffers() {
-    if (program().deviceContext) SwapBuffers(program().deviceContext);
-}
-
-bool hasGLContext() { return program().glContext != nullptr; }
-
-void resizeLampViewports(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    const int width = client.right - client.left, height = client.bottom - client.top;
-    // The saver draws a lamp on each monitor it covers; other windows one lamp.
-    std::vector<LampViewport> viewports;
-    if (runMode == ScreenSaver) {
-        POINT origin{0, 0};
-        ClientToScreen(window, &origin);
-        viewports = saverViewportsFor({origin.x, origin.y, width, height}, systemMonitors());
-    }
-    pipeline().resizeViewport(width, height);
-    pipeline().setLampViewports(viewports);
-}
-
-void rebuildOverlayFont(float pixelScale) {
-    Win32Program& p = program();
-    if (p.deviceContext && p.glContext) createBitmapFont(p.deviceContext, pixelScale);
-}
-
-void setupGL(HWND window) {
-    Win32Program& p = program();
-    HDC& deviceContext = p.deviceContext;
+bool makeGLContext(HWND window, HDC& deviceContext, HGLRC& context) {
     deviceContext = GetDC(window);
     PIXELFORMATDESCRIPTOR format{};
     format.nSize = sizeof format;
@@ -88,23 +48,16 @@ void setupGL(HWND window) {
     format.cColorBits = 24;
     format.cDepthBits = 24;
     format.iLayerType = PFD_MAIN_PLANE;
-    // A window without a usable context simply shows nothing; the results are not checked.
     SetPixelFormat(deviceContext, ChoosePixelFormat(deviceContext, &format), &format);
-    p.glContext = wglCreateContext(deviceContext);
-    wglMakeCurrent(deviceContext, p.glContext);
-    createBitmapFont(deviceContext, overlayMenu ? overlayMenu->pixelScale() : 1.0f);
-    sharedQuadric();
-    pipeline().initGLState();
-    resizeLampViewports(window);
+    context = wglCreateContext(deviceContext);
+    // A window without a usable context simply shows nothing.
+    return context && wglMakeCurrent(deviceContext, context);
 }
 
-void teardownGL(HWND window) {
-    Win32Program& p = program();
-    deleteSharedQuadric();
-    if (theLampScene) theLampScene->release();
-    ReleaseDC(window, p.deviceContext);
-    p.deviceContext = nullptr;
+void releaseGLContext(HWND window, HDC& deviceContext, HGLRC& context) {
     wglMakeCurrent(nullptr, nullptr);
-    if (p.glContext) wglDeleteContext(p.glContext);
-    p.glContext = nullptr;
+    if (context) wglDeleteContext(context);
+    context = nullptr;
+    if (deviceContext) ReleaseDC(window, deviceContext);
+    deviceContext = nullptr;
 }

@@ -17,17 +17,7 @@
 #include "platform/resources.h"
 #include "resources/resource_ids.h"
 #include "resources/web_site.h"
-#include "settings/run_mode.h"
 #include "shell/lamp_life.h"
-#include "shell/win32/win32_program.h"
-
-namespace {
-
-// The dialog can shrink this far (client pixels) and still show the buttons and some text.
-constexpr int minimumClientWidth = 320;
-constexpr int minimumClientHeight = 200;
-
-bool richEditLibraryLoaded = false;
 
 // What the dialog sets up for the rich-edit control's OLE side while it is open: the
 // callback that hands out storage for the manual's embedded pictures, the control's own
@@ -40,7 +30,11 @@ struct HelpOleSupport {
     UINT clipboardFormats[6] = {};
 };
 
-HelpOleSupport* helpOleSupport = nullptr;
+namespace {
+
+// The dialog can shrink this far (client pixels) and still show the buttons and some text.
+constexpr int minimumClientWidth = 320;
+constexpr int minimumClientHeight = 200;
 
 HelpOleSupport* createHelpOleSupport(HWND dialog, HWND richEdit) {
     auto* support = new HelpOleSupport;
@@ -123,9 +117,11 @@ bool overLink(HWND dialog, POINT screenPoint) {
     return strictlyInside(link.left, link.top, link.right, link.bottom, screenPoint.x, screenPoint.y);
 }
 
-void openWebSite(HWND dialog) {
+}  // namespace
+
+void HelpViewer::openWebSite(HWND dialog) const {
     // Behind a full-screen lamp the browser would open unseen: say so first.
-    if (runMode == ScreenSaver || runMode == FullScreen)
+    if (runMode_ == ScreenSaver || runMode_ == FullScreen)
         MessageBoxA(dialog,
                     "Because Glimmerjar is running in full-screen\nmode, you will not see the web "
                     "site in your\nbrowser until you exit Glimmerjar.\n",
@@ -133,7 +129,14 @@ void openWebSite(HWND dialog) {
     ShellExecuteA(dialog, "open", GLIMMERJAR_WEB_SITE_ADDRESS, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-INT_PTR CALLBACK helpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+// The viewer that opened the dialog rides along in its user data.
+INT_PTR CALLBACK HelpViewer::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+    auto* viewer = reinterpret_cast<HelpViewer*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    return viewer ? viewer->handle(dialog, message, wParam, lParam) : FALSE;
+}
+
+INT_PTR HelpViewer::handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: {
             InitCommonControls();
@@ -143,7 +146,7 @@ INT_PTR CALLBACK helpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             GetClientRect(dialog, &client);
             placeControls(dialog, client.right, client.bottom);
             HWND richEdit = GetDlgItem(dialog, IDC_HELP_TEXT);
-            helpOleSupport = createHelpOleSupport(dialog, richEdit);
+            ole_ = createHelpOleSupport(dialog, richEdit);
             loadDocument(richEdit);
             SetFocus(GetDlgItem(dialog, IDC_HELP_LINK));
             return FALSE;
@@ -164,7 +167,7 @@ INT_PTR CALLBACK helpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             POINT cursor{};
             GetCursorPos(&cursor);
             if (!overLink(dialog, cursor)) return FALSE;
-            SetCursor(program().handCursor);
+            SetCursor(handCursor_);
             SetWindowLongPtrA(dialog, DWLP_MSGRESULT, TRUE);
             return TRUE;
         }
@@ -182,8 +185,8 @@ INT_PTR CALLBACK helpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             if (id != IDOK && id != IDCANCEL) return FALSE;
-            releaseHelpOleSupport(helpOleSupport);
-            helpOleSupport = nullptr;
+            releaseHelpOleSupport(ole_);
+            ole_ = nullptr;
             EndDialog(dialog, id);
             return TRUE;
         }
@@ -192,23 +195,23 @@ INT_PTR CALLBACK helpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     }
 }
 
-}  // namespace
-
-void openHelpDialog(HWND parent) {
+void HelpViewer::open(HINSTANCE instance, HWND parent, LampLife& life) {
     // The lamp stands still while the help is open.
-    lampLife().pause();
-    if (!richEditLibraryLoaded) {
+    life.pause();
+    if (!richEditLibraryLoaded_) {
         if (!LoadLibraryA("MSFTEDIT.DLL")) {
             MessageBoxA(parent,
                         "Can not load MSFTEDIT.DLL. Please contact support by going to the lava "
                         "lamp web site.",
                         "ERROR", MB_OK | MB_ICONEXCLAMATION);
-            lampLife().resume();
+            life.resume();
             return;
         }
-        richEditLibraryLoaded = true;
+        richEditLibraryLoaded_ = true;
         diag("Loaded the rich-edit library\n");
     }
-    DialogBoxParamA(program().appInstance, MAKEINTRESOURCEA(RES_DIALOG_HELP), parent, helpDialogProc, 0);
-    lampLife().resume();
+    runMode_ = life.runMode;
+    if (!handCursor_) handCursor_ = LoadCursorA(instance, MAKEINTRESOURCEA(RES_CURSOR_HAND));
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(RES_DIALOG_HELP), parent, dialogProc, reinterpret_cast<LPARAM>(this));
+    life.resume();
 }

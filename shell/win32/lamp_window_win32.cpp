@@ -1,29 +1,15 @@
-// The lamp's window: its class, its form per run mode, the message loop, and the Windows
-// platform's part of the lamp's life (the creation and destruction sequences are the
-// shared LampLife's).
+// The lamp's window: its class, its form per run mode, the message loop, and what the
+// window's birth and end and the system's messages about it hand the lamp's life.
 #include "shell/win32/lamp_window_win32.h"
 
-#include "lamp/capture.h"
-#include "lamp/frame_pipeline.h"
-#include "overlay/overlay_menu.h"
 #include "platform/diagnostics.h"
-#include "resources/web_site.h"
-#include "settings/registry_values.h"
 #include "settings/run_mode.h"
-#include "settings/settings.h"
 #include "shell/close_policy.h"
-#include "shell/input_actions.h"
 #include "shell/lamp_life.h"
-#include "shell/main_window.h"
 #include "shell/window_geometry.h"
-#include "shell/win32/config_dialog_win32.h"
-#include "shell/win32/gl_context_win32.h"
-#include "shell/win32/help_viewer_win32.h"
 #include "shell/win32/monitors_win32.h"
 #include "shell/win32/password_hooks_win32.h"
-#include "shell/win32/pointer_win32.h"
 #include "shell/win32/win32_program.h"
-#include "version.h"
 
 namespace {
 
@@ -50,15 +36,6 @@ HWND runningScreenSaver() {
     return found;
 }
 
-// A preview fills its box's client area, also after the box changes size.
-void followPreviewBox(HWND box) {
-    RECT client{}, own{};
-    HWND window = program().mainWindow;
-    if (!GetClientRect(box, &client) || !GetClientRect(window, &own)) return;
-    if (client.right == own.right && client.bottom == own.bottom) return;
-    SetWindowPos(window, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-}
-
 // Dialogs of this program (configuration, help, message boxes' owners) show the program
 // icon: the system dialog class is registered again, locally, with that icon.
 void giveDialogsTheProgramIcon() {
@@ -83,68 +60,11 @@ DWORD styleFor(WindowFrame frame) {
     return WS_OVERLAPPEDWINDOW | WS_VISIBLE;
 }
 
-void applyPriority(ProcessPriority priority) {
-    static const DWORD classes[] = {IDLE_PRIORITY_CLASS, NORMAL_PRIORITY_CLASS, HIGH_PRIORITY_CLASS};
-    SetPriorityClass(GetCurrentProcess(), classes[static_cast<int>(priority)]);
-}
-
-HWND windowOf(WindowRef window) { return static_cast<HWND>(window); }
-
-void showAbout(WindowRef window) {
-    MessageBoxA(windowOf(window),
-                "Glimmerjar V" GLIMMERJAR_VERSION "\n\nA lava lamp for your screen.\n\nNews, help and new versions: "
-                GLIMMERJAR_WEB_SITE_NAME,
-                "About", MB_OK | MB_ICONINFORMATION);
-}
-
-MenuActions menuActions() {
-    MenuActions actions;
-    actions.help = [](WindowRef window) { openHelpDialog(windowOf(window)); };
-    actions.snapshot = [](WindowRef) { takeScreenshotAndSay(); };
-    actions.configure = [](WindowRef window) { openConfigDialog(windowOf(window)); };
-    actions.screenMode = [](WindowRef) { toggleFullScreen(); };
-    actions.exit = [](WindowRef) { requestClose(); };
-    actions.about = showAbout;
-    return actions;
-}
-
-void frameTick() {
-    Win32Program& p = program();
-    // A preview whose box went away without telling us (its process was killed) ends too:
-    // no preview is ever left running.
-    if (runMode == Preview) {
-        switch (previewTick(IsWindow(GetParent(p.mainWindow)) != FALSE, IsWindow(p.mainWindow) != FALSE)) {
-            case PreviewTick::Draw:
-                followPreviewBox(GetParent(p.mainWindow));
-                break;
-            case PreviewTick::DestroyWindow:
-                if (!DestroyWindow(p.mainWindow)) PostQuitMessage(0);
-                return;
-            case PreviewTick::EndLoop:
-                PostQuitMessage(0);
-                return;
-        }
-    }
-    if (lampLife().glReady && p.audience.watching(p.mainWindow))
-        pipeline().renderFrame(pipeline().animate, true, true);
-    // The Configure run shows its dialog at once, beside a lamp that already moves.
-    if (runMode == Configure && !p.configShownOnce) {
-        p.configShownOnce = true;
-        openConfigDialog(p.mainWindow);
-    }
-}
-
-void timerFailed() {
-    // Nobody could answer a message box in the saver or the preview.
-    if (runMode != Preview && runMode != ScreenSaver)
-        MessageBoxA(program().mainWindow, "Glimmerjar could not start its frame timer, so the lamp cannot move.",
-                    "Glimmerjar", MB_OK | MB_ICONSTOP);
-}
-
 }  // namespace
 
 HWND openLampWindow(HWND parent, int width, int height, WNDPROC procedure, int& exitCode) {
     Win32Program& p = program();
+    const RunMode runMode = p.life.runMode;
     exitCode = -1;
     giveDialogsTheProgramIcon();
 
@@ -165,7 +85,7 @@ HWND openLampWindow(HWND parent, int width, int height, WNDPROC procedure, int& 
     ScreenRect area;
     if (runMode == ScreenSaver)
         area = virtualScreen();
-    else if (!((runMode == FullScreen || runMode == Windowed) && takeHandedOverMonitor(area)))
+    else if (!((runMode == FullScreen || runMode == Windowed) && takeHandedOverMonitor(p.life.store(), area)))
         area = runMode == FullScreen ? systemMonitors().front() : monitorOfWindow(GetForegroundWindow());
     // A window stays clear of the task bars, the title bar on the screen.
     if (runMode == Windowed) area = workAreaOf(area);
@@ -193,6 +113,7 @@ HWND openLampWindow(HWND parent, int width, int height, WNDPROC procedure, int& 
 }
 
 int runEventLoop() {
+    const RunMode runMode = program().life.runMode;
     BOOL previous = FALSE;
     if (runMode == ScreenSaver) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, TRUE, &previous, 0);
 
@@ -221,36 +142,23 @@ void runCreationSequence(HWND window) {
     Win32Program& p = program();
     p.mainWindow = window;
     // Marked first, so that a saver started while this one sets up already finds it.
-    if (runMode == ScreenSaver) SetPropA(window, screenSaverMark, reinterpret_cast<HANDLE>(1));
+    if (p.life.runMode == ScreenSaver) SetPropA(window, screenSaverMark, reinterpret_cast<HANDLE>(1));
     p.audience.reset();
     p.audience.listen(window);
-
-    PlatformOperations platform;
-    platform.pointer = &windowsPointer();
-    platform.menuActions = menuActions();
-    platform.pixelScale = static_cast<float>(GetDpiForWindow(window)) / 96.0f;
-    platform.makeCursors = makeCursors;
-    platform.setupGL = [] { setupGL(program().mainWindow); };
-    platform.teardownGL = [] { teardownGL(program().mainWindow); };
-    platform.setPriority = applyPriority;
-    platform.frameTick = frameTick;
-    platform.timerFailed = timerFailed;
-    lampLife().start(platform);
+    p.life.start();
 }
 
 void runDestructionSequence() {
     Win32Program& p = program();
     RemovePropA(p.mainWindow, screenSaverMark);
     p.audience.reset();
-    lampLife().end();
+    p.life.end();
     PostQuitMessage(0);
 }
 
 void dpiChanged(HWND window, unsigned dpi, const RECT& suggested) {
-    const float scale = dpi ? static_cast<float>(dpi) / 96.0f : 1.0f;
     diag("DPI now %u\n", dpi);
-    if (overlayMenu) overlayMenu->setPixelScale(scale);
-    rebuildOverlayFont(overlayMenu ? overlayMenu->pixelScale() : 1.0f);
+    program().life.setPixelScale(dpi ? static_cast<float>(dpi) / 96.0f : 1.0f);
     SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -258,5 +166,6 @@ void dpiChanged(HWND window, unsigned dpi, const RECT& suggested) {
 void powerSettingChanged(const POWERBROADCAST_SETTING& setting) { program().audience.powerSettingChanged(setting); }
 
 bool shouldBlockClose(HWND window) {
-    return shouldBlockClose(runMode, lampLife().closeRequested, [window] { return verifyScreenSaverPassword(window); });
+    const LampLife& life = program().life;
+    return shouldBlockClose(life.runMode, life.closeRequested, [window] { return verifyScreenSaverPassword(window); });
 }

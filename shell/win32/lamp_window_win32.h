@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-// Creates the lamp's window for runMode, of a class whose messages go to `procedure`
+// Creates the lamp's window for the life's run mode, of a class whose messages go to `procedure`
 // (whose WM_CREATE runs the creation sequence); null when there is none to run: a screen
 // saver already runs (it was brought to the front; exitCode 0) or the window could not be
 // made (-1). width and height of -1 ask for the mode's default size.

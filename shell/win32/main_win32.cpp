@@ -65,11 +65,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
             break;
     }
 
-    runMode = request.mode;
-    if (request.modeFromStartFullScreen) {
-        openSettingsKey();
-        runMode = readBoolValue(startFullScreenValue, false) ? FullScreen : Windowed;
-    }
+    LampLife& life = program().life;
+    life.runMode = request.mode;
+    if (request.modeFromStartFullScreen)
+        life.runMode = readBoolValue(life.store(), startFullScreenValue, false) ? FullScreen : Windowed;
+    const RunMode runMode = life.runMode;
 
     HWND parent = nullptr;
     if (runMode == Preview) {

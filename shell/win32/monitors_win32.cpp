@@ -95,19 +95,17 @@ ScreenRect workAreaOf(const ScreenRect& monitor) {
     return workAreaOfMonitor(search.found, monitor);
 }
 
-void handOverMonitor(int x, int y) {
-    if (!settingsKey) openSettingsKey();
-    writeDword(handOverXValue, x);
-    writeDword(handOverYValue, y);
+void handOverMonitor(SettingsStore* store, int x, int y) {
+    writeDword(store, handOverXValue, x);
+    writeDword(store, handOverYValue, y);
 }
 
-bool takeHandedOverMonitor(ScreenRect& monitor) {
-    if (!settingsKey) openSettingsKey();
+bool takeHandedOverMonitor(SettingsStore* store, ScreenRect& monitor) {
     int32_t x = 0, y = 0;
-    const bool handedOver = readDword(handOverXValue, &x) && readDword(handOverYValue, &y);
-    if (settingsKey) {
-        settingsKey->deleteValue(handOverXValue);
-        settingsKey->deleteValue(handOverYValue);
+    const bool handedOver = readDword(store, handOverXValue, &x) && readDword(store, handOverYValue, &y);
+    if (store) {
+        store->deleteValue(handOverXValue);
+        store->deleteValue(handOverYValue);
     }
     if (!handedOver) return false;
     const std::vector<ScreenRect> monitors = systemMonitors();

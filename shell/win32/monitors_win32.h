@@ -7,6 +7,8 @@
 
 #include "shell/monitor_layout.h"
 
+class SettingsStore;
+
 // Every monitor's rectangle, the primary one first (the primary screen alone when the
 // system lists none).
 std::vector<ScreenRect> systemMonitors();
@@ -22,6 +24,6 @@ ScreenRect screenRectOf(const RECT& r);
 
 // Between the two processes of a switch to or from full screen: the point whose monitor
 // the next window goes on, kept in the settings store until the next start takes it.
-void handOverMonitor(int x, int y);
+void handOverMonitor(SettingsStore* store, int x, int y);
 // The monitor handed over by the last switch (and forgets it); false when there is none.
-bool takeHandedOverMonitor(ScreenRect& monitor);
+bool takeHandedOverMonitor(SettingsStore* store, ScreenRect& monitor);

@@ -4,29 +4,35 @@
 
 #include <initializer_list>
 
-#include "shell/win32/win32_program.h"
+#include "resources/resource_ids.h"
 
-namespace {
-HCURSOR cursorFor(PointerShape shape) {
-    const Win32Program& p = program();
+void Win32PointerPort::makeCursors(HINSTANCE instance) {
+    const auto own = [instance](int id) { return LoadCursorA(instance, MAKEINTRESOURCEA(id)); };
+    blank_ = own(RES_CURSOR_BLANK);
+    arrow_ = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    move_ = own(RES_CURSOR_MOVE);
+    rotate_ = own(RES_CURSOR_ROTATE);
+    orbit_ = own(RES_CURSOR_ORBIT);
+}
+
+HCURSOR Win32PointerPort::cursorFor(PointerShape shape) const {
     switch (shape) {
         case PointerShape::Blank:
-            return p.blankCursor;
+            return blank_;
         case PointerShape::Move:
-            return p.moveCursor;
+            return move_;
         case PointerShape::Rotate:
-            return p.rotateCursor;
+            return rotate_;
         case PointerShape::Orbit:
-            return p.orbitCursor;
+            return orbit_;
         case PointerShape::Arrow:
-            return p.arrowCursor;
+            return arrow_;
         case PointerShape::None:
         case PointerShape::Other:
             break;
     }
     return nullptr;
 }
-}  // namespace
 
 PointerShape Win32PointerPort::shape() {
     HCURSOR current = GetCursor();
@@ -43,9 +49,4 @@ bool Win32PointerPort::captured() { return GetCapture() != nullptr; }
 
 bool Win32PointerPort::anyButtonDown() {
     return (GetAsyncKeyState(VK_LBUTTON) | GetAsyncKeyState(VK_MBUTTON) | GetAsyncKeyState(VK_RBUTTON)) & 0x8000;
-}
-
-Win32PointerPort& windowsPointer() {
-    static Win32PointerPort pointer;
-    return pointer;
 }

@@ -3,17 +3,13 @@
 // other message goes to the default procedure).
 #include "shell/win32/window_proc_win32.h"
 
-#include "lamp/frame_pipeline.h"
-#include "overlay/overlay_menu.h"
+#include "lamp/lamp.h"
 #include "platform/diagnostics.h"
 #include "resources/end_request.h"
 #include "settings/run_mode.h"
 #include "settings/view_operations.h"
 #include "shell/input_actions.h"
-#include "shell/main_window.h"
-#include "shell/win32/config_dialog_win32.h"
-#include "shell/win32/gl_context_win32.h"
-#include "shell/win32/help_viewer_win32.h"
+#include "shell/lamp_life.h"
 #include "shell/win32/lamp_window_win32.h"
 #include "shell/win32/monitors_win32.h"
 #include "shell/win32/win32_program.h"
@@ -49,32 +45,23 @@ Key keyOf(WPARAM virtualKey) {
     }
 }
 
-ShellInputActions inputActions(HWND window) {
-    ShellInputActions actions;
-    actions.close = requestClose;
-    actions.help = [window] { openHelpDialog(window); };
-    actions.configure = [window] { openConfigDialog(window); };
-    actions.fullScreen = toggleFullScreen;
-    return actions;
-}
-
-void handleKeyDown(HWND window, WPARAM virtualKey) {
+void handleKeyDown(LampLife& life, WPARAM virtualKey) {
     diag("Got a keydown\n");
     Modifiers modifiers;
     modifiers.ctrl = down(VK_CONTROL);
     modifiers.shift = down(VK_SHIFT);
     modifiers.leftAlt = down(VK_LMENU);
-    runKeyCommand(keyCommand(keyOf(virtualKey), modifiers), inputActions(window));
+    runKeyCommand(life, keyCommand(keyOf(virtualKey), modifiers));
 }
 
-void handleCharacter(HWND window, WPARAM character) {
-    runCharacterCommand(characterCommand(static_cast<unsigned>(character)), inputActions(window));
+void handleCharacter(LampLife& life, WPARAM character) {
+    runCharacterCommand(life, characterCommand(static_cast<unsigned>(character)));
 }
 
 // Positions are the parameter's low and high words read as unsigned: outside a captured
 // window negative coordinates arrive as large ones, which the drag filter ignores.
-void mouse(HWND window, LPARAM lParam, MouseEvent event) {
-    overlayMouse(window, static_cast<float>(LOWORD(lParam)), static_cast<float>(HIWORD(lParam)), event);
+void mouse(LampLife& life, HWND window, LPARAM lParam, MouseEvent event) {
+    life.mouse(window, static_cast<float>(LOWORD(lParam)), static_cast<float>(HIWORD(lParam)), event);
 }
 
 MouseEvent buttonEvent(UINT message) {
@@ -97,6 +84,9 @@ MouseEvent buttonEvent(UINT message) {
 }  // namespace
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Win32Program& p = program();
+    LampLife& life = p.life;
+    const RunMode runMode = life.runMode;
     static const UINT endRequest = RegisterWindowMessageA(GLIMMERJAR_END_REQUEST);
     if (message == endRequest && endRequest != 0) {
         if (wParam == 1) {
@@ -104,7 +94,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             // the close posted after it is handled once it is gone.
             HWND popup = GetLastActivePopup(window);
             if (popup && popup != window) PostMessageA(popup, WM_COMMAND, IDCANCEL, 0);
-            requestClose();
+            life.requestClose();
         }
         return GLIMMERJAR_END_ANSWER;
     }
@@ -124,7 +114,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             if (shouldBlockClose(window)) return 0;
             break;
         case WM_SIZE:
-            if (hasGLContext()) resizeLampViewports(window);
+            life.resizeViewports();
             break;
         case WM_DISPLAYCHANGE:
             // Monitors came, went or changed: the saver covers them all again.
@@ -132,7 +122,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
                 const ScreenRect screen = virtualScreen();
                 SetWindowPos(window, nullptr, screen.left, screen.top, screen.width, screen.height,
                              SWP_NOZORDER | SWP_NOACTIVATE);
-                if (hasGLContext()) resizeLampViewports(window);
+                life.resizeViewports();
             }
             break;
         case WM_DPICHANGED:
@@ -144,13 +134,13 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return TRUE;
         case WM_PAINT:
         case WM_TIMER:
-            if (hasGLContext()) pipeline().renderFrame(false, true, true);
+            life.paint();
             break;
         case WM_ERASEBKGND:
             // The frame covers the whole client area. Erasing it with the class brush
             // after the paint message drew it would leave a black window wherever frames
             // are paused (behind the help viewer) and flicker everywhere else.
-            if (hasGLContext()) return 1;
+            if (p.glContext) return 1;
             break;
         default:
             break;
@@ -161,10 +151,10 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            handleKeyDown(window, wParam);
+            handleKeyDown(life, wParam);
             break;
         case WM_CHAR:
-            handleCharacter(window, wParam);
+            handleCharacter(life, wParam);
             break;
         case WM_SYSCOMMAND: {
             diag("Got a syscommand\n");
@@ -175,38 +165,38 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             break;
         }
         case WM_MOUSEMOVE:
-            mouse(window, lParam, MouseEvent::Move);
-            if (!program().leavePending) {
+            mouse(life, window, lParam, MouseEvent::Move);
+            if (!p.leavePending) {
                 TRACKMOUSEEVENT track{};
                 track.cbSize = sizeof track;
                 track.dwFlags = TME_LEAVE;
                 track.hwndTrack = window;
                 TrackMouseEvent(&track);
-                program().leavePending = true;
+                p.leavePending = true;
             }
             break;
         case WM_LBUTTONDOWN:
         case WM_MBUTTONDOWN:
         case WM_RBUTTONDOWN:
-            mouse(window, lParam, buttonEvent(message));
+            mouse(life, window, lParam, buttonEvent(message));
             if (GetCapture() != window) SetCapture(window);
             diag("Button Down\n");
             break;
         case WM_LBUTTONUP:
         case WM_MBUTTONUP:
         case WM_RBUTTONUP:
-            mouse(window, lParam, buttonEvent(message));
+            mouse(life, window, lParam, buttonEvent(message));
             if (!down(VK_LBUTTON) && !down(VK_MBUTTON) && !down(VK_RBUTTON)) ReleaseCapture();
             break;
         case WM_MOUSEWHEEL:
-            turnWheel(static_cast<short>(HIWORD(wParam)));
+            if (Lamp* lamp = life.lamp()) turnWheel(*lamp->settings, static_cast<short>(HIWORD(wParam)));
             break;
         case WM_CAPTURECHANGED:
-            overlayMouse(window, -1, -1, MouseEvent::CaptureChanged);
+            life.mouse(window, -1, -1, MouseEvent::CaptureChanged);
             break;
         case WM_MOUSELEAVE:
-            overlayMouse(window, -1, -1, MouseEvent::Leave);
-            program().leavePending = false;
+            life.mouse(window, -1, -1, MouseEvent::Leave);
+            p.leavePending = false;
             break;
         default:
             break;

@@ -8,20 +8,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "lamp/frame_pipeline.h"
-#include "overlay/bitmap_font.h"
-#include "overlay/overlay_menu.h"
 #include "platform/diagnostics.h"
-#include "platform/gl.h"
-#include "platform/gl_context.h"
 #include "platform/stop_requests.h"
-#include "settings/run_mode.h"
 #include "shell/lamp_life.h"
-#include "shell/main_window.h"
-#include "shell/x11/gl_context_x11.h"
 #include "shell/x11/input_x11.h"
-#include "shell/x11/settings_watch_x11.h"
-#include "shell/x11/thread_timer_x11.h"
 #include "shell/x11/x11_program.h"
 #include "shell/x11/x11_api_x11.h"
 
@@ -29,46 +19,18 @@ namespace {
 
 void onStopSignal(int) { stopRequests = stopRequests + 1; }
 
-// In the bottom right corner, on the corner text's line: the menu's buttons have the top.
-void drawFrameRate() {
-    const FramePipeline& frame = pipeline();
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f frames a second", static_cast<double>(frame.smoothedFrameRate));
-    const float scale = overlayMenu ? overlayMenu->pixelScale() : 1;
-    // Saved here, restored at the end: lighting, texturing, the depth test, blending, the colour.
-    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_BLEND);
-    setupOverlayProjection(frame.viewportWidth, frame.viewportHeight);
-    glColor3f(1, 1, 1);
-    drawText(static_cast<float>(frame.viewportWidth) - measureText(text) - 10 * scale,
-             static_cast<float>(frame.viewportHeight) - 4 * scale, text);
-    glPopAttrib();
-}
-
-void drawFrame(bool step) {
-    X11Program* program = x11Program();
-    if (!program) return;
-    const LampWindowX11& lamp = program->lamp;
-    if (!lampLife().glReady || lamp.windowGone || !lamp.visible || lamp.width <= 0 || lamp.height <= 0) return;
-    pipeline().renderFrame(step, true, false);
-    if (program->options.showFrameRate) drawFrameRate();
-    swapFrameBuffers();
-}
-
-void handleEvent(LampWindowX11& lamp, XEvent& event) {
+void handleEvent(X11Program& program, XEvent& event) {
+    LampWindowX11& lamp = program.lamp;
     if (event.xany.window != lamp.window) return;
     switch (event.type) {
         case ConfigureNotify:
             if (event.xconfigure.width == lamp.width && event.xconfigure.height == lamp.height) break;
             lamp.width = event.xconfigure.width;
             lamp.height = event.xconfigure.height;
-            if (lampLife().started()) resizeLampViewports(lamp);
+            program.life.resizeViewports();
             break;
         case Expose:
-            if (event.xexpose.count == 0) drawFrame(false);
+            if (event.xexpose.count == 0) program.life.paint();
             break;
         case MapNotify:
             lamp.visible = true;
@@ -84,10 +46,11 @@ void handleEvent(LampWindowX11& lamp, XEvent& event) {
             lamp.closing = true;
             break;
         case ClientMessage:
-            if (lamp.deleteWindow && static_cast<Atom>(event.xclient.data.l[0]) == lamp.deleteWindow) requestClose();
+            if (lamp.deleteWindow && static_cast<Atom>(event.xclient.data.l[0]) == lamp.deleteWindow)
+                program.life.requestClose();
             break;
         default:
-            if (isInteractiveMode(runMode) && lamp.ownWindow) handleInputEvent(lamp, event);
+            if (isInteractiveMode(program.life.runMode) && lamp.ownWindow) handleInputEvent(program, event);
             break;
     }
 }
@@ -109,7 +72,7 @@ int onXError(Display* display, XErrorEvent* error) {
 
 // The X server went away: the lava and the settings are saved before the process ends.
 int onXConnectionLost(Display*) {
-    if (lampLife().started()) lampLife().save();
+    if (X11Program* program = x11Program()) program->life.save();
     std::_Exit(0);
 }
 
@@ -126,24 +89,18 @@ void handleStopsAndErrors() {
     XSetIOErrorHandler(onXConnectionLost);
 }
 
-void frameTick() {
-    X11Program* program = x11Program();
-    if (!program || program->lamp.closing) return;
-    drawFrame(pipeline().animate);
-    watchSettingsFile();
-}
-
-void runEventLoop(LampWindowX11& lamp) {
+void runEventLoop(X11Program& program) {
+    LampWindowX11& lamp = program.lamp;
     while (!lamp.closing) {
         while (!lamp.closing && XPending(lamp.display)) {
             XEvent event;
             XNextEvent(lamp.display, &event);
-            handleEvent(lamp, event);
+            handleEvent(program, event);
         }
         if (stopRequests > 0) lamp.closing = true;
         if (lamp.closing) break;
         pollfd connection{ConnectionNumber(lamp.display), POLLIN, 0};
-        poll(&connection, 1, msUntilNextTimer());
-        fireDueTimers();
+        poll(&connection, 1, program.timers.msUntilNextTimer());
+        program.timers.fireDueTimers();
     }
 }

@@ -1,10 +1,14 @@
-// The lamp window's OpenGL context on X11 (GLX): the state the lamp needs, the menu's font
-// from an X core font, the viewports, the buffer swap, and putting it away.
+// The lamp window's OpenGL context on X11 (GLX): made for the window's visual, the menu's
+// font from an X core font, the buffer swap, and putting it away.
 #pragma once
 
-struct LampWindowX11;
+#include <string>
 
-void setupGL(LampWindowX11& lamp);
-void teardownGL(LampWindowX11& lamp);
-// The viewport for the window's size, and in the screen saver a lamp on each monitor.
-void resizeLampViewports(LampWindowX11& lamp);
+struct LampWindowX11;
+typedef struct _XDisplay Display;
+
+// False, with what went wrong, when the window gets no context.
+bool makeGLContext(LampWindowX11& lamp, std::string& error);
+void makeMenuFont(Display* display, float pixelScale);
+void releaseGLContext(LampWindowX11& lamp);
+void swapBuffers(const LampWindowX11& lamp);

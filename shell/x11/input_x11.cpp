@@ -1,12 +1,10 @@
 // Keys, characters and the mouse on X events, through the same tables as on Windows.
 #include "shell/x11/input_x11.h"
 
-#include "overlay/overlay_menu.h"
+#include "lamp/lamp.h"
 #include "settings/view_operations.h"
 #include "shell/input_actions.h"
-#include "shell/main_window.h"
-#include "shell/x11/launch_x11.h"
-#include "shell/x11/pointer_x11.h"
+#include "shell/x11/x11_program.h"
 #include "shell/x11/x11_api_x11.h"
 
 namespace {
@@ -51,22 +49,19 @@ Modifiers modifiersOf(unsigned state) {
     return modifiers;
 }
 
-ShellInputActions inputActions() {
-    ShellInputActions actions;
-    actions.close = requestClose;
-    actions.help = openManual;
-    actions.configure = openSettingsFile;
-    actions.fullScreen = toggleFullScreen;
-    return actions;
-}
-
-void mouse(int x, int y, MouseEvent event) {
-    overlayMouse(nullptr, static_cast<float>(x), static_cast<float>(y), event);
+void turn(LampLife& life, int delta) {
+    if (Lamp* lamp = life.lamp()) turnWheel(*lamp->settings, delta);
 }
 
 }  // namespace
 
-void handleInputEvent(LampWindowX11& lamp, XEvent& event) {
+void handleInputEvent(X11Program& program, XEvent& event) {
+    LampWindowX11& lamp = program.lamp;
+    LampLife& life = program.life;
+    X11PointerPort& pointer = program.pointer_;
+    const auto mouse = [&life](int x, int y, MouseEvent mouseEvent) {
+        life.mouse(nullptr, static_cast<float>(x), static_cast<float>(y), mouseEvent);
+    };
     switch (event.type) {
         case KeyPress: {
             char text[16] = {};
@@ -74,9 +69,9 @@ void handleInputEvent(LampWindowX11& lamp, XEvent& event) {
             const int length = XLookupString(&event.xkey, text, sizeof text - 1, &symbol, nullptr);
             // The key as pressed, whatever Shift makes of it.
             const KeySym plain = XkbKeycodeToKeysym(lamp.display, static_cast<KeyCode>(event.xkey.keycode), 0, 0);
-            runKeyCommand(keyCommand(keyOf(plain), modifiersOf(event.xkey.state)), inputActions());
+            runKeyCommand(life, keyCommand(keyOf(plain), modifiersOf(event.xkey.state)));
             for (int i = 0; i < length && !lamp.closing; ++i)
-                runCharacterCommand(characterCommand(static_cast<unsigned char>(text[i])), inputActions());
+                runCharacterCommand(life, characterCommand(static_cast<unsigned char>(text[i])));
             break;
         }
         case MotionNotify:
@@ -87,17 +82,17 @@ void handleInputEvent(LampWindowX11& lamp, XEvent& event) {
                 case Button1:
                 case Button2:
                 case Button3:
-                    x11Pointer().press(event.xbutton.button);
+                    pointer.press(event.xbutton.button);
                     mouse(event.xbutton.x, event.xbutton.y,
                           event.xbutton.button == Button1   ? MouseEvent::LeftDown
                           : event.xbutton.button == Button2 ? MouseEvent::MiddleDown
                                                             : MouseEvent::RightDown);
                     break;
                 case Button4:  // the wheel away from the user: one notch, as Windows counts it
-                    turnWheel(120);
+                    turn(life, 120);
                     break;
                 case Button5:
-                    turnWheel(-120);
+                    turn(life, -120);
                     break;
                 default:
                     break;
@@ -105,16 +100,16 @@ void handleInputEvent(LampWindowX11& lamp, XEvent& event) {
             break;
         case ButtonRelease:
             if (event.xbutton.button < Button1 || event.xbutton.button > Button3) break;
-            x11Pointer().release(event.xbutton.button);
+            pointer.release(event.xbutton.button);
             mouse(event.xbutton.x, event.xbutton.y,
                   event.xbutton.button == Button1   ? MouseEvent::LeftUp
                   : event.xbutton.button == Button2 ? MouseEvent::MiddleUp
                                                     : MouseEvent::RightUp);
-            if (!x11Pointer().anyButtonDown()) mouse(-1, -1, MouseEvent::CaptureChanged);
+            if (!pointer.anyButtonDown()) mouse(-1, -1, MouseEvent::CaptureChanged);
             break;
         case LeaveNotify:
             // While a button is held the pointer belongs to the drag, wherever it goes.
-            if (!x11Pointer().anyButtonDown()) mouse(-1, -1, MouseEvent::Leave);
+            if (!pointer.anyButtonDown()) mouse(-1, -1, MouseEvent::Leave);
             break;
         default:
             break;

@@ -1,6 +1,7 @@
 // Keys, characters and the mouse: the program's input tables on X events.
 #pragma once
 
-#include "shell/x11/lamp_window_x11.h"
+typedef union _XEvent XEvent;
+class X11Program;
 
-void handleInputEvent(LampWindowX11& lamp, XEvent& event);
+void handleInputEvent(X11Program& program, XEvent& event);

@@ -1,6 +1,5 @@
-// The lamp's X window and its GLX context: a window of its own (a window or the whole
-// screen), the root window, or a window someone else made (XScreenSaver's, a test's); and
-// putting it away again.
+// The lamp's X window: a window of its own (a window or the whole screen), the root
+// window, or a window someone else made (XScreenSaver's, a test's); and putting it away.
 #include "shell/x11/lamp_window_x11.h"
 
 #include <unistd.h>
@@ -10,7 +9,6 @@
 
 #include "platform/resources.h"
 #include "resources/resource_ids.h"
-#include "settings/run_mode.h"
 #include "shell/icon_file.h"
 #include "shell/window_geometry.h"
 #include "shell/x11/monitors_x11.h"
@@ -28,16 +26,6 @@ XVisualInfo* chooseLampVisual(Display* display) {
     int withDepth16[] = {GLX_RGBA, GLX_DOUBLEBUFFER, GLX_DEPTH_SIZE, 16, 0};
     XVisualInfo* visual = glXChooseVisual(display, DefaultScreen(display), withDepth24);
     return visual ? visual : glXChooseVisual(display, DefaultScreen(display), withDepth16);
-}
-
-// The visual of a window someone else made: the context must be made for it.
-XVisualInfo* visualOfWindow(Display* display, Window window) {
-    XWindowAttributes attributes{};
-    if (!XGetWindowAttributes(display, window, &attributes)) return nullptr;
-    XVisualInfo wanted{};
-    wanted.visualid = XVisualIDFromVisual(attributes.visual);
-    int count = 0;
-    return XGetVisualInfo(display, VisualIDMask, &wanted, &count);
 }
 
 void setWindowNames(Display* display, Window window, const char* title) {
@@ -82,12 +70,12 @@ void setWindowIcon(Display* display, Window window) {
                     reinterpret_cast<const unsigned char*>(icon.data()), static_cast<int>(icon.size()));
 }
 
-Window makeOwnWindow(LampWindowX11& lamp, XVisualInfo* visual, const ProgramOptions& options) {
+Window makeOwnWindow(LampWindowX11& lamp, XVisualInfo* visual, const ProgramOptions& options, RunMode mode) {
     Display* display = lamp.display;
     const int screen = DefaultScreen(display);
     // A window or full screen goes on the primary monitor, as on Windows.
     const ScreenRect area = screenMonitors(display).front();
-    const WindowPlacement placement = windowPlacementFor(runMode, area, options.width, options.height, 0, 0);
+    const WindowPlacement placement = windowPlacementFor(mode, area, options.width, options.height, 0, 0);
     XSetWindowAttributes attributes{};
     attributes.colormap = XCreateColormap(display, RootWindow(display, screen), visual->visual, AllocNone);
     attributes.background_pixel = BlackPixel(display, screen);
@@ -110,7 +98,7 @@ Window makeOwnWindow(LampWindowX11& lamp, XVisualInfo* visual, const ProgramOpti
     XSetWMNormalHints(display, window, &hints);
     lamp.deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(display, window, &lamp.deleteWindow, 1);
-    if (runMode == FullScreen) {
+    if (mode == FullScreen) {
         Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
         XChangeProperty(display, window, XInternAtom(display, "_NET_WM_STATE", False), XA_ATOM, 32,
                         PropModeReplace, reinterpret_cast<unsigned char*>(&fullScreen), 1);
@@ -131,7 +119,7 @@ Cursor makeBlankCursor(Display* display, Window window) {
 
 }  // namespace
 
-bool openLampWindow(LampWindowX11& lamp, const ProgramOptions& options, std::string& error) {
+bool openLampWindow(LampWindowX11& lamp, const ProgramOptions& options, RunMode mode, std::string& error) {
     lamp.display = XOpenDisplay(nullptr);
     if (!lamp.display) {
         const char* name = XDisplayName(nullptr);
@@ -144,18 +132,20 @@ bool openLampWindow(LampWindowX11& lamp, const ProgramOptions& options, std::str
         error = "the X display has no OpenGL (GLX)";
         return false;
     }
-    XVisualInfo* visual = nullptr;
     switch (options.target) {
         case ProgramTarget::OwnWindow:
-        case ProgramTarget::FullScreen:
-            visual = chooseLampVisual(display);
+        case ProgramTarget::FullScreen: {
+            XVisualInfo* visual = chooseLampVisual(display);
             if (!visual) {
                 error = "the X display offers no OpenGL visual with a depth buffer";
                 return false;
             }
             lamp.ownWindow = true;
-            lamp.window = makeOwnWindow(lamp, visual, options);
+            lamp.window = makeOwnWindow(lamp, visual, options, mode);
+            lamp.visualId = visual->visualid;
+            XFree(visual);
             break;
+        }
         case ProgramTarget::Root:
         case ProgramTarget::ForeignWindow: {
             lamp.window = options.target == ProgramTarget::Root ? DefaultRootWindow(display)
@@ -167,11 +157,8 @@ bool openLampWindow(LampWindowX11& lamp, const ProgramOptions& options, std::str
                 error = std::string("there is no X window ") + id;
                 return false;
             }
-            visual = visualOfWindow(display, lamp.window);
-            if (!visual) {
-                error = "cannot find the visual of the window to draw in";
-                return false;
-            }
+            // The context must be made for the visual of a window someone else made.
+            lamp.visualId = XVisualIDFromVisual(attributes.visual);
             lamp.width = attributes.width;
             lamp.height = attributes.height;
             lamp.visible = attributes.map_state == IsViewable;
@@ -179,12 +166,6 @@ bool openLampWindow(LampWindowX11& lamp, const ProgramOptions& options, std::str
             XSelectInput(display, lamp.window, ExposureMask | StructureNotifyMask | VisibilityChangeMask);
             break;
         }
-    }
-    lamp.context = glXCreateContext(display, visual, nullptr, True);
-    XFree(visual);
-    if (!lamp.context || !glXMakeCurrent(display, lamp.window, lamp.context)) {
-        error = "cannot make an OpenGL context for the window";
-        return false;
     }
     lamp.blankCursor = makeBlankCursor(display, lamp.window);
     XSync(display, False);

@@ -1,9 +1,11 @@
-// The lamp's X window and its GLX context: a window of its own (a window or the whole
-// screen), the root window, or a window someone else made (XScreenSaver's, a test's).
+// The lamp's X window: a window of its own (a window or the whole screen), the root
+// window, or a window someone else made (XScreenSaver's, a test's); its GLX context is
+// made for its visual by the lamp's life.
 #pragma once
 
 #include <string>
 
+#include "settings/run_mode.h"
 #include "shell/program_options.h"
 
 // Xlib's and GLX's own names for the types the shell keeps, without their headers (see
@@ -20,6 +22,7 @@ struct LampWindowX11 {
     Display* display = nullptr;
     Window window = 0;
     bool ownWindow = false;  // made (and destroyed) by this program
+    unsigned long visualId = 0;  // the visual its context is made for
     GLXContext context = nullptr;
     Cursor blankCursor = 0;
     Atom deleteWindow = 0;  // the window manager's close, as its client message names it
@@ -29,8 +32,8 @@ struct LampWindowX11 {
     bool windowGone = false;  // the window was destroyed under us: nothing more is drawn in it
 };
 
-// Opens the window for the options and makes its context current; false with a message.
-bool openLampWindow(LampWindowX11& lamp, const ProgramOptions& options, std::string& error);
+// Opens the window for the options and the run's mode; false with a message.
+bool openLampWindow(LampWindowX11& lamp, const ProgramOptions& options, RunMode mode, std::string& error);
 // Maps a window of the program's own: once the lamp is ready to draw (the lava's warm-up
 // takes seconds at the first start), as a Windows window shows after its creation.
 void showLampWindow(LampWindowX11& lamp);

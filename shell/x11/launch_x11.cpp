@@ -4,9 +4,7 @@
 
 #include <spawn.h>
 
-#include "overlay/overlay_menu.h"
 #include "platform/diagnostics.h"
-#include "settings/settings.h"
 #include "shell/lamp_life.h"
 #include "shell/x11/settings_watch_x11.h"
 
@@ -31,26 +29,26 @@ bool launchBeside(const std::vector<std::string>& command) {
     return posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) == 0;
 }
 
-void openManual() {
+void openManual(LampLife& life) {
     if (launchBeside({"x-terminal-emulator", "-e", "man", "glimmerjar"})) return;
     if (launchBeside({"xterm", "-e", "man", "glimmerjar"})) return;
     diagError("glimmerjar: read the manual with \"man glimmerjar\"\n");
-    showOverlayNote("No terminal found: read the manual with \"man glimmerjar\"", launchNoteSeconds,
+    life.showNote("No terminal found: read the manual with \"man glimmerjar\"", launchNoteSeconds,
                     "Read the manual: man glimmerjar");
 }
 
-void openSettingsFile() {
-    if (!theSettings) return;
+void openSettingsFile(LampLife& life) {
+    if (!life.started()) return;
     // Saved first: the person edits what the lamp shows.
-    lampLife().saveSettings();
-    const std::string path = settingsFilePath();
+    life.saveSettings();
+    const std::string path = settingsFilePath(life);
     if (path.empty()) {
         diagError("glimmerjar: there is no settings file (is $HOME set?)\n");
-        showOverlayNote("There is no settings file: HOME is not set", launchNoteSeconds);
+        life.showNote("There is no settings file: HOME is not set", launchNoteSeconds);
         return;
     }
     if (launchBeside({"xdg-open", path})) return;
     diagError("glimmerjar: edit the settings in %s\n", path.c_str());
-    showOverlayNote("No editor found: edit the settings in " + path, launchNoteSeconds,
+    life.showNote("No editor found: edit the settings in " + path, launchNoteSeconds,
                     "Edit the settings in " + path.substr(path.rfind('/') + 1));
 }

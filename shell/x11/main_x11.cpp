@@ -1,38 +1,26 @@
 // The Linux program's entry point: the command line, then the lamp's window with the
-// lamp's life in it (the X11 platform's part: the GLX context, the pointer, the menu's
-// actions, what a frame tick does), the event loop, and a restart in the other screen
-// mode when F asked for one.
-#include <sys/resource.h>
+// lamp's life in it (the X11 program is its platform), the event loop, and a restart in
+// the other screen mode when F asked for one.
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
-#include "lamp/frame_pipeline.h"
-#include "overlay/overlay_menu.h"
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "platform/settings_store.h"
-#include "resources/web_site.h"
 #include "settings/registry_values.h"
 #include "settings/run_mode.h"
 #include "settings/run_settings.h"
 #include "settings/settings.h"
 #include "settings/stored_value_names.h"
 #include "settings/xscreensaver_config.h"
-#include "shell/input_actions.h"
-#include "shell/lamp_life.h"
-#include "shell/main_window.h"
-#include "shell/x_resources.h"
 #include "shell/x11/event_loop_x11.h"
-#include "shell/x11/gl_context_x11.h"
-#include "shell/x11/input_x11.h"
 #include "shell/x11/launch_x11.h"
-#include "shell/x11/pointer_x11.h"
 #include "shell/x11/x11_program.h"
-#include "shell/x11/x11_api_x11.h"
 #include "version.h"
 
 namespace {
@@ -43,54 +31,7 @@ namespace {
 
 namespace {
 
-// A lamp at low priority gives way to every real program (XScreenSaver lowers its hacks
-// the same way); a process cannot raise itself again, so the others leave it as it is.
-void applyPriority(ProcessPriority priority) {
-    if (priority == ProcessPriority::Low && getpriority(PRIO_PROCESS, 0) < 10) setpriority(PRIO_PROCESS, 0, 10);
-}
-
-MenuActions menuActions() {
-    MenuActions actions;
-    actions.help = [](WindowRef) { openManual(); };
-    actions.snapshot = [](WindowRef) { takeScreenshotAndSay(); };
-    actions.configure = [](WindowRef) { openSettingsFile(); };
-    actions.screenMode = [](WindowRef) { toggleFullScreen(); };
-    actions.exit = [](WindowRef) { requestClose(); };
-    actions.about = [](WindowRef) { launchBeside({"xdg-open", GLIMMERJAR_WEB_SITE_ADDRESS}); };
-    return actions;
-}
-
-void runCreationSequence(X11Program& program) {
-    PlatformOperations platform;
-    platform.pointer = &x11Pointer();
-    platform.menuActions = menuActions();
-    // The menu keeps its physical size on a scaled desktop, as on Windows.
-    const char* resources = XResourceManagerString(program.lamp.display);
-    platform.pixelScale = pixelScaleFromResources(resources ? resources : "");
-    platform.setupGL = [] { setupGL(x11Program()->lamp); };
-    platform.teardownGL = [] { teardownGL(x11Program()->lamp); };
-    platform.setPriority = applyPriority;
-    platform.frameTick = frameTick;
-    platform.timerFailed = [] { diagError("glimmerjar: could not start the frame timer, so the lamp cannot move\n"); };
-    platform.runSettings = program.options.settings;
-    program.settingsWatchedAt = clockMs();
-    lampLife().start(platform);
-}
-
-void runDestructionSequence(X11Program& program) {
-    lampLife().end();
-    closeLampWindow(program.lamp);
-}
-
-// From the store main opened (the run mode already read it).
-void printSettings(const ProgramOptions& options) {
-    createSettings(runMode, SettingEffects{}).loadAll();
-    RunSettings(options.settings, runMode).apply();
-    std::fputs(settingsListing().c_str(), stdout);
-    destroySettings();
-}
-
-RunMode runModeFor(const ProgramOptions& options) {
+RunMode runModeFor(const ProgramOptions& options, SettingsStore* store) {
     switch (options.target) {
         case ProgramTarget::FullScreen:
             return FullScreen;
@@ -101,7 +42,16 @@ RunMode runModeFor(const ProgramOptions& options) {
             break;
     }
     if (options.targetChosen) return Windowed;
-    return readBoolValue(startFullScreenValue, false) ? FullScreen : Windowed;
+    return readBoolValue(store, startFullScreenValue, false) ? FullScreen : Windowed;
+}
+
+// The settings as this run would take them: the store's, then the options'.
+void printSettings(const ProgramOptions& options) {
+    const std::unique_ptr<SettingsStore> store(openPlatformSettingsStore());
+    Settings settings(runModeFor(options, store.get()), SettingEffects{}, store.get());
+    settings.loadAll();
+    RunSettings(settings, options.settings).apply();
+    std::fputs(settingsListing(settings).c_str(), stdout);
 }
 
 // Starts this program again in the other screen mode, with the same settings options.
@@ -132,8 +82,6 @@ int main(int argc, char** argv) {
             std::fputs(xscreensaverConfig().c_str(), stdout);
             return 0;
         case ProgramAction::PrintSettings:
-            openSettingsKey();
-            runMode = runModeFor(options);
             printSettings(options);
             return 0;
         case ProgramAction::Run:
@@ -146,25 +94,27 @@ int main(int argc, char** argv) {
         if (!std::freopen("/dev/null", "w", stdout)) return 1;
     }
 
-    openSettingsKey();
-    runMode = runModeFor(options);
     X11Program running;
     running.options = options;
+    running.life.runMode = runModeFor(options, running.life.store());
+    running.life.runOverrides = options.settings;
     setX11Program(&running);
     handleStopsAndErrors();
 
     std::string error;
-    if (!openLampWindow(running.lamp, options, error)) {
+    if (!openLampWindow(running.lamp, options, running.life.runMode, error)) {
         std::fprintf(stderr, "glimmerjar: %s\n", error.c_str());
         closeLampWindow(running.lamp);
         setX11Program(nullptr);
         return 1;
     }
-    runCreationSequence(running);
+    running.settingsWatchedAt = clockMs();
+    running.life.start();
     showLampWindow(running.lamp);
-    runEventLoop(running.lamp);
-    runDestructionSequence(running);
+    runEventLoop(running);
+    running.life.end();
+    closeLampWindow(running.lamp);
     setX11Program(nullptr);
     if (running.restart) restartIn(running.restartAs, arguments);
-    return 0;
+    return running.exitCode;
 }

@@ -7,7 +7,7 @@
 #include "platform/resources.h"
 #include "resources/resource_ids.h"
 #include "shell/icon_file.h"
-#include "shell/x11/x11_program.h"
+#include "shell/x11/lamp_window_x11.h"
 #include "shell/x11/x11_api_x11.h"
 
 namespace {
@@ -46,15 +46,9 @@ Cursor programCursor(Display* display, Window window, int id) {
 
 }  // namespace
 
-X11PointerPort& x11Pointer() {
-    static X11PointerPort pointer;
-    return pointer;
-}
-
 void X11PointerPort::setShape(PointerShape shape) {
-    X11Program* program = x11Program();
-    LampWindowX11* lamp = program ? &program->lamp : nullptr;
-    if (shape == shape_ || !lamp || !lamp->display || !lamp->ownWindow) {
+    LampWindowX11* lamp = &lamp_;
+    if (shape == shape_ || !lamp->display || !lamp->ownWindow) {
         shape_ = shape;
         return;
     }

@@ -5,11 +5,13 @@
 
 #include "platform/pointer.h"
 
+struct LampWindowX11;
 typedef unsigned long XID;
 typedef XID Cursor;
 
 class X11PointerPort : public PointerPort {
 public:
+    explicit X11PointerPort(LampWindowX11& lamp) : lamp_(lamp) {}
     PointerShape shape() override { return shape_; }
     void setShape(PointerShape shape) override;
     bool captured() override { return buttonsHeld_ != 0; }
@@ -19,9 +21,8 @@ public:
     void release(unsigned button) { buttonsHeld_ &= ~(1u << button); }
 
 private:
+    LampWindowX11& lamp_;
     PointerShape shape_ = PointerShape::Arrow;
     Cursor cursor_ = 0;
     unsigned buttonsHeld_ = 0;
 };
-
-X11PointerPort& x11Pointer();

@@ -4,32 +4,29 @@
 
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
-#include "platform/settings_store.h"
-#include "settings/registry_values.h"
-#include "settings/settings.h"
+#include "settings/run_settings.h"
 #include "settings/settings_file.h"
 #include "shell/lamp_life.h"
-#include "shell/x11/x11_program.h"
 
 namespace {
 constexpr uint32_t settingsWatchPeriodMs = 1000;
 }  // namespace
 
-SettingsFile* settingsFile() { return dynamic_cast<SettingsFile*>(settingsKey); }
+SettingsFile* settingsFile(LampLife& life) { return dynamic_cast<SettingsFile*>(life.store()); }
 
-std::string settingsFilePath() {
-    const SettingsFile* file = settingsFile();
+std::string settingsFilePath(LampLife& life) {
+    const SettingsFile* file = settingsFile(life);
     return file ? file->path() : "";
 }
 
-void watchSettingsFile() {
-    X11Program* program = x11Program();
+void watchSettingsFile(LampLife& life, uint32_t& watchedAt) {
     const uint32_t now = clockMs();
-    if (!program || now - program->settingsWatchedAt < settingsWatchPeriodMs) return;
-    program->settingsWatchedAt = now;
-    SettingsFile* file = settingsFile();
-    if (!file || !theSettings || !file->changedOnDisk()) return;
-    const std::vector<std::string> taken = lampLife().runSettings().loadChanged(file->reload());
+    if (now - watchedAt < settingsWatchPeriodMs) return;
+    watchedAt = now;
+    SettingsFile* file = settingsFile(life);
+    RunSettings* runSettings = life.runSettings();
+    if (!file || !runSettings || !file->changedOnDisk()) return;
+    const std::vector<std::string> taken = runSettings->loadChanged(file->reload());
     if (taken.empty()) return;
     std::string keys;
     for (const std::string& key : taken) keys += (keys.empty() ? "" : ", ") + key;

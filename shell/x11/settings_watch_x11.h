@@ -4,10 +4,14 @@
 
 #include <string>
 
+#include <cstdint>
+
+class LampLife;
 class SettingsFile;
 
-// The settings store as the file it is; null when there is none (no HOME).
-SettingsFile* settingsFile();
-std::string settingsFilePath();
-// Once a second at most: reads the file again when it changed and takes its new values.
-void watchSettingsFile();
+// The life's settings store as the file it is; null when there is none (no HOME).
+SettingsFile* settingsFile(LampLife& life);
+std::string settingsFilePath(LampLife& life);
+// Once a second at most (`watchedAt` is when it last looked): reads the file again when it
+// changed and takes its new values.
+void watchSettingsFile(LampLife& life, uint32_t& watchedAt);

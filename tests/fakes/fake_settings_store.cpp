@@ -4,7 +4,8 @@
 #include <cstring>
 
 bool FakeSettingsStore::setDword(const char* name, uint32_t value) {
-    if (failing) return false;
+    if (failing || writesLeft == 0) return false;
+    if (writesLeft > 0) --writesLeft;
     std::string bytes(4, '\0');
     std::memcpy(&bytes[0], &value, 4);
     values[name] = {StoredType::Dword, bytes};
@@ -12,7 +13,8 @@ bool FakeSettingsStore::setDword(const char* name, uint32_t value) {
 }
 
 bool FakeSettingsStore::setString(const char* name, const char* text) {
-    if (failing) return false;
+    if (failing || writesLeft == 0) return false;
+    if (writesLeft > 0) --writesLeft;
     values[name] = {StoredType::String, std::string(text, std::strlen(text) + 1)};
     return true;
 }

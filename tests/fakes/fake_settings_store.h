@@ -19,6 +19,8 @@ public:
     bool contains(const std::string& name) const { return values.count(name) != 0; }
 
     bool failing = false;
+    // Writes that succeed before every later one fails (a full disk, a kill): -1 for no end.
+    int writesLeft = -1;
 
 private:
     struct Value {

@@ -4,15 +4,14 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "lamp/lamp_scene.h"
-#include "lamp/lamp_startup.h"
 #include "lamp/lava_state.h"
 #include "lamp/setting_effects.h"
 #include "lava/blob.h"
 #include "tests/fakes/fake_settings_store.h"
-#include "settings/registry_values.h"
 #include "settings/settings.h"
 
 namespace {
@@ -38,13 +37,19 @@ double valueOf(const Setting* setting) {
 
 // One lamp for all inputs: making it is the slow part, and each input's settings change it
 // (the blob count among them) as they would change the running lamp.
+LampScene& scene() {
+    static LampScene lamp(1);
+    return lamp;
+}
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    createLampScene(1);
+    scene();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    auto* store = new FakeSettingsStore;
+    FakeSettingsStore fake;
+    FakeSettingsStore* store = &fake;
     for (size_t at = 0; at + 3 <= size;) {
         const std::string name = valueName(data[at]);
         const StoredType type = data[at + 1] % 3 == 0 ? StoredType::Dword
@@ -54,16 +59,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         store->setRaw(name, type, std::string(reinterpret_cast<const char*>(data + at + 3), length));
         at += 3 + length;
     }
-    useSettingsStore(store);
-    createSettings(Windowed, lampSettingEffects()).loadAll();
+    std::unique_ptr<Settings> settings;
+    settings = std::make_unique<Settings>(Windowed, lampSettingEffects(scene(), settings), store);
+    settings->loadAll();
     for (size_t i = 0; i < settingRowCount; ++i) {
-        const double value = valueOf(theSettings->list()[i]);
+        const double value = valueOf(settings->list()[i]);
         if (!std::isfinite(value) || value < settingRows[i].minimum || value > settingRows[i].maximum) std::abort();
     }
-    restoreLavaState();
-    for (const Blob* blob : theLampScene->glass.group.blobs)
+    restoreLavaState(scene(), store);
+    for (const Blob* blob : scene().glass.group.blobs)
         if (!std::isfinite(blob->position.x + blob->position.y + blob->position.z + blob->radius)) std::abort();
-    destroySettings();
-    useSettingsStore(nullptr);
     return 0;
 }

@@ -2,19 +2,21 @@
 
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <sstream>
 #include <string>
 
 #include "help/manual_markup.h"
+#include "scene/image.h"
 #include "version.h"
 #include "help/manual_terminal.h"
 #include "resources/web_site.h"
 
 namespace {
 
-const PictureLoader noPictures = [](const std::string&, ManualPicture&, std::string& error) {
+const PictureLoader noPictures = [](const std::string&, std::string& error) {
     error = "no pictures here";
-    return false;
+    return std::unique_ptr<Image>();
 };
 
 size_t count(const std::string& text, const std::string& what) {
@@ -23,30 +25,13 @@ size_t count(const std::string& text, const std::string& what) {
     return n;
 }
 
-// A BMP file as ImageMagick's BMP3 writes one: 24-bit, bottom-up, rows padded to 4 bytes.
-std::vector<uint8_t> bmp24(int width, int height, int dataOffset = 54) {
-    const int row = (width * 3 + 3) / 4 * 4;
-    std::vector<uint8_t> file(static_cast<size_t>(dataOffset + row * height), 0);
-    const auto put = [&](size_t at, uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) file[at + static_cast<size_t>(i)] = static_cast<uint8_t>(value >> (8 * i));
-    };
-    file[0] = 'B';
-    file[1] = 'M';
-    put(2, static_cast<uint32_t>(file.size()), 4);
-    put(10, static_cast<uint32_t>(dataOffset), 4);
-    put(14, 40, 4);
-    put(18, static_cast<uint32_t>(width), 4);
-    put(22, static_cast<uint32_t>(height), 4);
-    put(26, 1, 2);
-    put(28, 24, 2);
+// A picture whose pixel (x, y) is blue 10x + 1, green 10y + 2, red 200.
+std::unique_ptr<Image> picture(int width, int height) {
+    auto image = std::make_unique<Image>(width, height);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const size_t at = static_cast<size_t>(dataOffset + y * row + x * 3);
-            file[at] = static_cast<uint8_t>(10 * x + 1);      // blue
-            file[at + 1] = static_cast<uint8_t>(10 * y + 2);  // green
-            file[at + 2] = 200;                               // red
-        }
-    return file;
+        for (int x = 0; x < width; ++x)
+            image->pixel(x, y) = {200, static_cast<uint8_t>(10 * y + 2), static_cast<uint8_t>(10 * x + 1), 255};
+    return image;
 }
 
 TEST(ManualMarkup, BlocksBecomeParagraphsInTheTextAndTheRtf) {
@@ -106,9 +91,9 @@ TEST(ManualMarkup, ProblemsAreReportedWithTheirLine) {
 
 TEST(ManualMarkup, PicturesAreEmbeddedAtTheirOwnSizeWithTheirCaption) {
     std::string asked;
-    const PictureLoader loader = [&](const std::string& name, ManualPicture& picture, std::string& error) {
+    const PictureLoader loader = [&](const std::string& name, std::string&) {
         asked = name;
-        return pictureFromBmp(bmp24(3, 2), picture, error);
+        return picture(3, 2);
     };
     const ManualDocument document = convertManual("@picture lamp.bmp The lamp, lit.\n", loader);
     ASSERT_TRUE(document.errors.empty()) << document.errors.front();
@@ -125,43 +110,17 @@ TEST(ManualMarkup, PicturesAreEmbeddedAtTheirOwnSizeWithTheirCaption) {
     EXPECT_EQ(document.plainText, "\xEF\xBF\xBC\nThe lamp, lit.\n");
 }
 
-TEST(PictureFromBmp, TurnsRowsInto32BitPixelsAndKeepsTheSize) {
-    ManualPicture picture;
-    std::string error;
-    ASSERT_TRUE(pictureFromBmp(bmp24(5, 3, 60), picture, error)) << error;
-    EXPECT_EQ(picture.width, 5);
-    EXPECT_EQ(picture.height, 3);
-    ASSERT_EQ(picture.dib.size(), 40u + 5 * 3 * 4 + 4);
-    EXPECT_EQ(picture.dib[14], 32);                       // bits per pixel
-    EXPECT_EQ(picture.dib[20] | picture.dib[21] << 8, 60);  // bytes of rows
+TEST(ManualMarkup, APictureIsEmbeddedAs32BitRowsBottomRowFirst) {
+    const std::vector<uint8_t> dib = pictureDib(*picture(5, 3));
+    ASSERT_EQ(dib.size(), 40u + 5 * 3 * 4 + 4);
+    EXPECT_EQ(dib[14], 32);               // bits per pixel
+    EXPECT_EQ(dib[20] | dib[21] << 8, 60);  // bytes of rows
     // Pixel (4, 2): the last of the top row.
     const size_t at = 40 + (2 * 5 + 4) * 4;
-    EXPECT_EQ(picture.dib[at], 41);
-    EXPECT_EQ(picture.dib[at + 1], 22);
-    EXPECT_EQ(picture.dib[at + 2], 200);
-    EXPECT_EQ(picture.dib[at + 3], 0);
-}
-
-TEST(PictureFromBmp, RefusesWhatItCannotEmbed) {
-    ManualPicture picture;
-    std::string error;
-    std::vector<uint8_t> file = bmp24(4, 4);
-    file.resize(file.size() - 1);
-    EXPECT_FALSE(pictureFromBmp(file, picture, error));
-    EXPECT_EQ(error, "the file does not hold every row");
-
-    file = bmp24(4, 4);
-    file[28] = 8;
-    EXPECT_FALSE(pictureFromBmp(file, picture, error));
-
-    file = bmp24(4, 4);
-    file[0] = 'P';
-    EXPECT_FALSE(pictureFromBmp(file, picture, error));
-    EXPECT_FALSE(pictureFromBmp({}, picture, error));
-
-    file = bmp24(4, 4);
-    file[22] = 0;  // height 0
-    EXPECT_FALSE(pictureFromBmp(file, picture, error));
+    EXPECT_EQ(dib[at], 41);
+    EXPECT_EQ(dib[at + 1], 22);
+    EXPECT_EQ(dib[at + 2], 200);
+    EXPECT_EQ(dib[at + 3], 0);
 }
 
 // The manual itself: it converts cleanly, every picture it names is committed, and it
@@ -170,13 +129,13 @@ TEST(Manual, ConvertsCleanlyAndCoversTheProgram) {
     std::ifstream in(GLIMMERJAR_SOURCE_DIR "/help/manual.txt", std::ios::binary);
     ASSERT_TRUE(in);
     const std::string source((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const PictureLoader committed = [](const std::string& name, ManualPicture& picture, std::string& error) {
+    const PictureLoader committed = [](const std::string& name, std::string& error) {
         const std::string png = GLIMMERJAR_SOURCE_DIR "/help/pictures/" + name.substr(0, name.rfind('.')) + ".png";
         if (!std::ifstream(png)) {
             error = png + " is not committed";
-            return false;
+            return std::unique_ptr<Image>();
         }
-        return pictureFromBmp(bmp24(2, 2), picture, error);
+        return picture(2, 2);
     };
     const ManualDocument document = convertManual(source, committed);
     for (const std::string& problem : document.errors) ADD_FAILURE() << problem;

@@ -2,10 +2,10 @@
 // folder and frames, a resize ending it, and a full disk leaving no partial file.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "lamp/capture.h"
-#include "lamp/frame_pipeline.h"
 #include "lamp/offscreen_lamp.h"
 #include "tests/fakes/fake_file_system.h"
 
@@ -14,17 +14,23 @@ namespace {
 
 class CaptureTest : public ::testing::Test {
 protected:
-    void SetUp() override { useCapture(&disk); }
-    void TearDown() override { useCapture(nullptr); }
-    // A screenshot of the frame as the program takes one.
-    static Screenshot takeScreenshot() {
-        FramePipeline& frame = pipeline();
-        return capture().takeScreenshot(frame.viewportWidth, frame.viewportHeight,
-                                        [&frame] { frame.renderFrame(false, false, false); });
+    // A lamp of this size whose pictures go to the disk in memory.
+    void makeLamp(int width, int height) {
+        offscreen = std::make_unique<OffscreenLamp>(width, height, 3);
+        ASSERT_TRUE(offscreen->ok());
+        lamp().capture = std::make_unique<Capture>(&disk);
     }
-    static void startMovie() { capture().startMovie(pipeline().viewportWidth, pipeline().viewportHeight); }
-    static bool recording() { return capture().movieRecording(); }
+    Lamp& lamp() { return offscreen->lamp(); }
+    // A screenshot of the frame as the program takes one.
+    Screenshot takeScreenshot() {
+        const FramePipeline& frame = lamp().pipeline;
+        return lamp().capture->takeScreenshot(frame.viewportWidth, frame.viewportHeight,
+                                              [this] { lamp().renderFrame(false, false); });
+    }
+    void startMovie() { lamp().capture->startMovie(lamp().pipeline.viewportWidth, lamp().pipeline.viewportHeight); }
+    bool recording() { return lamp().capture->movieRecording(); }
     FakeFileSystem disk;
+    std::unique_ptr<OffscreenLamp> offscreen;
 };
 
 // A screenshot's size as its BMP header says.
@@ -34,8 +40,7 @@ std::pair<int, int> bmpSize(const std::string& file) {
 }
 
 TEST_F(CaptureTest, ScreenshotsTakeTheFirstFreeNumber) {
-    OffscreenLamp lamp(64, 96, 3);
-    ASSERT_TRUE(lamp.ok());
+    makeLamp(64, 96);
     disk.files["C:\\Desktop\\GlimmerjarScreenshot_0.bmp"] = "x";
     disk.files["C:\\Desktop\\GlimmerjarScreenshot_1.bmp"] = "x";
     disk.files["C:\\Desktop\\GlimmerjarScreenshot_3.bmp"] = "x";
@@ -57,8 +62,7 @@ TEST_F(CaptureTest, ScreenshotsTakeTheFirstFreeNumber) {
 }
 
 TEST_F(CaptureTest, AFullDiskLeavesNoPartialFile) {
-    OffscreenLamp lamp(64, 96, 3);
-    ASSERT_TRUE(lamp.ok());
+    makeLamp(64, 96);
     disk.budget = 1000;
     testing::internal::CaptureStdout();
     EXPECT_FALSE(takeScreenshot().written);
@@ -71,15 +75,15 @@ TEST_F(CaptureTest, AFullDiskLeavesNoPartialFile) {
     startMovie();
     ASSERT_TRUE(recording());
     disk.budget = 100;
-    pipeline().renderFrame(true, false, false);
+    lamp().renderFrame(true, false);
     EXPECT_FALSE(disk.exists("C:\\Desktop\\GlimmerjarMovie0\\00000.bmp"));
     disk.budget = static_cast<size_t>(-1);
-    pipeline().renderFrame(true, false, false);
+    lamp().renderFrame(true, false);
     EXPECT_TRUE(disk.exists("C:\\Desktop\\GlimmerjarMovie0\\00000.bmp"));
     EXPECT_FALSE(disk.exists("C:\\Desktop\\GlimmerjarMovie0\\00001.bmp"));
 
     // A desktop that cannot be written to: nothing is recorded, nothing breaks.
-    capture().stopMovie();
+    lamp().capture->stopMovie();
     disk.unwritable = true;
     takeScreenshot();
     startMovie();
@@ -87,33 +91,31 @@ TEST_F(CaptureTest, AFullDiskLeavesNoPartialFile) {
 }
 
 TEST_F(CaptureTest, AMovieIsOneNumberedFilePerFrameInANewFolder) {
-    OffscreenLamp lamp(48, 64, 3);
-    ASSERT_TRUE(lamp.ok());
+    makeLamp(48, 64);
     disk.folders.insert("C:\\Desktop\\GlimmerjarMovie0");
     startMovie();
     ASSERT_TRUE(recording());
-    for (int n = 0; n < 3; ++n) pipeline().renderFrame(true, true, false);
+    for (int n = 0; n < 3; ++n) lamp().renderFrame(true, true);
     EXPECT_TRUE(disk.exists("C:\\Desktop\\GlimmerjarMovie1\\00000.bmp"));
     EXPECT_TRUE(disk.exists("C:\\Desktop\\GlimmerjarMovie1\\00002.bmp"));
     EXPECT_FALSE(disk.exists("C:\\Desktop\\GlimmerjarMovie1\\00003.bmp"));
 
     // A second start ends the first recording and begins the next folder.
     startMovie();
-    pipeline().renderFrame(true, true, false);
+    lamp().renderFrame(true, true);
     EXPECT_TRUE(disk.exists("C:\\Desktop\\GlimmerjarMovie2\\00000.bmp"));
     EXPECT_FALSE(disk.exists("C:\\Desktop\\GlimmerjarMovie1\\00003.bmp"));
 
     // A resized window ends the recording; the frames stay.
-    pipeline().resizeViewport(40, 64);
-    pipeline().renderFrame(true, true, false);
+    lamp().resizeViewport(40, 64);
+    lamp().renderFrame(true, true);
     EXPECT_FALSE(recording());
     EXPECT_FALSE(disk.exists("C:\\Desktop\\GlimmerjarMovie2\\00001.bmp"));
     EXPECT_TRUE(disk.exists("C:\\Desktop\\GlimmerjarMovie2\\00000.bmp"));
 }
 
 TEST_F(CaptureTest, FrameNumbersGrowPastFiveDigitsAndFoldersStopAtAHundred) {
-    OffscreenLamp lamp(16, 16, 3);
-    ASSERT_TRUE(lamp.ok());
+    makeLamp(16, 16);
     for (int i = 0; i < 100; ++i) disk.folders.insert("C:\\Desktop\\GlimmerjarMovie" + std::to_string(i));
     testing::internal::CaptureStdout();
     startMovie();

@@ -30,13 +30,13 @@ protected:
 
     // The lamp's own frame, without stepping the lava (one step of no time groups it).
     std::unique_ptr<Image> lampFrame() {
-        theLampScene->step(0);
-        pipeline().renderFrame(false, false, false);
+        offscreen->scene().step(0);
+        offscreen->lamp().renderFrame(false, false);
         return offscreen->readFrame();
     }
-    static std::string writtenLamp() {
+    std::string writtenLamp() {
         std::FILE* file = std::tmpfile();
-        writeLampScene(*theLampScene, file);
+        writeLampScene(offscreen->scene(), offscreen->settings(), file);
         std::string text(static_cast<size_t>(std::ftell(file)), '\0');
         std::rewind(file);
         EXPECT_EQ(std::fread(&text[0], 1, text.size(), file), text.size());
@@ -45,11 +45,11 @@ protected:
     }
     // The scene file's frame, drawn after the lamp gave back its lights.
     std::unique_ptr<Image> sceneFrame(const std::string& text) {
-        for (Light* light : theLampScene->lights) light->release();
+        for (Light* light : offscreen->scene().lights) light->release();
         FileScene scene;
         const SceneReadResult read = SceneReader(lavaSceneHooks()).readText(text, "lamp.scene", scene);
         EXPECT_TRUE(read.ok) << read.message;
-        drawFileScene(scene, 0, pipeline().complexity);
+        drawFileScene(scene, offscreen->scene().glass.engine.parameters, 266, 300, 0, offscreen->pipeline().complexity);
         std::unique_ptr<Image> frame = offscreen->readFrame();
         for (Light* light : scene.lights) light->release();
         return frame;
@@ -99,9 +99,9 @@ Difference differenceOf(const Image& a, const Image& b) {
 
 TEST_F(LampSceneFileTest, TheLampWrittenAndReadBackDrawsTheLampsPicture) {
     // Turned, spun and moved, so that every transform the lamp applies is in the file.
-    theSettings->rot_angle.setValue(100);
-    theSettings->rotateViewX.setValue(20);
-    theSettings->translateY.setValue(2);
+    offscreen->settings().rot_angle.setValue(100);
+    offscreen->settings().rotateViewX.setValue(20);
+    offscreen->settings().translateY.setValue(2);
     std::unique_ptr<Image> lamp = lampFrame();
     std::unique_ptr<Image> back = sceneFrame(writtenLamp());
     ASSERT_EQ(back->width, lamp->width);
@@ -118,11 +118,11 @@ TEST_F(LampSceneFileTest, TheLampWrittenAndReadBackDrawsTheLampsPicture) {
 // The lava material is written with the lava's colour, and the scene read back shows no
 // lava of another colour.
 TEST_F(LampSceneFileTest, TheLavaKeepsItsColourInTheFile) {
-    for (int n = 0; n < 2500; ++n) theLampScene->step(0.02f);
-    theSettings->lavaHue.setValue(0.6f);
+    for (int n = 0; n < 2500; ++n) offscreen->scene().step(0.02f);
+    offscreen->settings().lavaHue.setValue(0.6f);
     std::unique_ptr<Image> lamp = lampFrame();
     const std::string text = writtenLamp();
-    const Point3D blue = theLampScene->material[LampScene::lavaMaterial].diffuse;
+    const Point3D blue = offscreen->scene().material[LampScene::lavaMaterial].diffuse;
     EXPECT_GT(blue.z, 0.5f);
     EXPECT_LT(blue.x, 0.1f);
     char expected[160];
@@ -145,7 +145,7 @@ TEST_F(LampSceneFileTest, HandWrittenScenesDrawWhatTheySay) {
         FileScene scene;
         const SceneReadResult read = SceneReader(lavaSceneHooks()).readFile(folder + name, scene);
         EXPECT_TRUE(read.ok) << read.message;
-        drawFileScene(scene, 0, pipeline().complexity);
+        drawFileScene(scene, offscreen->scene().glass.engine.parameters, 266, 300, 0, offscreen->pipeline().complexity);
         std::unique_ptr<Image> frame = offscreen->readFrame();
         for (Light* light : scene.lights) light->release();
         return frame;

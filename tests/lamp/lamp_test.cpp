@@ -9,7 +9,6 @@
 
 #include "lava/blob.h"
 #include "lava/lava_engine.h"
-#include "lava/lava_parameters.h"
 #include "lava/strip_emitter.h"
 #include "overlay/bitmap_font.h"
 #include "scene/surface_shape.h"
@@ -21,7 +20,6 @@
 #include "lamp/lamp_viewports.h"
 #include "scene/image.h"
 #include "lamp/lamp_scene.h"
-#include "lamp/lamp_startup.h"
 #include "lamp/offscreen_lamp.h"
 #include "scene/light.h"
 #include "settings/settings.h"
@@ -35,6 +33,10 @@ protected:
         ASSERT_TRUE(offscreen->ok());
     }
     void TearDown() override { offscreen.reset(); }
+    Lamp& lamp() { return offscreen->lamp(); }
+    LampScene& scene() { return offscreen->scene(); }
+    Settings& settings() { return offscreen->settings(); }
+    FramePipeline& frame() { return offscreen->pipeline(); }
     std::unique_ptr<OffscreenLamp> offscreen;
 };
 
@@ -73,10 +75,10 @@ FrameDifference compareFrames(const Image& first, const Image& second) {
 // numbers once more, before the lava. The key light is dimmed for the lava only.
 TEST_F(LampTest, TheFillLightsAreOffForTheMetalAndBackForTheLava) {
     MatrixProbe metal, lava, outer;
-    theLampScene->metal->addChild(&metal);
-    theLampScene->lava->addChild(&lava);
-    theLampScene->outerGlass->addChild(&outer);
-    pipeline().renderFrame(false, false, false);
+    scene().metal->addChild(&metal);
+    scene().lava->addChild(&lava);
+    scene().outerGlass->addChild(&outer);
+    lamp().renderFrame(false, false);
     for (int n = 0; n < 4; ++n) {
         EXPECT_FALSE(metal.lightOn[n]) << n;
         EXPECT_TRUE(lava.lightOn[n]) << n;
@@ -87,25 +89,25 @@ TEST_F(LampTest, TheFillLightsAreOffForTheMetalAndBackForTheLava) {
         EXPECT_TRUE(probe->lightOn[5]);
     }
     for (int n = 0; n < 6; ++n)
-        EXPECT_EQ(theLampScene->light[n]->glIndex, static_cast<uint32_t>(GL_LIGHT0 + n)) << n;
+        EXPECT_EQ(scene().light[n]->glIndex, static_cast<uint32_t>(GL_LIGHT0 + n)) << n;
     // The key light is dimmed for the lava alone: the metal before it and the outer glass
     // after it see it at full strength.
     EXPECT_FLOAT_EQ(lava.diffuse[5][0], lavaKeyLightDiffuse);
     EXPECT_FLOAT_EQ(metal.diffuse[5][0], keyLightDiffuse);
     EXPECT_FLOAT_EQ(outer.diffuse[5][0], keyLightDiffuse);
-    theLampScene->metal->children.pop_back();
-    theLampScene->lava->children.pop_back();
-    theLampScene->outerGlass->children.pop_back();
+    scene().metal->children.pop_back();
+    scene().lava->children.pop_back();
+    scene().outerGlass->children.pop_back();
 }
 
 TEST_F(LampTest, AReleasedLampForgetsItsLightsAndDrawsNothing) {
-    pipeline().renderFrame(false, false, false);
-    theLampScene->release();
-    for (int n = 0; n < 6; ++n) EXPECT_EQ(theLampScene->light[n], nullptr) << n;
+    lamp().renderFrame(false, false);
+    scene().release();
+    for (int n = 0; n < 6; ++n) EXPECT_EQ(scene().light[n], nullptr) << n;
     // What the settings may still do after the tear-down touches no freed light, and a
     // frame drawn then is only the cleared background.
-    theLampScene->setLampHeat(0.5f);
-    pipeline().renderFrame(false, false, false);
+    scene().setLampHeat(0.5f);
+    lamp().renderFrame(false, false);
     std::unique_ptr<Image> frame = offscreen->readFrame();
     int lit = 0;
     for (int y = 0; y < 600; ++y)
@@ -115,27 +117,27 @@ TEST_F(LampTest, AReleasedLampForgetsItsLightsAndDrawsNothing) {
 
 TEST_F(LampTest, SpinTurnsTheLavaEightTimesAsFastAsTheVessel) {
     MatrixProbe vessel, lava;
-    theLampScene->metal->addChild(&vessel);
-    theLampScene->lava->addChild(&lava);
+    scene().metal->addChild(&vessel);
+    scene().lava->addChild(&lava);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    theLampScene->setSpinAngle(80);
-    theLampScene->draw(17);
+    scene().setSpinAngle(80);
+    scene().draw(17);
     EXPECT_NEAR(vessel.yTurn(), 10.0f, 1e-3f);
     EXPECT_NEAR(lava.yTurn(), 80.0f, 1e-3f);
-    theLampScene->metal->children.pop_back();
-    theLampScene->lava->children.pop_back();
+    scene().metal->children.pop_back();
+    scene().lava->children.pop_back();
 }
 
 TEST_F(LampTest, LampHeatDimsTheFillsAndTheBulb) {
-    theLampScene->setLampHeat(2);
-    for (int n = 0; n < 4; ++n) EXPECT_FLOAT_EQ(theLampScene->light[n]->diffuse.y, 0.2f);
-    EXPECT_FLOAT_EQ(theLampScene->light[4]->ambient.z, 2.0f);
+    scene().setLampHeat(2);
+    for (int n = 0; n < 4; ++n) EXPECT_FLOAT_EQ(scene().light[n]->diffuse.y, 0.2f);
+    EXPECT_FLOAT_EQ(scene().light[4]->ambient.z, 2.0f);
 }
 
 TEST_F(LampTest, WireFrameIsSwitchedBackAfterTheDraw) {
-    theSettings->showPolygons.setValue(true);
-    pipeline().renderFrame(false, false, false);
+    settings().showPolygons.setValue(true);
+    lamp().renderFrame(false, false);
     GLint modes[2] = {0, 0};
     glGetIntegerv(GL_POLYGON_MODE, modes);
     EXPECT_EQ(modes[0], GL_FILL);
@@ -143,58 +145,58 @@ TEST_F(LampTest, WireFrameIsSwitchedBackAfterTheDraw) {
 }
 
 TEST_F(LampTest, SidewaysDriftTurnsAtTwelve) {
-    theSettings->shiftLeftRight.setValue(true);
-    theSettings->shiftX.setValue(11.9996f);
-    pipeline().advanceViewMotions();
-    EXPECT_NEAR(theSettings->shiftX.value(), 12.0001f, 1e-4f);
-    pipeline().advanceViewMotions();  // at 12: turns
-    EXPECT_LT(pipeline().shiftStep, 0.0f);
-    EXPECT_NEAR(theSettings->shiftX.value(), 11.9996f, 1e-4f);
-    theSettings->shiftX.setValue(-12.0f);
-    pipeline().advanceViewMotions();
-    EXPECT_FLOAT_EQ(pipeline().shiftStep, 0.0005f);
+    settings().shiftLeftRight.setValue(true);
+    settings().shiftX.setValue(11.9996f);
+    frame().advanceViewMotions(settings());
+    EXPECT_NEAR(settings().shiftX.value(), 12.0001f, 1e-4f);
+    frame().advanceViewMotions(settings());  // at 12: turns
+    EXPECT_LT(frame().shiftStep, 0.0f);
+    EXPECT_NEAR(settings().shiftX.value(), 11.9996f, 1e-4f);
+    settings().shiftX.setValue(-12.0f);
+    frame().advanceViewMotions(settings());
+    EXPECT_FLOAT_EQ(frame().shiftStep, 0.0005f);
     // A key press: glide back to the centre, then drift again from there.
-    pipeline().userActive = true;
-    theSettings->shiftX.setValue(1.0f);
+    frame().userActive = true;
+    settings().shiftX.setValue(1.0f);
     int frames = 0;
-    while (pipeline().userActive && frames < 1000) {
-        pipeline().advanceViewMotions();
+    while (frame().userActive && frames < 1000) {
+        frame().advanceViewMotions(settings());
         ++frames;
     }
     EXPECT_EQ(frames, 46);  // 0.95^45 < 0.1 <= 0.95^44
-    EXPECT_LT(std::fabs(theSettings->shiftX.value()), 0.1f);
-    theSettings->shiftLeftRight.setValue(false);
-    theSettings->shiftX.setValue(5);
-    pipeline().advanceViewMotions();
-    EXPECT_FLOAT_EQ(theSettings->shiftX.value(), 4.75f);
+    EXPECT_LT(std::fabs(settings().shiftX.value()), 0.1f);
+    settings().shiftLeftRight.setValue(false);
+    settings().shiftX.setValue(5);
+    frame().advanceViewMotions(settings());
+    EXPECT_FLOAT_EQ(settings().shiftX.value(), 4.75f);
 }
 
 TEST_F(LampTest, BrakeStopsTheSpinInTwentyFrames) {
-    theSettings->rot_speed.setValue(10);
-    pipeline().spinBrake = true;
+    settings().rot_speed.setValue(10);
+    frame().spinBrake = true;
     int frames = 0;
-    pipeline().advanceViewMotions();
-    EXPECT_FLOAT_EQ(theSettings->rot_speed.value(), 9.2f);
+    frame().advanceViewMotions(settings());
+    EXPECT_FLOAT_EQ(settings().rot_speed.value(), 9.2f);
     ++frames;
-    while (pipeline().spinBrake) {
-        pipeline().advanceViewMotions();
+    while (frame().spinBrake) {
+        frame().advanceViewMotions(settings());
         ++frames;
     }
     EXPECT_EQ(frames, 20);
-    EXPECT_FLOAT_EQ(theSettings->rot_speed.value(), 0.0f);
+    EXPECT_FLOAT_EQ(settings().rot_speed.value(), 0.0f);
 }
 
 TEST_F(LampTest, HueCyclesAndRecoloursTheLava) {
-    theSettings->lavaHue.setValue(0.995f);
-    theSettings->lavaRotateColor.setValue(0.01f);
-    pipeline().advanceViewMotions();
-    EXPECT_NEAR(theSettings->lavaHue.value(), 0.005f, 1e-6f);
-    EXPECT_GT(lavaParameters.lavaColour.x, 0.7f);
+    settings().lavaHue.setValue(0.995f);
+    settings().lavaRotateColor.setValue(0.01f);
+    frame().advanceViewMotions(settings());
+    EXPECT_NEAR(settings().lavaHue.value(), 0.005f, 1e-6f);
+    EXPECT_GT(scene().glass.engine.parameters.lavaColour.x, 0.7f);
 }
 
 TEST_F(LampTest, ThePictureIsALavaLamp) {
-    for (int n = 0; n < 2500; ++n) theLampScene->step(0.02f);
-    pipeline().renderFrame(false, false, true);
+    for (int n = 0; n < 2500; ++n) scene().step(0.02f);
+    lamp().renderFrame(false, false);
     std::unique_ptr<Image> frame = offscreen->readFrame();
 
     // Black background in the corners and beside the lamp.
@@ -228,8 +230,8 @@ TEST_F(LampTest, ThePictureIsALavaLamp) {
     EXPECT_GT(bulb.r, 150);
 
     // The lava moves: 50 steps later the picture is another.
-    for (int n = 0; n < 50; ++n) theLampScene->step(0.02f);
-    pipeline().renderFrame(false, false, true);
+    for (int n = 0; n < 50; ++n) scene().step(0.02f);
+    lamp().renderFrame(false, false);
     std::unique_ptr<Image> later = offscreen->readFrame();
     int changed = 0;
     for (size_t n = 0; n < static_cast<size_t>(533 * 600); ++n)
@@ -244,21 +246,22 @@ uint32_t handClock = 0;
 uint32_t readHandClock() { return handClock; }
 
 TEST(FrameClock, StatisticsStayRightAcrossTheClockWrap) {
-    OffscreenLamp lamp(32, 32, 2);
-    ASSERT_TRUE(lamp.ok());
+    OffscreenLamp offscreen(32, 32, 2);
+    ASSERT_TRUE(offscreen.ok());
+    Lamp& lamp = offscreen.lamp();
     useClockSource(readHandClock);
     // 49.7 days after start: a second before the 32-bit clock wraps.
     handClock = 0xFFFFFFFFu - 1000u;
-    pipeline().initGLState();
-    EXPECT_EQ(static_cast<uint32_t>(pipeline().startClock), handClock);
+    lamp.setupGL(32, 32);
+    EXPECT_EQ(static_cast<uint32_t>(lamp.pipeline.startClock), handClock);
     testing::internal::CaptureStdout();
     for (int frame = 0; frame < 200; ++frame) {
-        pipeline().renderFrame(false, false, false);
+        lamp.renderFrame(false, false);
         handClock += 40;  // 25 frames a second, through the wrap at frame 25
     }
     const std::string printed = testing::internal::GetCapturedStdout();
     useClockSource(nullptr);
-    EXPECT_NEAR(pipeline().smoothedFrameRate, 25.0f, 0.5f);
+    EXPECT_NEAR(lamp.pipeline.smoothedFrameRate, 25.0f, 0.5f);
     // The mean since set-up, printed every 100 frames, is 25 too, before and after the wrap.
     EXPECT_NE(printed.find("100 25.25"), std::string::npos) << printed;  // 100 frames in 99 x 40 ms
     EXPECT_NE(printed.find("200 25.12"), std::string::npos) << printed;
@@ -267,23 +270,24 @@ TEST(FrameClock, StatisticsStayRightAcrossTheClockWrap) {
     useClockSource(readHandClock);
     handClock = 0x7FFFFFFFu - 500u;
     for (int frame = 0; frame < 50; ++frame) {
-        pipeline().renderFrame(false, false, false);
+        lamp.renderFrame(false, false);
         handClock += 40;
     }
     useClockSource(nullptr);
-    EXPECT_NEAR(pipeline().smoothedFrameRate, 25.0f, 0.5f);
+    EXPECT_NEAR(lamp.pipeline.smoothedFrameRate, 25.0f, 0.5f);
 }
 
 TEST(FrameClock, TheFirstFrameAfterAWrapMeasuresFromTenMillisecondsBefore) {
-    OffscreenLamp lamp(32, 32, 2);
-    ASSERT_TRUE(lamp.ok());
+    OffscreenLamp offscreen(32, 32, 2);
+    ASSERT_TRUE(offscreen.ok());
+    Lamp& lamp = offscreen.lamp();
     useClockSource(readHandClock);
     handClock = 30;  // just after the wrap
-    pipeline().renderFrame(false, false, false);
+    lamp.renderFrame(false, false);
     useClockSource(nullptr);
     // 40 ms since "-10": 25 frames a second, weighted 0.1 into the smoothed rate.
-    EXPECT_FLOAT_EQ(pipeline().smoothedFrameRate, 0.1f * 25.0f);
-    EXPECT_EQ(pipeline().lastFrameClock, 30);
+    EXPECT_FLOAT_EQ(lamp.pipeline.smoothedFrameRate, 0.1f * 25.0f);
+    EXPECT_EQ(lamp.pipeline.lastFrameClock, 30);
 }
 
 }  // namespace
@@ -305,16 +309,16 @@ TEST_F(LampTest, TheLavaHasTheChosenColourEverywhere) {
         {"green to blue as it heats", 0.33f, 1, 0.44f, false, true, 1000},
         {"green to blue particles", 0.33f, 1, 0.44f, true, true, 1000},
     };
-    for (int n = 0; n < 2500; ++n) theLampScene->step(0.02f);
+    for (int n = 0; n < 2500; ++n) scene().step(0.02f);
     for (const Case& c : cases) {
-        Settings& s = *theSettings;
+        Settings& s = settings();
         s.lavaHue.setValue(c.hue);
         s.lavaSaturation.setValue(c.saturation);
         s.lavaLuminance.setValue(c.luminance);
         s.showParticles.setValue(c.particles);
         s.differentHotColor.setValue(c.heatBlend);
         s.lavaHueHot.setValue(0.6f);
-        for (int n = 0; n < 20; ++n) pipeline().renderFrame(true, false, true);
+        for (int n = 0; n < 20; ++n) lamp().renderFrame(true, false);
         const HueCount count = countHues(*offscreen->readFrame(), c.hue * 360);
         EXPECT_LE(count.red, 10) << c.what << ": lava of the material's first colour";
         EXPECT_GE(count.chosen, c.chosenAtLeast) << c.what << ": the lava in its colour";
@@ -322,17 +326,17 @@ TEST_F(LampTest, TheLavaHasTheChosenColourEverywhere) {
 }
 
 TEST_F(LampTest, VertexArraysDrawTheSameLavaAsImmediateMode) {
-    for (int n = 0; n < 2500; ++n) theLampScene->step(0.02f);
-    LavaEngine& engine = theLampScene->glass.engine;
+    for (int n = 0; n < 2500; ++n) scene().step(0.02f);
+    LavaEngine& engine = scene().glass.engine;
     const auto frameWith = [&](StripEmitter& emitter) {
         engine.emitter = &emitter;
-        pipeline().renderFrame(false, false, true);
+        lamp().renderFrame(false, false);
         return offscreen->readFrame();
     };
     // With back faces culled too, so that a triangle wound the wrong way would show.
     for (const int pass : {0, 1, 2}) {
         const bool heatColours = pass != 1;
-        theSettings->differentHotColor.setValue(heatColours);
+        settings().differentHotColor.setValue(heatColours);
         if (pass == 2) glEnable(GL_CULL_FACE);
         std::unique_ptr<Image> reference = frameWith(glStripEmitter());
         std::unique_ptr<Image> arrays = frameWith(glArrayEmitter());
@@ -348,21 +352,21 @@ TEST_F(LampTest, VertexArraysDrawTheSameLavaAsImmediateMode) {
 // one polygonisation; the later viewports draw the first one's surfaces again, so two
 // viewports of one size show the same picture. Outside every viewport stays background.
 TEST_F(LampTest, EachViewportGetsALampFromOnePolygonisation) {
-    for (int n = 0; n < 1500; ++n) theLampScene->step(0.02f);
-    theSettings->shiftLeftRight.setValue(false);
-    LavaRenderer& renderer = theLampScene->glass.engine.renderer;
+    for (int n = 0; n < 1500; ++n) scene().step(0.02f);
+    settings().shiftLeftRight.setValue(false);
+    LavaRenderer& renderer = scene().glass.engine.renderer;
     const auto passesOfAFrame = [&] {
         const uint16_t before = renderer.passStamp;
-        pipeline().renderFrame(false, false, true);
+        lamp().renderFrame(false, false);
         return static_cast<uint16_t>(renderer.passStamp - before);
     };
     const uint16_t passesForOne = passesOfAFrame();
     // Two monitors of 260 x 300 side by side at the bottom; a strip of 13 pixels between
     // them and 300 rows above them belong to no monitor.
-    pipeline().setLampViewports({{0, 0, 260, 300}, {273, 0, 260, 300}});
+    lamp().setViewports({{0, 0, 260, 300}, {273, 0, 260, 300}});
     const uint16_t passesForTwo = passesOfAFrame();
     std::unique_ptr<Image> frame = offscreen->readFrame();
-    pipeline().setLampViewports({});
+    lamp().setViewports({});
     EXPECT_GT(passesForOne, 0);
     EXPECT_EQ(passesForTwo, passesForOne) << "the lava polygonised once for both viewports";
     int lavaLeft = 0, lavaRight = 0, differing = 0, outside = 0;
@@ -385,13 +389,13 @@ TEST_F(LampTest, EachViewportGetsALampFromOnePolygonisation) {
 }
 
 TEST_F(LampTest, TheVesselIsDrawnFromDisplayListsMadeOnceAndReleasedWithTheLamp) {
-    LampScene& lamp = *theLampScene;
+    LampScene& vessel = scene();
     std::vector<SurfaceShape*> shapes;
-    for (Group* part : {lamp.metal, lamp.innerGlass, lamp.outerGlass})
+    for (Group* part : {vessel.metal, vessel.innerGlass, vessel.outerGlass})
         for (Shape* child : part->children)
             if (auto* surface = dynamic_cast<SurfaceShape*>(child)) shapes.push_back(surface);
     ASSERT_EQ(shapes.size(), 17u);  // eight of the metal, four of the liquid, five of the outer glass
-    pipeline().renderFrame(false, false, true);
+    lamp().renderFrame(false, false);
     std::vector<GLuint> lists;
     for (SurfaceShape* shape : shapes) {
         const GLuint list = shape->geometryList();
@@ -399,9 +403,9 @@ TEST_F(LampTest, TheVesselIsDrawnFromDisplayListsMadeOnceAndReleasedWithTheLamp)
         EXPECT_FALSE(list >= fontListBase && list < fontListBase + 256) << "a name of the font's lists";
         lists.push_back(list);
     }
-    pipeline().renderFrame(false, false, true);
+    lamp().renderFrame(false, false);
     for (size_t n = 0; n < shapes.size(); ++n) EXPECT_EQ(shapes[n]->geometryList(), lists[n]) << "made once";
-    lamp.release();
+    vessel.release();
     for (GLuint list : lists) EXPECT_FALSE(glIsList(list));
 }
 
@@ -414,20 +418,20 @@ TEST_F(LampTest, TheParticleViewDrawsEveryBlobFromOneSphereList) {
         for (GLuint name = 1; name < 4096; ++name) count += glIsList(name) ? 1 : 0;
         return count;
     };
-    for (int n = 0; n < 500; ++n) theLampScene->step(0.02f);
-    pipeline().renderFrame(false, false, true);
+    for (int n = 0; n < 500; ++n) scene().step(0.02f);
+    lamp().renderFrame(false, false);
     const int surfaces = listsInUse();
-    theSettings->showParticles.setValue(true);
-    pipeline().renderFrame(false, false, true);
+    settings().showParticles.setValue(true);
+    lamp().renderFrame(false, false);
     std::unique_ptr<Image> fromList = offscreen->readFrame();
     EXPECT_EQ(listsInUse(), surfaces + 1);
 
     // The first blob's radius a hair larger: the list is made for it, and every other blob
     // is drawn as a sphere made on the spot.
-    std::vector<Blob*>& blobs = theLampScene->glass.group.blobs;
+    std::vector<Blob*>& blobs = scene().glass.group.blobs;
     const float radius = blobs.front()->radius;
     blobs.front()->radius = std::nextafter(radius, 2 * radius);
-    pipeline().renderFrame(false, false, true);
+    lamp().renderFrame(false, false);
     std::unique_ptr<Image> madeAnew = offscreen->readFrame();
     blobs.front()->radius = radius;
     const FrameDifference difference = compareFrames(*fromList, *madeAnew);
@@ -435,11 +439,11 @@ TEST_F(LampTest, TheParticleViewDrawsEveryBlobFromOneSphereList) {
     EXPECT_LE(difference.differing, 8);
     EXPECT_EQ(listsInUse(), surfaces + 1) << "one list, remade for the new radius";
 
-    theSettings->showParticles.setValue(false);
-    pipeline().renderFrame(false, false, true);
+    settings().showParticles.setValue(false);
+    lamp().renderFrame(false, false);
     EXPECT_EQ(listsInUse(), surfaces) << "given back when the surfaces are shown again";
-    theSettings->showParticles.setValue(true);
-    pipeline().renderFrame(false, false, true);
-    theLampScene->release();
+    settings().showParticles.setValue(true);
+    lamp().renderFrame(false, false);
+    scene().release();
     EXPECT_EQ(listsInUse(), 0) << "released with the lamp";
 }

@@ -2,14 +2,14 @@
 // controls of the dialog are greyed exactly while "Lava changes color as it heats" is off.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "lamp/lamp_scene.h"
-#include "lamp/lamp_startup.h"
 #include "lamp/setting_effects.h"
 #include "lava/lava_parameters.h"
 #include "settings/colour_model.h"
 #include "settings/config_dialog.h"
 #include "tests/fakes/fake_settings_store.h"
-#include "settings/registry_values.h"
 #include "settings/settings.h"
 #include "tests/fakes/fake_dialog_port.h"
 
@@ -18,17 +18,13 @@ namespace {
 class SettingEffectsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        lavaParameters.reset();
-        createLampScene(5);
-        useSettingsStore(new FakeSettingsStore);
-        createSettings(Windowed, lampSettingEffects()).loadAll();
+        made = std::make_unique<Settings>(Windowed, lampSettingEffects(scene, made), &store);
+        made->loadAll();
     }
-    void TearDown() override {
-        destroySettings();
-        useSettingsStore(nullptr);
-        destroyLampScene();
-        lavaParameters.reset();
-    }
+    LampScene scene{5};
+    FakeSettingsStore store;
+    std::unique_ptr<Settings> made;
+    const LavaParameters& lava = scene.glass.engine.parameters;
 };
 
 const int hotTrackbars[4] = {1039, 1062, 1040, 1057};
@@ -39,16 +35,16 @@ void expectHotControlsEnabled(const FakeDialogPort& dialog, bool enabled) {
 }
 
 TEST_F(SettingEffectsTest, HotColourControlsAreGreyedExactlyWhileTheBoxIsOff) {
-    Settings& settings = *theSettings;
+    Settings& settings = *made;
     FakeDialogPort dialog;
     configDialogOpened(settings, &dialog);
     expectHotControlsEnabled(dialog, false);
-    EXPECT_FALSE(lavaParameters.differentHotColor);
+    EXPECT_FALSE(lava.differentHotColor);
 
     dialog.checks[1061] = true;
     configDialogCommand(settings, &dialog, 1061, 0, 1061);
     expectHotControlsEnabled(dialog, true);
-    EXPECT_TRUE(lavaParameters.differentHotColor);
+    EXPECT_TRUE(lava.differentHotColor);
 
     configDialogCommand(settings, &dialog, configRestoreDefaultsButton, 0, 0);
     EXPECT_FALSE(dialog.checks[1061]);
@@ -63,34 +59,34 @@ TEST_F(SettingEffectsTest, HotColourControlsAreGreyedExactlyWhileTheBoxIsOff) {
 }
 
 TEST_F(SettingEffectsTest, SettingsReachTheLavaAndTheLamp) {
-    Settings& settings = *theSettings;
-    EXPECT_EQ(theLampScene->glass.group.blobCount(), 175);
+    Settings& settings = *made;
+    EXPECT_EQ(scene.glass.group.blobCount(), 175);
     settings.numParticles.setValue(60);
-    EXPECT_EQ(theLampScene->glass.group.blobCount(), 60);
+    EXPECT_EQ(scene.glass.group.blobCount(), 60);
     settings.numParticles.setValue(100000);  // the lamp holds at most 400
-    EXPECT_EQ(theLampScene->glass.group.blobCount(), 400);
+    EXPECT_EQ(scene.glass.group.blobCount(), 400);
 
     settings.viscosity.setValue(250);
-    EXPECT_FLOAT_EQ(lavaParameters.viscosity, 2.5f);
+    EXPECT_FLOAT_EQ(lava.viscosity, 2.5f);
     settings.lampHeat.setValue(50);
-    EXPECT_FLOAT_EQ(lavaParameters.lampHeat, 0.5f);
+    EXPECT_FLOAT_EQ(lava.lampHeat, 0.5f);
 
     settings.lavaHue.setValue(0.33f);  // green
-    EXPECT_GT(lavaParameters.lavaColour.y, lavaParameters.lavaColour.x);
-    EXPECT_GT(lavaParameters.lavaColour.y, lavaParameters.lavaColour.z);
+    EXPECT_GT(lava.lavaColour.y, lava.lavaColour.x);
+    EXPECT_GT(lava.lavaColour.y, lava.lavaColour.z);
     // The lava material holds the lava's colour; the hot colour is made of the hot controls.
-    EXPECT_EQ(theLampScene->material[LampScene::lavaMaterial].diffuse.y, lavaParameters.lavaColour.y);
+    EXPECT_EQ(scene.material[LampScene::lavaMaterial].diffuse.y, lava.lavaColour.y);
     settings.lavaHueHot.setValue(0.6f);  // blue
     settings.lavaLuminanceHot.setValue(0.5f);
     const Point3D hot = hueSatLumToRgb(0.6f, 1, 0.5f);
-    EXPECT_FLOAT_EQ(lavaParameters.hotColour.x, hot.x);
-    EXPECT_FLOAT_EQ(lavaParameters.hotColour.y, hot.y);
-    EXPECT_FLOAT_EQ(lavaParameters.hotColour.z, hot.z);
-    EXPECT_GT(lavaParameters.hotColour.z, lavaParameters.hotColour.y);
+    EXPECT_FLOAT_EQ(lava.hotColour.x, hot.x);
+    EXPECT_FLOAT_EQ(lava.hotColour.y, hot.y);
+    EXPECT_FLOAT_EQ(lava.hotColour.z, hot.z);
+    EXPECT_GT(lava.hotColour.z, lava.hotColour.y);
 
-    const float cell = theLampScene->glass.engine.renderer.cellSize();
+    const float cell = scene.glass.engine.renderer.cellSize();
     settings.renderAccuracy.setValue(200);
-    EXPECT_FLOAT_EQ(theLampScene->glass.engine.renderer.cellSize(), cell / 2);
+    EXPECT_FLOAT_EQ(scene.glass.engine.renderer.cellSize(), cell / 2);
 }
 
 }  // namespace

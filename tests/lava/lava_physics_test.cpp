@@ -22,8 +22,8 @@ namespace {
 
 class LavaTest : public ::testing::Test {
 protected:
-    void SetUp() override { lavaParameters.reset(); }
-    void TearDown() override { lavaParameters.reset(); }
+    // The values the physics functions are given: every one as before any setting.
+    LavaParameters lava;
 
     Blob* add(Group& group, float x, float y, float z) {
         Blob* b = new Blob(Point3D(x, y, z), 1.1f);
@@ -53,40 +53,40 @@ TEST_F(LavaTest, LoneBlobHeatsCoolsAndSinks) {
 TEST_F(LavaTest, HeatingAloneAndCoolingTarget) {
     Blob b(Point3D(0, -13, 0), 1.1f);
     b.neighbourCount = 5;  // no cooling
-    heatBlob(b);
+    heatBlob(b, lava);
     EXPECT_NEAR(b.temperature, -1.924f, 1e-6f);
     Blob outside(Point3D(3, -13, 0), 1.1f);  // x² + z² = 9: outside the heated zone
     outside.neighbourCount = 7;
-    heatBlob(outside);
+    heatBlob(outside, lava);
     EXPECT_FLOAT_EQ(outside.temperature, -2.0f);
     Blob top(Point3D(0, 16, 0), 1.1f);
     top.temperature = 0;
-    for (int i = 0; i < 100000; ++i) heatBlob(top);
+    for (int i = 0; i < 100000; ++i) heatBlob(top, lava);
     EXPECT_NEAR(top.temperature, -7.2f, 1e-3f);  // the target at the top
-    lavaParameters.lampHeat = 2;
+    lava.lampHeat = 2;
     Blob hot(Point3D(0, -13, 0), 1.1f);
     hot.neighbourCount = 5;
-    heatBlob(hot);
+    heatBlob(hot, lava);
     EXPECT_NEAR(hot.temperature, -2.0f + 302.0f * 0.0005f, 1e-6f);
 }
 
 TEST_F(LavaTest, BuoyancyAndDrag) {
     Blob b(Point3D(0, 0, 0), 1.1f);
     b.temperature = 3;
-    addBuoyancy(b);
+    addBuoyancy(b, lava);
     EXPECT_FLOAT_EQ(b.force.y, 3.0f);
     Blob top(Point3D(0, 14, 0), 1.1f);  // y + 2r > 15.5: sticks at the top
     top.temperature = -3;
-    addBuoyancy(top);
+    addBuoyancy(top, lava);
     EXPECT_FLOAT_EQ(top.force.y, 17.0f);
-    lavaParameters.buoyancy = 2;
+    lava.buoyancy = 2;
     Blob bottom(Point3D(0, -13, 0), 1.1f);
     bottom.temperature = 25;
-    addBuoyancy(bottom);
+    addBuoyancy(bottom, lava);
     EXPECT_FLOAT_EQ(bottom.force.y, 10.0f);
     Blob moving(Point3D(), 1.1f);
     moving.velocity = Point3D(3, 0, 4);  // speed 5
-    addDrag(moving);
+    addDrag(moving, lava);
     EXPECT_FLOAT_EQ(moving.force.x, -7.5f);
     EXPECT_FLOAT_EQ(moving.force.z, -10.0f);
 }
@@ -176,7 +176,7 @@ TEST_F(LavaTest, PairForcesOfOneClusterAndOfTwo) {
         a->cluster = clusterA;
         b->cluster = clusterB;
         a->neighbourCount = neighbours;
-        pairForce(*a, *b);
+        pairForce(*a, *b, lava);
         EXPECT_FLOAT_EQ(a->force.x, -b->force.x);
         return a->force.x;
     };
@@ -190,7 +190,7 @@ TEST_F(LavaTest, PairForcesOfOneClusterAndOfTwo) {
     EXPECT_LT(pair(1.5f * r, 0, 0, 1), 0.0f);                // too close: pushes apart
     EXPECT_NEAR(pair(3 * r, 0, 1, 1), -2.0f * (4.0f / 3) * (4.0f / 3), 1e-4f);
     EXPECT_FLOAT_EQ(pair(3 * r + 1e-4f, 0, 1, 1), 0.0f);
-    lavaParameters.surfaceTension = 0;
+    lava.surfaceTension = 0;
     EXPECT_FLOAT_EQ(pair(3 * r, 0, 0, 1), 0.0f);
 }
 
@@ -260,7 +260,7 @@ TEST_F(LavaTest, FixedBlobsHeatAndPushButNeverMove) {
 }
 
 TEST_F(LavaTest, HeatExchangeConservesTheSum) {
-    lavaParameters.coolingRate = 0;  // only the exchange changes temperatures
+    engine.parameters.coolingRate = 0;  // only the exchange changes temperatures
     Group lava;
     lava.blobBehaviour = &engine;
     Blob* a = add(lava, 0, 0, 0);

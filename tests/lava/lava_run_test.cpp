@@ -21,7 +21,6 @@ namespace {
 constexpr float escapeTolerance = 0.55f;
 
 void runLamp(int blobs, int steps, unsigned seed) {
-    lavaParameters.reset();
     LavaGlass glass(seed);
     glass.setParticleCount(blobs);
     const Group& lava = glass.group;

@@ -18,6 +18,9 @@
 
 namespace {
 
+// The values of a lava before any setting, as the tests' glasses have them.
+const LavaParameters lava;
+
 int referenceStep(Group& group, float dt, SpatialHash& hash) {
     hash.clear();
     std::vector<Blob*> work;
@@ -27,9 +30,9 @@ int referenceStep(Group& group, float dt, SpatialHash& hash) {
         b->processed = false;
         hash.insert(b, 4.0f * b->radius);
         b->force = Point3D();
-        heatBlob(*b);
-        addBuoyancy(*b);
-        addDrag(*b);
+        heatBlob(*b, lava);
+        addBuoyancy(*b, lava);
+        addDrag(*b, lava);
         for (Shape* s : group.colliders) {
             if (Tube* tube = dynamic_cast<Tube*>(s))
                 collideTube(*b, *tube);
@@ -56,14 +59,14 @@ int referenceStep(Group& group, float dt, SpatialHash& hash) {
             if (dist < 2.3f * b->radius) {
                 ++b->neighbourCount;
                 ++o->neighbourCount;
-                const float q = lavaParameters.heatDiffusion * 0.00003f * (o->temperature - b->temperature);
+                const float q = lava.heatDiffusion * 0.00003f * (o->temperature - b->temperature);
                 b->temperature += q;
                 o->temperature -= q;
             }
         }
         for (int32_t n = first; n != SpatialHash::none; n = hash.nextNode(n)) {
             Blob* o = hash.blobOf(n);
-            if (!o->processed) pairForce(*b, *o);
+            if (!o->processed) pairForce(*b, *o, lava);
         }
         b->previousCluster = b->cluster;
         b->step(dt);
@@ -99,10 +102,7 @@ void expectSameSteps(LavaGlass& product, LavaGlass& reference, int steps) {
     }
 }
 
-class LavaStepReference : public ::testing::TestWithParam<int> {
-protected:
-    void SetUp() override { lavaParameters.reset(); }
-};
+class LavaStepReference : public ::testing::TestWithParam<int> {};
 
 }  // namespace
 
@@ -146,7 +146,6 @@ INSTANTIATE_TEST_SUITE_P(Blobs, LavaStepReference, ::testing::Values(175, 400));
 // More blobs than the lamp allows, pushed straight onto the public list and crowded into
 // one cluster: the step's scratch space grows with the list instead of running off its end.
 TEST(LavaStepCrowd, MoreBlobsThanTheCapStepLikeThePlainStep) {
-    lavaParameters.reset();
     LavaGlass product(5), reference(5);
     for (LavaGlass* glass : {&product, &reference}) {
         glass->setParticleCount(400);
@@ -175,7 +174,6 @@ void mixSizes(LavaGlass& glass, int count, float smallest, float largest) {
 }  // namespace
 
 TEST(LavaStepSizes, BlobsOfManySizesStepLikeThePlainStep) {
-    lavaParameters.reset();
     LavaGlass product(31), reference(31);
     mixSizes(product, 300, 0.4f, 1.8f);
     mixSizes(reference, 300, 0.4f, 1.8f);
@@ -185,7 +183,6 @@ TEST(LavaStepSizes, BlobsOfManySizesStepLikeThePlainStep) {
 // Blobs so large that their registrations overflow the hash's pool, and more blobs than
 // the scan takes: the step walks the buckets, skipped registrations and all.
 TEST(LavaStepSizes, OverflowingThePoolAndTooManyBlobsStepLikeThePlainStep) {
-    lavaParameters.reset();
     LavaGlass product(8), reference(8);
     mixSizes(product, 150, 2.0f, 4.0f);
     mixSizes(reference, 150, 2.0f, 4.0f);

@@ -24,16 +24,14 @@ namespace {
 
 class PolygoniserTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        lavaParameters.reset();
-        renderer.initPolygoniser();
-    }
+    void SetUp() override { renderer.initPolygoniser(); }
     FakeStripEmitter surfaceOf(std::vector<Blob*> blobs) {
         FakeStripEmitter out;
-        renderer.polygonise(blobs.data(), static_cast<int>(blobs.size()), 1.32f, out);
+        renderer.polygonise(blobs.data(), static_cast<int>(blobs.size()), 1.32f, lava, out);
         return out;
     }
     LavaRenderer renderer;
+    LavaParameters lava;  // the colours the surfaces are given
 };
 
 using Key = std::tuple<float, float, float>;
@@ -282,13 +280,13 @@ TEST_F(PolygoniserTest, VerticesStayInsideTheGlass) {
 }
 
 TEST_F(PolygoniserTest, HeatColours) {
-    lavaParameters.lavaColour = Point3D(1, 0, 0);
-    lavaParameters.hotColour = Point3D(1, 1, 0);
-    EXPECT_FLOAT_EQ(lavaColourFor(-4).y, 0.0f);
-    EXPECT_FLOAT_EQ(lavaColourFor(-10).y, 0.0f);
-    EXPECT_FLOAT_EQ(lavaColourFor(3).y, 0.5f);
-    EXPECT_FLOAT_EQ(lavaColourFor(10).y, 1.0f);
-    EXPECT_FLOAT_EQ(lavaColourFor(50).y, 1.0f);
+    lava.lavaColour = Point3D(1, 0, 0);
+    lava.hotColour = Point3D(1, 1, 0);
+    EXPECT_FLOAT_EQ(lavaColourFor(lava, -4).y, 0.0f);
+    EXPECT_FLOAT_EQ(lavaColourFor(lava, -10).y, 0.0f);
+    EXPECT_FLOAT_EQ(lavaColourFor(lava, 3).y, 0.5f);
+    EXPECT_FLOAT_EQ(lavaColourFor(lava, 10).y, 1.0f);
+    EXPECT_FLOAT_EQ(lavaColourFor(lava, 50).y, 1.0f);
     EXPECT_FLOAT_EQ(heatFraction(std::nanf("")), 0.0f);
     Blob warm(Point3D(0, 0, 0), 1.1f);
     warm.temperature = 3;
@@ -298,7 +296,7 @@ TEST_F(PolygoniserTest, HeatColours) {
         EXPECT_TRUE(v.hasColour);
         EXPECT_NEAR(v.colour.y, 0.5f, 1e-5f);
     }
-    lavaParameters.differentHotColor = false;
+    lava.differentHotColor = false;
     out = surfaceOf({&warm});
     for (const RecordedVertex& v : out.vertices) EXPECT_FALSE(v.hasColour);
     EXPECT_FLOAT_EQ(out.surfaceColour.x, 1.0f);
@@ -317,7 +315,7 @@ TEST_F(PolygoniserTest, ParticlesAreDrawnInsideTheGlass) {
 TEST_F(PolygoniserTest, EmptyClusterOnlyAdvancesThePass) {
     const uint16_t stamp = renderer.passStamp;
     FakeStripEmitter out;
-    renderer.polygonise(nullptr, 0, 1.32f, out);
+    renderer.polygonise(nullptr, 0, 1.32f, lava, out);
     EXPECT_TRUE(out.triangles.empty());
     EXPECT_EQ(renderer.passStamp, static_cast<uint16_t>(stamp + 1));
 }

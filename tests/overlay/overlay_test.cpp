@@ -5,7 +5,6 @@
 #include "overlay/overlay_menu.h"
 #include "overlay/view_dragger.h"
 #include "tests/fakes/fake_settings_store.h"
-#include "settings/registry_values.h"
 #include "settings/settings.h"
 #include "settings/view_operations.h"
 #include "tests/fakes/fake_pointer.h"
@@ -33,15 +32,12 @@ MenuActions recordingActions() {
 class OverlayTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        useSettingsStore(new FakeSettingsStore);
-        createSettings(Windowed, SettingEffects()).loadAll();
+        settings.loadAll();
         fired = 0;
         lastAction = "";
     }
-    void TearDown() override {
-        destroySettings();
-        useSettingsStore(nullptr);
-    }
+    FakeSettingsStore store;
+    Settings settings{Windowed, SettingEffects(), &store};
     FakePointer pointer;
 };
 
@@ -53,47 +49,47 @@ void dragBy(ViewDragger& dragger, MouseEvent down, float dx, float dy) {
 }
 
 TEST_F(OverlayTest, LeftDragTurnsMostlySidewaysAndZoomsMostlyUpAndDown) {
-    ViewDragger dragger(pointer);
+    ViewDragger dragger(pointer, settings);
     dragBy(dragger, MouseEvent::LeftDown, 10, 3);
-    EXPECT_FLOAT_EQ(theSettings->rot_angle.value(), 10);
+    EXPECT_FLOAT_EQ(settings.rot_angle.value(), 10);
     EXPECT_EQ(pointer.shape_, PointerShape::Rotate);
     dragger.handleMouse(nullptr, 110, 103, MouseEvent::LeftUp);
     EXPECT_EQ(pointer.shape_, PointerShape::Arrow);
 
     dragBy(dragger, MouseEvent::LeftDown, 3, 10);
-    EXPECT_FLOAT_EQ(theSettings->zoom.value(), 3);
+    EXPECT_FLOAT_EQ(settings.zoom.value(), 3);
     dragger.handleMouse(nullptr, 0, 0, MouseEvent::LeftUp);
     dragBy(dragger, MouseEvent::LeftDown, 5, 5);  // a tie zooms
-    EXPECT_FLOAT_EQ(theSettings->zoom.value(), 4.5f);
+    EXPECT_FLOAT_EQ(settings.zoom.value(), 4.5f);
 }
 
 TEST_F(OverlayTest, RightDragOrbitsAndMiddleDragMoves) {
-    ViewDragger dragger(pointer);
+    ViewDragger dragger(pointer, settings);
     dragBy(dragger, MouseEvent::RightDown, 10, -10);
-    EXPECT_FLOAT_EQ(theSettings->rotateViewX.value(), 8);
-    EXPECT_FLOAT_EQ(theSettings->rotateViewY.value(), 352);  // -8 wrapped
+    EXPECT_FLOAT_EQ(settings.rotateViewX.value(), 8);
+    EXPECT_FLOAT_EQ(settings.rotateViewY.value(), 352);  // -8 wrapped
     EXPECT_EQ(pointer.shape_, PointerShape::Orbit);
     dragger.handleMouse(nullptr, 0, 0, MouseEvent::RightUp);
 
     dragBy(dragger, MouseEvent::MiddleDown, 10, 10);
-    EXPECT_FLOAT_EQ(theSettings->translateX.value(), 1);
-    EXPECT_FLOAT_EQ(theSettings->translateY.value(), -1);
+    EXPECT_FLOAT_EQ(settings.translateX.value(), 1);
+    EXPECT_FLOAT_EQ(settings.translateY.value(), -1);
     EXPECT_EQ(pointer.shape_, PointerShape::Move);
     dragger.handleMouse(nullptr, 0, 0, MouseEvent::MiddleUp);
 
     // Left and right together move the lamp as well.
     dragger.handleMouse(nullptr, 100, 100, MouseEvent::LeftDown);
     dragBy(dragger, MouseEvent::RightDown, 10, 0);
-    EXPECT_FLOAT_EQ(theSettings->translateX.value(), 2);
-    EXPECT_FLOAT_EQ(theSettings->rot_angle.value(), 0);
+    EXPECT_FLOAT_EQ(settings.translateX.value(), 2);
+    EXPECT_FLOAT_EQ(settings.rot_angle.value(), 0);
 }
 
 TEST_F(OverlayTest, AJumpIsIgnoredAndTheNextMoveCountsFromWhereItLanded) {
-    ViewDragger dragger(pointer);
+    ViewDragger dragger(pointer, settings);
     dragBy(dragger, MouseEvent::LeftDown, 51, 0);
-    EXPECT_FLOAT_EQ(theSettings->rot_angle.value(), 0);
+    EXPECT_FLOAT_EQ(settings.rot_angle.value(), 0);
     dragger.handleMouse(nullptr, 151 + 7, 101, MouseEvent::Move);
-    EXPECT_FLOAT_EQ(theSettings->rot_angle.value(), 7);
+    EXPECT_FLOAT_EQ(settings.rot_angle.value(), 7);
     // A release it did not see pressed is not its own; a capture loss drops every button.
     EXPECT_FALSE(dragger.handleMouse(nullptr, 0, 0, MouseEvent::RightUp));
     dragger.handleMouse(nullptr, 0, 0, MouseEvent::CaptureChanged);
@@ -191,7 +187,7 @@ TEST(MenuLayout, ANarrowWindowShowsTheButtonsThatFitExitFirst) {
 }
 
 TEST_F(OverlayTest, AScaledMenuLaysItsWidgetsOutAgain) {
-    OverlayMenu menu(Windowed, pointer, recordingActions());
+    OverlayMenu menu(Windowed, pointer, recordingActions(), settings);
     menu.layout(1200, 1400);
     const float before = menu.helpButton().width;
     menu.setPixelScale(2);
@@ -206,18 +202,18 @@ TEST_F(OverlayTest, AScaledMenuLaysItsWidgetsOutAgain) {
 }
 
 TEST_F(OverlayTest, ScreenSaverHasNoScreenModeButton) {
-    OverlayMenu saver(ScreenSaver, pointer, recordingActions());
+    OverlayMenu saver(ScreenSaver, pointer, recordingActions(), settings);
     EXPECT_EQ(saver.buttons().size(), 4u);
     EXPECT_EQ(saver.screenModeButton(), nullptr);
-    OverlayMenu window(Windowed, pointer, recordingActions());
+    OverlayMenu window(Windowed, pointer, recordingActions(), settings);
     ASSERT_NE(window.screenModeButton(), nullptr);
     EXPECT_EQ(window.screenModeButton()->label(), "Full Screen");
-    OverlayMenu full(FullScreen, pointer, recordingActions());
+    OverlayMenu full(FullScreen, pointer, recordingActions(), settings);
     EXPECT_EQ(full.screenModeButton()->label(), "Restore");
 }
 
 TEST_F(OverlayTest, AButtonFiresOnReleaseInsideAfterAPressInside) {
-    OverlayMenu menu(Windowed, pointer, recordingActions());
+    OverlayMenu menu(Windowed, pointer, recordingActions(), settings);
     menu.layout(800, 700);
     // Press on snapshot (128..220), move off, release: nothing.
     EXPECT_TRUE(menu.mouse(nullptr, 150, 50, MouseEvent::LeftDown));
@@ -255,7 +251,7 @@ TEST_F(OverlayTest, AButtonFiresOnReleaseInsideAfterAPressInside) {
 }
 
 TEST_F(OverlayTest, ButtonsDoNotLightUpUnderSomeoneElsesDrag) {
-    OverlayMenu menu(Windowed, pointer, recordingActions());
+    OverlayMenu menu(Windowed, pointer, recordingActions(), settings);
     menu.layout(800, 600);
     pointer.captured_ = true;
     menu.mouse(nullptr, 20, 20, MouseEvent::Move);
@@ -268,7 +264,7 @@ TEST_F(OverlayTest, ButtonsDoNotLightUpUnderSomeoneElsesDrag) {
 }
 
 TEST_F(OverlayTest, TheMenuShowsOnMotionAndFadesAfterTwoStillSeconds) {
-    OverlayMenu menu(Windowed, pointer, recordingActions());
+    OverlayMenu menu(Windowed, pointer, recordingActions(), settings);
     menu.layout(800, 600);
     EXPECT_FALSE(menu.update(0.04f));  // starts hidden
     EXPECT_GT(menu.buttonFade, 0.99f);
@@ -291,7 +287,7 @@ TEST_F(OverlayTest, TheMenuShowsOnMotionAndFadesAfterTwoStillSeconds) {
 }
 
 TEST_F(OverlayTest, JitterDoesNotWakeTheMenuButAThreePixelStepDoes) {
-    OverlayMenu menu(Windowed, pointer, recordingActions());
+    OverlayMenu menu(Windowed, pointer, recordingActions(), settings);
     float x = 300;
     // The pointer arrives, then rests until the menu has gone.
     menu.mouse(nullptr, x, 300, MouseEvent::Move);
@@ -314,7 +310,7 @@ TEST_F(OverlayTest, JitterDoesNotWakeTheMenuButAThreePixelStepDoes) {
 }
 
 TEST_F(OverlayTest, InFullScreenThePointerLeavesWithTheButtons) {
-    OverlayMenu menu(FullScreen, pointer, recordingActions());
+    OverlayMenu menu(FullScreen, pointer, recordingActions(), settings);
     menu.mouse(nullptr, 300, 300, MouseEvent::Move);
     menu.update(0.04f);
     int frames = 0;
@@ -333,7 +329,7 @@ TEST_F(OverlayTest, InFullScreenThePointerLeavesWithTheButtons) {
     EXPECT_EQ(pointer.shape_, PointerShape::Rotate);
 
     // In a window the pointer always stays.
-    OverlayMenu window(Windowed, pointer, recordingActions());
+    OverlayMenu window(Windowed, pointer, recordingActions(), settings);
     pointer.shape_ = PointerShape::Arrow;
     window.mouse(nullptr, 300, 300, MouseEvent::Move);
     for (int n = 0; n < 300; ++n) window.update(0.04f);

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 
 #include "platform/resources.h"
 #include "scene/image.h"
+#include "scene/image_resource.h"
 
 TEST(Image, StartsZeroedAndChecksItsBounds) {
     Image image(3, 2);
@@ -30,8 +32,8 @@ TEST(ImageDeathTest, BrokenInvariantsNameTheModule) {
 
 TEST(Image, EveryButtonPictureLoads) {
     for (int id : {130, 135, 136, 140, 158, 159}) {
-        Image image;
-        image.loadResource(id);
+        const std::unique_ptr<Image> loaded = imageFromResource(id);
+        Image& image = *loaded;
         ASSERT_TRUE(image.isValid()) << id;
         EXPECT_EQ(image.width, 108);
         EXPECT_EQ(image.height, 108);
@@ -47,12 +49,11 @@ TEST(Image, EveryButtonPictureLoads) {
 }
 
 TEST(Image, MissingResourceLeavesItEmpty) {
-    Image image;
     testing::internal::CaptureStdout();
-    image.loadResource(4242);
+    const std::unique_ptr<Image> image = imageFromResource(4242);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Could not find resource 4242\n");
-    EXPECT_FALSE(image.isValid());
-    EXPECT_EQ(image.width, 0);
+    EXPECT_FALSE(image->isValid());
+    EXPECT_EQ(image->width, 0);
 }
 
 TEST(Image, CursorFilesAreCompiledIn) {

@@ -17,17 +17,15 @@ namespace {
 class SettingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        store = new FakeSettingsStore;
-        useSettingsStore(store);
         calls.clear();
         floatCalls.clear();
     }
-    void TearDown() override { useSettingsStore(nullptr); }
 
     static void record(DialogPort* dialog, int value) { calls.push_back({dialog, value}); }
     static void recordFloat(DialogPort* dialog, float value) { floatCalls.push_back({dialog, value}); }
 
-    FakeSettingsStore* store = nullptr;
+    FakeSettingsStore fake;
+    FakeSettingsStore* store = &fake;
     static std::vector<std::pair<DialogPort*, int>> calls;
     static std::vector<std::pair<DialogPort*, float>> floatCalls;
 };
@@ -85,7 +83,7 @@ TEST_F(SettingTest, FloatsAreStoredAsSixDecimalText) {
     brightness.attach(&dialog);
     dialog.positions[1027] = 45;
     EXPECT_TRUE(brightness.handleMessage(&dialog, 1027));
-    brightness.save();
+    brightness.save(store);
     EXPECT_EQ(stored(store, "lavaLuminance"), std::string("0.450000", 9));  // with its zero
 }
 
@@ -94,43 +92,43 @@ TEST_F(SettingTest, LoadsClampFloatsAndIntegersAndIgnoreWhatIsNotTheirs) {
     IntSetting particles(1042, 0, 400, 175, 175, nullptr, "numParticles");
     BoolSetting resume(1052, true, true, nullptr, "resumeFromLastPos");
 
-    writeString("lavaHue", "7.5");
-    writeDword("numParticles", 1000000000);
-    hue.load();
-    particles.load();
+    writeString(store, "lavaHue", "7.5");
+    writeDword(store, "numParticles", 1000000000);
+    hue.load(store);
+    particles.load(store);
     EXPECT_FLOAT_EQ(hue.value(), 1.0f);
     EXPECT_EQ(particles.value(), 400);
     // A DWORD is unsigned: 3000000000 and 0xFFFFFFFD are large numbers, never wrapped to
     // negative ones and taken as 0.
     for (const uint32_t large : {3000000000u, 0xFFFFFFFDu, 0x80000000u}) {
-        writeDword("numParticles", static_cast<int32_t>(large));
-        particles.load();
+        writeDword(store, "numParticles", static_cast<int32_t>(large));
+        particles.load(store);
         EXPECT_EQ(particles.value(), 400) << large;
     }
 
     // Wrong types and text that is no number leave the current value.
     particles.setValue(175);
     hue.setValue(0.3f);
-    writeString("numParticles", "12");
-    writeDword("lavaHue", 1);
-    writeString("resumeFromLastPos", "no");
-    particles.load();
-    hue.load();
-    resume.load();
+    writeString(store, "numParticles", "12");
+    writeDword(store, "lavaHue", 1);
+    writeString(store, "resumeFromLastPos", "no");
+    particles.load(store);
+    hue.load(store);
+    resume.load(store);
     EXPECT_EQ(particles.value(), 175);
     EXPECT_FLOAT_EQ(hue.value(), 0.3f);
     EXPECT_TRUE(resume.value());
     for (const char* text : {"", "green", "--1", ",5"}) {
-        writeString("lavaHue", text);
-        hue.load();
+        writeString(store, "lavaHue", text);
+        hue.load(store);
         EXPECT_FLOAT_EQ(hue.value(), 0.3f) << "'" << text << "'";
     }
     // Numbers that are not finite end at an end of the range.
-    writeString("lavaHue", "nan");
-    hue.load();
+    writeString(store, "lavaHue", "nan");
+    hue.load(store);
     EXPECT_FLOAT_EQ(hue.value(), 0.0f);
-    writeString("lavaHue", "1e999");
-    hue.load();
+    writeString(store, "lavaHue", "1e999");
+    hue.load(store);
     EXPECT_FLOAT_EQ(hue.value(), 1.0f);
 }
 
@@ -172,8 +170,8 @@ TEST_F(SettingTest, BoolsFollowTheirCheckBoxAndToggle) {
     particles.toggle();
     EXPECT_FALSE(particles.value());
     EXPECT_FALSE(dialog.checks[1007]);
-    particles.save();
-    EXPECT_EQ(readDword("showParticles", 7), 0);
+    particles.save(store);
+    EXPECT_EQ(readDword(store, "showParticles", 7), 0);
 }
 
 TEST_F(SettingTest, ValueLabelsReadAsTheDialogShowsThem) {

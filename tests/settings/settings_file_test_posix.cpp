@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -36,7 +37,7 @@ protected:
         setenv("GLIMMERJAR_SETTINGS_FILE", path.c_str(), 1);
     }
     void TearDown() override {
-        useSettingsStore(nullptr);
+        use(nullptr);
         unsetenv("GLIMMERJAR_SETTINGS_FILE");
         std::remove(path.c_str());
     }
@@ -47,11 +48,19 @@ protected:
         text << in.rdbuf();
         return text.str();
     }
-    // Opens the file as the program does, collecting what it reports.
+    // Opens the file, collecting what it reports.
     void open() {
         reports.clear();
-        useSettingsStore(new SettingsFile(path, [this](const std::string& line) { reports.push_back(line); }));
+        use(new SettingsFile(path, [this](const std::string& line) { reports.push_back(line); }));
     }
+    // Opens the store as the program does.
+    void openPlatformStore() { use(openPlatformSettingsStore()); }
+    void use(SettingsStore* next) {
+        owned.reset(next);
+        store = next;
+    }
+    std::unique_ptr<SettingsStore> owned;
+    SettingsStore* store = nullptr;
     std::string path;
     std::vector<std::string> reports;
 };
@@ -59,32 +68,32 @@ protected:
 }  // namespace
 
 TEST_F(SettingsFileTest, ValuesInTheirOwnUnitsSurviveReopening) {
-    openSettingsKey();
-    ASSERT_NE(settingsKey, nullptr);
-    EXPECT_TRUE(writeDword("speed", 250));
-    EXPECT_TRUE(writeDword("screenModeSwitchX", -1280));
-    EXPECT_TRUE(writeFloatValue("lavaHue", 0.33f));
-    EXPECT_TRUE(writeBoolValue("showParticles", true));
-    EXPECT_TRUE(writeBoolValue("startFullScreen", false));
-    EXPECT_TRUE(writeString("blob007", "1.5 2 -3 0.25"));
+    openPlatformStore();
+    ASSERT_NE(store, nullptr);
+    EXPECT_TRUE(writeDword(store, "speed", 250));
+    EXPECT_TRUE(writeDword(store, "screenModeSwitchX", -1280));
+    EXPECT_TRUE(writeFloatValue(store, "lavaHue", 0.33f));
+    EXPECT_TRUE(writeBoolValue(store, "showParticles", true));
+    EXPECT_TRUE(writeBoolValue(store, "startFullScreen", false));
+    EXPECT_TRUE(writeString(store, "blob007", "1.5 2 -3 0.25"));
     const std::string text = fileText();
     EXPECT_NE(text.find("speed = 250\n"), std::string::npos) << text;
     EXPECT_NE(text.find("screenModeSwitchX = -1280\n"), std::string::npos) << text;
     EXPECT_NE(text.find("lavaHue = 0.33\n"), std::string::npos) << text;
     EXPECT_NE(text.find("showParticles = true\n"), std::string::npos) << text;
     EXPECT_NE(text.find("startFullScreen = false\n"), std::string::npos) << text;
-    openSettingsKey();
-    EXPECT_EQ(readDword("speed", 0), 250);
-    EXPECT_EQ(readDword("screenModeSwitchX", 0), -1280);
-    EXPECT_FLOAT_EQ(readFloatValue("lavaHue", 0), 0.33f);
-    EXPECT_TRUE(readBoolValue("showParticles", false));
-    EXPECT_FALSE(readBoolValue("startFullScreen", true));
+    openPlatformStore();
+    EXPECT_EQ(readDword(store, "speed", 0), 250);
+    EXPECT_EQ(readDword(store, "screenModeSwitchX", 0), -1280);
+    EXPECT_FLOAT_EQ(readFloatValue(store, "lavaHue", 0), 0.33f);
+    EXPECT_TRUE(readBoolValue(store, "showParticles", false));
+    EXPECT_FALSE(readBoolValue(store, "startFullScreen", true));
     std::string record;
-    EXPECT_TRUE(readString("blob007", record));
+    EXPECT_TRUE(readString(store, "blob007", record));
     EXPECT_EQ(record, "1.5 2 -3 0.25");
-    EXPECT_TRUE(settingsKey->deleteValue("speed"));
-    openSettingsKey();
-    EXPECT_EQ(readDword("speed", 42), 42);
+    EXPECT_TRUE(store->deleteValue("speed"));
+    openPlatformStore();
+    EXPECT_EQ(readDword(store, "speed", 42), 42);
 }
 
 TEST_F(SettingsFileTest, APersonsEditsAreKeptAndBadLinesReportedOnce) {
@@ -104,18 +113,18 @@ TEST_F(SettingsFileTest, APersonsEditsAreKeptAndBadLinesReportedOnce) {
     EXPECT_EQ(reports[0], path + " line 7: \"thick\" is not a whole number for viscosity; the setting keeps its default");
     EXPECT_EQ(reports[1], path + " line 8: \"sparkle\" is no setting of Glimmerjar; ignored");
     EXPECT_EQ(reports[2], path + " line 9: not a setting (a setting reads \"key = value\"); ignored");
-    EXPECT_EQ(readDword("speed", 0), 250);
-    EXPECT_TRUE(readBoolValue("showPolygons", false));
-    EXPECT_FLOAT_EQ(readFloatValue("lavaHue", 0), 0.5f);
-    EXPECT_EQ(readDword("viscosity", 100), 100);
-    EXPECT_EQ(readDword("sparkle", -1), -1);
-    EXPECT_FLOAT_EQ(readFloatValue("zoom", 0), 3.0f);  // the later line counts
+    EXPECT_EQ(readDword(store, "speed", 0), 250);
+    EXPECT_TRUE(readBoolValue(store, "showPolygons", false));
+    EXPECT_FLOAT_EQ(readFloatValue(store, "lavaHue", 0), 0.5f);
+    EXPECT_EQ(readDword(store, "viscosity", 100), 100);
+    EXPECT_EQ(readDword(store, "sparkle", -1), -1);
+    EXPECT_FLOAT_EQ(readFloatValue(store, "zoom", 0), 3.0f);  // the later line counts
 
     // Reading reports nothing more; writing replaces lines in place and keeps the rest.
-    readDword("viscosity", 1);
-    EXPECT_TRUE(writeDword("viscosity", 120));
-    EXPECT_TRUE(writeDword("speed", 90));
-    EXPECT_TRUE(writeDword("heatDiffusion", 80));
+    readDword(store, "viscosity", 1);
+    EXPECT_TRUE(writeDword(store, "viscosity", 120));
+    EXPECT_TRUE(writeDword(store, "speed", 90));
+    EXPECT_TRUE(writeDword(store, "heatDiffusion", 80));
     EXPECT_EQ(reports.size(), 3u);
     EXPECT_EQ(fileText(),
               "# Glimmerjar settings: key = value, one a line, in the units man glimmerjar gives\n"
@@ -135,39 +144,43 @@ TEST_F(SettingsFileTest, APersonsEditsAreKeptAndBadLinesReportedOnce) {
 
 TEST_F(SettingsFileTest, NumbersAndFlagsAreCheckedByKind) {
     writeFile("showParticles = 2\nspeed = 1.5\nspeed2 = 1\nlavaHue = 0.5x\nbgHue = 99999999999\n"
-              "resumeFromLastPos = off\nlavaLuminance = nan\n");
+              "resumeFromLastPos = off\nlavaLuminance = nan\nlavaSaturation = 7\nlavaHueHot = -2.5\n");
     open();
-    EXPECT_EQ(reports.size(), 6u);
-    EXPECT_TRUE(readBoolValue("showParticles", true));
-    EXPECT_EQ(readDword("speed", 7), 7);
-    EXPECT_FLOAT_EQ(readFloatValue("lavaHue", 0.25f), 0.25f);
-    EXPECT_EQ(readDword("bgHue", 3), 100) << "a number too large is taken into the range";
-    EXPECT_FALSE(readBoolValue("resumeFromLastPos", true));
-    EXPECT_FLOAT_EQ(readFloatValue("lavaLuminance", 0.44f), 0.44f);
+    ASSERT_EQ(reports.size(), 6u);  // five lines by name, the other three counted
+    EXPECT_EQ(reports[5], path + ": 3 more lines it cannot use, each ignored and left as it is");
+    EXPECT_TRUE(readBoolValue(store, "showParticles", true));
+    EXPECT_EQ(readDword(store, "speed", 7), 7);
+    EXPECT_FLOAT_EQ(readFloatValue(store, "lavaHue", 0.25f), 0.25f);
+    EXPECT_EQ(readDword(store, "bgHue", 3), 100) << "a number too large is taken into the range";
+    EXPECT_FALSE(readBoolValue(store, "resumeFromLastPos", true));
+    EXPECT_FLOAT_EQ(readFloatValue(store, "lavaLuminance", 0.44f), 0.44f);
+    // A fraction beyond either end of its range is taken to that end.
+    EXPECT_FLOAT_EQ(readFloatValue(store, "lavaSaturation", 0.5f), 1.0f);
+    EXPECT_FLOAT_EQ(readFloatValue(store, "lavaHueHot", 0.5f), 0.0f);
 }
 
 TEST_F(SettingsFileTest, ValuesTheFileCannotHoldAreRefused) {
     open();
-    EXPECT_FALSE(writeDword("two words", 1));
-    EXPECT_FALSE(writeDword("", 1));
-    EXPECT_FALSE(writeString("blob001", "two\nlines"));
-    EXPECT_FALSE(writeDword("a=b", 1));
+    EXPECT_FALSE(writeDword(store, "two words", 1));
+    EXPECT_FALSE(writeDword(store, "", 1));
+    EXPECT_FALSE(writeString(store, "blob001", "two\nlines"));
+    EXPECT_FALSE(writeDword(store, "a=b", 1));
 }
 
 TEST_F(SettingsFileTest, UnwritableLocationChangesNothingAndSaysSoOnce) {
     writeFile("speed = 5\n");
     open();
     path = "/nonexistent-folder/settings";
-    useSettingsStore(new SettingsFile(path, [this](const std::string& line) { reports.push_back(line); }));
-    EXPECT_FALSE(writeDword("speed", 1));
-    EXPECT_FALSE(writeDword("zoom", 1));
-    EXPECT_EQ(readDword("speed", 4), 4);
+    use(new SettingsFile(path, [this](const std::string& line) { reports.push_back(line); }));
+    EXPECT_FALSE(writeDword(store, "speed", 1));
+    EXPECT_FALSE(writeDword(store, "zoom", 1));
+    EXPECT_EQ(readDword(store, "speed", 4), 4);
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0], "cannot write /nonexistent-folder/settings (cannot lock: No such file or directory); not "
                           "kept: speed");
     setenv("GLIMMERJAR_SETTINGS_FILE", path.c_str(), 1);
-    openSettingsKey();
-    EXPECT_FALSE(writeDword("speed", 1));
+    openPlatformStore();
+    EXPECT_FALSE(writeDword(store, "speed", 1));
 }
 
 // Saving the lava writes hundreds of values: a batch writes the file once, at its end.
@@ -175,34 +188,34 @@ TEST_F(SettingsFileTest, ABatchReachesTheFileAtOnceOrNotAtAll) {
     writeFile("# Glimmerjar, mine\nspeed = 5\n");
     open();
     {
-        SettingsBatch outer;
+        SettingsBatch outer(store);
         {
-            SettingsBatch inner;
-            EXPECT_TRUE(writeDword("speed", 6));
-            EXPECT_TRUE(writeString("blob000", "1 2 3"));
+            SettingsBatch inner(store);
+            EXPECT_TRUE(writeDword(store, "speed", 6));
+            EXPECT_TRUE(writeString(store, "blob000", "1 2 3"));
         }
-        EXPECT_TRUE(settingsKey->deleteValue("blob000"));
-        EXPECT_TRUE(writeDword("zoom", 2));
-        EXPECT_EQ(readDword("speed", 0), 6);
+        EXPECT_TRUE(store->deleteValue("blob000"));
+        EXPECT_TRUE(writeDword(store, "zoom", 2));
+        EXPECT_EQ(readDword(store, "speed", 0), 6);
         EXPECT_EQ(fileText(), "# Glimmerjar, mine\nspeed = 5\n");
     }
     EXPECT_EQ(fileText(), "# Glimmerjar, mine\nspeed = 6\nzoom = 2\n");
     // The lava is saved before the settings, but a new setting goes above its records.
     {
-        SettingsBatch batch;
-        EXPECT_TRUE(writeString("blob000", "1 2 3"));
-        EXPECT_TRUE(writeDword("noBlobsSaved", 1));
-        EXPECT_TRUE(writeDword("bgHue", 50));
+        SettingsBatch batch(store);
+        EXPECT_TRUE(writeString(store, "blob000", "1 2 3"));
+        EXPECT_TRUE(writeDword(store, "noBlobsSaved", 1));
+        EXPECT_TRUE(writeDword(store, "bgHue", 50));
     }
     EXPECT_EQ(fileText(), "# Glimmerjar, mine\nspeed = 6\nzoom = 2\nbgHue = 50\nblob000 = 1 2 3\nnoBlobsSaved = 1\n");
 
     path = "/nonexistent-folder/settings";
-    useSettingsStore(new SettingsFile(path, [this](const std::string& line) { reports.push_back(line); }));
-    settingsKey->beginBatch();
-    EXPECT_TRUE(writeDword("speed", 1));
-    EXPECT_TRUE(writeDword("zoom", 1));
-    EXPECT_FALSE(settingsKey->endBatch());
-    EXPECT_EQ(readDword("speed", 4), 4);
+    use(new SettingsFile(path, [this](const std::string& line) { reports.push_back(line); }));
+    store->beginBatch();
+    EXPECT_TRUE(writeDword(store, "speed", 1));
+    EXPECT_TRUE(writeDword(store, "zoom", 1));
+    EXPECT_FALSE(store->endBatch());
+    EXPECT_EQ(readDword(store, "speed", 4), 4);
     EXPECT_EQ(reports.size(), 1u);
 }
 
@@ -210,12 +223,12 @@ TEST_F(SettingsFileTest, TheConfigurationFolderIsMadeWithTheFoldersAboveIt) {
     const std::string home = ::testing::TempDir() + "glimmerjar-fresh-account";
     unsetenv("GLIMMERJAR_SETTINGS_FILE");
     setenv("XDG_CONFIG_HOME", (home + "/config/deeper").c_str(), 1);
-    openSettingsKey();
-    EXPECT_TRUE(writeDword("speed", 7));
+    openPlatformStore();
+    EXPECT_TRUE(writeDword(store, "speed", 7));
     std::ifstream in(home + "/config/deeper/glimmerjar/settings");
     EXPECT_TRUE(in.good());
     unsetenv("XDG_CONFIG_HOME");
-    useSettingsStore(nullptr);
+    use(nullptr);
     std::remove((home + "/config/deeper/glimmerjar/settings").c_str());
 }
 
@@ -225,7 +238,7 @@ TEST_F(SettingsFileTest, TheConfigurationFolderIsMadeWithTheFoldersAboveIt) {
 TEST_F(SettingsFileTest, EditsMadeWhileTheLampRunsSurviveItsSaves) {
     writeFile("# mine\nlavaHue = 0\nspeed = 100\n");
     open();
-    auto* file = dynamic_cast<SettingsFile*>(settingsKey);
+    auto* file = dynamic_cast<SettingsFile*>(store);
     ASSERT_NE(file, nullptr);
     EXPECT_FALSE(file->changedOnDisk());
     // The person's editor writes a new file: another colour, a comment, a value of its own.
@@ -233,10 +246,10 @@ TEST_F(SettingsFileTest, EditsMadeWhileTheLampRunsSurviveItsSaves) {
     EXPECT_TRUE(file->changedOnDisk());
     {
         // The lamp's save: every value as it holds them, one of them changed in the run.
-        SettingsBatch batch;
-        EXPECT_TRUE(writeFloatValue("lavaHue", 0));
-        EXPECT_TRUE(writeDword("speed", 100));
-        EXPECT_TRUE(writeDword("numParticles", 300));
+        SettingsBatch batch(store);
+        EXPECT_TRUE(writeFloatValue(store, "lavaHue", 0));
+        EXPECT_TRUE(writeDword(store, "speed", 100));
+        EXPECT_TRUE(writeDword(store, "numParticles", 300));
     }
     EXPECT_EQ(fileText(), "# Glimmerjar settings: key = value, one a line, in the units man glimmerjar gives\n"
                           "# mine\nlavaHue = 0.6\n# I like blue\nspeed = 100\nzoom = 4\nnumParticles = 300\n");
@@ -245,13 +258,13 @@ TEST_F(SettingsFileTest, EditsMadeWhileTheLampRunsSurviveItsSaves) {
     EXPECT_TRUE(file->changedOnDisk());
     EXPECT_EQ(file->reload(), (std::vector<std::string>{"lavaHue", "zoom"}));
     EXPECT_FALSE(file->changedOnDisk());
-    EXPECT_FLOAT_EQ(readFloatValue("lavaHue", 0), 0.6f);
+    EXPECT_FLOAT_EQ(readFloatValue(store, "lavaHue", 0), 0.6f);
     // Its own save is no change to follow; writing what the file holds changes nothing.
-    EXPECT_TRUE(writeDword("numParticles", 200));
+    EXPECT_TRUE(writeDword(store, "numParticles", 200));
     EXPECT_FALSE(file->changedOnDisk());
     const std::string before = fileText();
-    EXPECT_TRUE(writeString("lavaHue", "0.600000"));
-    EXPECT_TRUE(writeBoolValue("showParticles", false) || true);
+    EXPECT_TRUE(writeString(store, "lavaHue", "0.600000"));
+    EXPECT_TRUE(writeBoolValue(store, "showParticles", false) || true);
     EXPECT_EQ(file->reload(), (std::vector<std::string>{}));
     EXPECT_NE(before.find("lavaHue = 0.6\n"), std::string::npos);
 }
@@ -264,8 +277,8 @@ TEST_F(SettingsFileTest, ALinkStaysALinkAndTheTargetKeepsItsMode) {
     ASSERT_EQ(chmod(target.c_str(), 0600), 0);
     ASSERT_EQ(symlink(target.c_str(), path.c_str()), 0);
     open();
-    EXPECT_EQ(readDword("speed", 0), 5);
-    EXPECT_TRUE(writeDword("speed", 6));
+    EXPECT_EQ(readDword(store, "speed", 0), 5);
+    EXPECT_TRUE(writeDword(store, "speed", 6));
     struct stat link {}, saved {};
     ASSERT_EQ(lstat(path.c_str(), &link), 0);
     EXPECT_TRUE(S_ISLNK(link.st_mode));
@@ -280,7 +293,7 @@ TEST_F(SettingsFileTest, ALinkStaysALinkAndTheTargetKeepsItsMode) {
     const std::string name = target.substr(target.rfind('/') + 1);
     ASSERT_EQ(symlink(name.c_str(), path.c_str()), 0);
     open();
-    EXPECT_TRUE(writeDword("speed", 7));
+    EXPECT_TRUE(writeDword(store, "speed", 7));
     ASSERT_EQ(lstat(path.c_str(), &link), 0);
     EXPECT_TRUE(S_ISLNK(link.st_mode));
     ASSERT_EQ(stat(target.c_str(), &saved), 0);
@@ -297,13 +310,13 @@ TEST_F(SettingsFileTest, AReadOnlyFileKeepsItsBytes) {
     writeFile("# mine, do not touch\nspeed = 5\n");
     ASSERT_EQ(chmod(path.c_str(), 0444), 0);
     open();
-    EXPECT_EQ(readDword("speed", 0), 5);
+    EXPECT_EQ(readDword(store, "speed", 0), 5);
     {
-        SettingsBatch batch;
-        writeDword("speed", 6);
-        writeString("blob000", "1 2 3");
+        SettingsBatch batch(store);
+        writeDword(store, "speed", 6);
+        writeString(store, "blob000", "1 2 3");
     }
-    EXPECT_FALSE(writeDword("zoom", 2));
+    EXPECT_FALSE(writeDword(store, "zoom", 2));
     EXPECT_EQ(fileText(), "# mine, do not touch\nspeed = 5\n");
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0], "cannot write " + path + " (it is read-only); not kept: speed and the lava");
@@ -317,15 +330,15 @@ TEST_F(SettingsFileTest, AByteOrderMarkAndTheLineEndingsStay) {
     writeFile("\xEF\xBB\xBFspeed = 5\r\n# mine\r\nzoom = 2\n");
     open();
     EXPECT_TRUE(reports.empty()) << reports[0];
-    EXPECT_EQ(readDword("speed", 0), 5);
-    EXPECT_TRUE(writeDword("speed", 6));
-    EXPECT_TRUE(writeDword("zoom", 3));
-    EXPECT_TRUE(writeDword("bgHue", 40));
+    EXPECT_EQ(readDword(store, "speed", 0), 5);
+    EXPECT_TRUE(writeDword(store, "speed", 6));
+    EXPECT_TRUE(writeDword(store, "zoom", 3));
+    EXPECT_TRUE(writeDword(store, "bgHue", 40));
     EXPECT_EQ(fileText(), "\xEF\xBB\xBF# Glimmerjar settings: key = value, one a line, in the units man glimmerjar "
                           "gives\r\nspeed = 6\r\n# mine\r\nzoom = 3\nbgHue = 40\r\n");
     open();
-    EXPECT_EQ(readDword("speed", 0), 6);
-    EXPECT_EQ(readDword("bgHue", 0), 40);
+    EXPECT_EQ(readDword(store, "speed", 0), 6);
+    EXPECT_EQ(readDword(store, "bgHue", 0), 40);
 }
 
 // A file of the largest size read (a megabyte) of lines the program does not know: read in
@@ -337,8 +350,8 @@ TEST_F(SettingsFileTest, AHugeFileIsReadQuicklyAndReportedShortly) {
     writeFile(text);
     const auto start = std::chrono::steady_clock::now();
     open();
-    EXPECT_EQ(readDword("speed", 0), 5);
-    EXPECT_TRUE(writeDword("speed", 6));
+    EXPECT_EQ(readDword(store, "speed", 0), 5);
+    EXPECT_TRUE(writeDword(store, "speed", 6));
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(seconds, 1.0) << "a largest file took " << seconds << " s";
     ASSERT_EQ(reports.size(), 6u);
@@ -346,8 +359,8 @@ TEST_F(SettingsFileTest, AHugeFileIsReadQuicklyAndReportedShortly) {
         << reports[5];
     writeFile(text + text);
     open();
-    EXPECT_EQ(readDword("speed", 7), 7);
-    EXPECT_FALSE(writeDword("speed", 8));
+    EXPECT_EQ(readDword(store, "speed", 7), 7);
+    EXPECT_FALSE(writeDword(store, "speed", 8));
     EXPECT_EQ(fileText(), text + text);
 }
 
@@ -367,7 +380,7 @@ TEST_F(SettingsFileTest, ALockHeldElsewhereIsWaitedForAWhileOnly) {
     }
     usleep(200000);
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(writeDword("speed", 6));
+    EXPECT_FALSE(writeDword(store, "speed", 6));
     const double waited = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_GT(waited, 1.5);
     EXPECT_LT(waited, 3.0);
@@ -377,7 +390,7 @@ TEST_F(SettingsFileTest, ALockHeldElsewhereIsWaitedForAWhileOnly) {
                               path.substr(path.rfind('/') + 1) + ".lock); not kept: speed");
     stopRequests = 2;
     const auto again = std::chrono::steady_clock::now();
-    EXPECT_FALSE(writeDword("speed", 7));
+    EXPECT_FALSE(writeDword(store, "speed", 7));
     EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - again).count(), 0.2);
     stopRequests = 0;
     kill(child, SIGKILL);
@@ -396,9 +409,9 @@ TEST_F(SettingsFileTest, HostileNumbersEndInRangeOrAtTheDefault) {
     for (const auto& [text, expected] : cases) {
         writeFile(std::string("numParticles = ") + text + "\n");
         open();
-        EXPECT_EQ(readDword("numParticles", 175), expected) << text;
+        EXPECT_EQ(readDword(store, "numParticles", 175), expected) << text;
         EXPECT_EQ(reports.size(), 1u) << text;
-        readDword("numParticles", 175);
+        readDword(store, "numParticles", 175);
         EXPECT_EQ(reports.size(), 1u) << text << ": reported once";
     }
 }
@@ -411,18 +424,18 @@ TEST_F(SettingsFileTest, TwoWritersAndAReaderNeverSeeATornFile) {
     writeFile(initial);
     constexpr int saves = 1000;
     const auto writer = [&](int first, const char* own, int range) {
-        useSettingsStore(new SettingsFile(path, [](const std::string&) {}));
+        use(new SettingsFile(path, [](const std::string&) {}));
         bool ok = true;
         for (int i = 1; i <= saves && ok; ++i) {
-            settingsKey->beginBatch();
-            ok = writeDword(own, i % range);
+            store->beginBatch();
+            ok = writeDword(store, own, i % range);
             for (int n = first; n < first + 20; ++n) {
                 char name[16], record[32];
                 std::snprintf(name, sizeof name, "blob%03d", n);
                 std::snprintf(record, sizeof record, "%d %d", n, i);
-                ok = ok && writeString(name, record);
+                ok = ok && writeString(store, name, record);
             }
-            ok = settingsKey->endBatch() && ok;
+            ok = store->endBatch() && ok;
         }
         _exit(ok ? 0 : 1);
     };
@@ -461,11 +474,11 @@ TEST_F(SettingsFileTest, TwoWritersAndAReaderNeverSeeATornFile) {
     EXPECT_GT(reads, 10);
     open();
     EXPECT_TRUE(reports.empty());
-    EXPECT_EQ(readDword("speed", -1), 0);  // 1000 % 1000
-    EXPECT_EQ(readDword("viscosity", -1), 100);
+    EXPECT_EQ(readDword(store, "speed", -1), 0);  // 1000 % 1000
+    EXPECT_EQ(readDword(store, "viscosity", -1), 100);
     std::string record;
     for (const char* name : {"blob000", "blob019", "blob020", "blob039"}) {
-        EXPECT_TRUE(readString(name, record)) << name;
+        EXPECT_TRUE(readString(store, name, record)) << name;
         EXPECT_EQ(record.substr(record.find(' ')), " 1000") << name;
     }
 }
@@ -481,11 +494,11 @@ TEST_F(SettingsFileTest, AFileOfTheFirstReleaseReadsAsBeforeAndIsSavedInTodaysUn
               "lavaHue = 0.6\n");
     open();
     EXPECT_TRUE(reports.empty()) << reports[0];
-    EXPECT_EQ(readDword("frameRate", 9), 4);  // 10 frames a second, as 1.1.0 read it
-    EXPECT_EQ(readDword("priority", 0), 1);
-    EXPECT_FALSE(readBoolValue("shiftLeftRightSS", true));
-    EXPECT_TRUE(writeDword("frameRate", 4));  // the same value: no change
-    EXPECT_TRUE(writeBoolValue("shiftLeftRightSS", true));
+    EXPECT_EQ(readDword(store, "frameRate", 9), 4);  // 10 frames a second, as 1.1.0 read it
+    EXPECT_EQ(readDword(store, "priority", 0), 1);
+    EXPECT_FALSE(readBoolValue(store, "shiftLeftRightSS", true));
+    EXPECT_TRUE(writeDword(store, "frameRate", 4));  // the same value: no change
+    EXPECT_TRUE(writeBoolValue(store, "shiftLeftRightSS", true));
     EXPECT_EQ(fileText(),
               "# Glimmerjar settings: key = value, one a line, in the units man glimmerjar gives\n"
               "frameRate = 10   # slow, please\n"
@@ -493,19 +506,19 @@ TEST_F(SettingsFileTest, AFileOfTheFirstReleaseReadsAsBeforeAndIsSavedInTodaysUn
               "shiftLeftRightSaver = true\n"
               "lavaHue = 0.6\n");
     open();
-    EXPECT_EQ(readDword("frameRate", 9), 4);
-    EXPECT_TRUE(readBoolValue("shiftLeftRightSS", false));
+    EXPECT_EQ(readDword(store, "frameRate", 9), 4);
+    EXPECT_TRUE(readBoolValue(store, "shiftLeftRightSS", false));
     // Today's file: frames a second, the priority by name, a rate it lacks taken as the
     // nearest and said once.
     writeFile("frameRate = 30\npriority = High\n");
     open();
-    EXPECT_EQ(readDword("frameRate", 9), 10);
-    EXPECT_EQ(readDword("priority", 0), 2);
+    EXPECT_EQ(readDword(store, "frameRate", 9), 10);
+    EXPECT_EQ(readDword(store, "priority", 0), 2);
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0], path + " line 1: frameRate = 30 is no rate the lamp has (1, 2, 5, 7, 10, 12, 15, 17, 20, 25, "
                                  "33 or 50); taken as 33");
-    EXPECT_TRUE(writeDword("priority", 0));
-    EXPECT_TRUE(writeDword("frameRate", 9));
+    EXPECT_TRUE(writeDword(store, "priority", 0));
+    EXPECT_TRUE(writeDword(store, "frameRate", 9));
     EXPECT_EQ(fileText(), "# Glimmerjar settings: key = value, one a line, in the units man glimmerjar gives\n"
                           "frameRate = 25\npriority = low\n");
 }
@@ -517,10 +530,10 @@ TEST_F(SettingsFileTest, ACommentAfterAValueIsKept) {
     open();
     ASSERT_EQ(reports.size(), 1u);  // "5#6" is no number: a '#' inside a word is the value's
     EXPECT_NE(reports[0].find("\"5#6\" is not a whole number for bgHue"), std::string::npos) << reports[0];
-    EXPECT_FLOAT_EQ(readFloatValue("lavaHue", 0), 0.6f);
-    EXPECT_EQ(readDword("speed", 0), 120);
-    EXPECT_TRUE(writeFloatValue("lavaHue", 0.7f));
-    EXPECT_TRUE(writeDword("speed", 120));
+    EXPECT_FLOAT_EQ(readFloatValue(store, "lavaHue", 0), 0.6f);
+    EXPECT_EQ(readDword(store, "speed", 0), 120);
+    EXPECT_TRUE(writeFloatValue(store, "lavaHue", 0.7f));
+    EXPECT_TRUE(writeDword(store, "speed", 120));
     EXPECT_EQ(fileText(), "# Glimmerjar settings: key = value, one a line, in the units man glimmerjar gives\n"
                           "lavaHue = 0.7  # blue\nspeed = 120\t# quicker\nbgHue = 5#6\n");
 }

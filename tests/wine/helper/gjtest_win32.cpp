@@ -29,6 +29,7 @@
 
 #include "platform/win32/resource_module_win32.h"
 #include "scene/image.h"
+#include "scene/image_resource.h"
 
 #include <cstddef>
 #include <cstdio>
@@ -149,8 +150,8 @@ int printPictures(const char* file) {
     }
     useResourceModule(module);
     for (int id : {130, 135, 136, 140, 158, 159}) {
-        Image image;
-        image.loadResource(id);
+        const std::unique_ptr<Image> loaded = imageFromResource(id);
+        Image& image = *loaded;
         if (!image.isValid()) continue;
         const int last = image.width - 1, lastRow = image.height - 1;
         std::printf("picture %d %dx%d corners %d %d %d %d centre %d\n", id, image.width,
