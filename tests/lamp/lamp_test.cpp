@@ -129,12 +129,6 @@ TEST_F(LampTest, SpinTurnsTheLavaEightTimesAsFastAsTheVessel) {
     scene().lava->children.pop_back();
 }
 
-TEST_F(LampTest, LampHeatDimsTheFillsAndTheBulb) {
-    scene().setLampHeat(2);
-    for (int n = 0; n < 4; ++n) EXPECT_FLOAT_EQ(scene().light[n]->diffuse.y, 0.2f);
-    EXPECT_FLOAT_EQ(scene().light[4]->ambient.z, 2.0f);
-}
-
 TEST_F(LampTest, WireFrameIsSwitchedBackAfterTheDraw) {
     settings().showPolygons.setValue(true);
     lamp().renderFrame(false, false);

@@ -21,15 +21,6 @@ TEST(Image, StartsZeroedAndChecksItsBounds) {
     EXPECT_FALSE(Image().isValid());
 }
 
-TEST(ImageDeathTest, BrokenInvariantsNameTheModule) {
-    Image image(3, 2);
-    EXPECT_DEATH(image.pixel(3, 0), "\\(x >= 0\\) && \\(x < width\\), module Image");
-    EXPECT_DEATH(image.pixel(0, -1), "\\(y >= 0\\) && \\(y < height\\), module Image");
-    EXPECT_DEATH(Image(0, 5), "width > 0, module Image");
-    Image other(2, 2);
-    EXPECT_DEATH(image.copyFrom(&other), "src->width == width, module Image");
-}
-
 TEST(Image, EveryButtonPictureLoads) {
     for (int id : {130, 135, 136, 140, 158, 159}) {
         const std::unique_ptr<Image> loaded = imageFromResource(id);
@@ -56,18 +47,3 @@ TEST(Image, MissingResourceLeavesItEmpty) {
     EXPECT_EQ(image->width, 0);
 }
 
-TEST(Image, CursorFilesAreCompiledIn) {
-    struct Cursor {
-        int id, hotX, hotY;
-    };
-    for (const Cursor& c : {Cursor{107, 0, 0}, Cursor{137, 16, 16}, Cursor{138, 16, 16},
-                            Cursor{139, 16, 16}, Cursor{155, 12, 1}}) {
-        const ResourceBytes raw = findProgramResource("CURSOR", c.id);
-        ASSERT_EQ(raw.status, ResourceStatus::Found) << c.id;
-        ASSERT_GT(raw.size, 22u);
-        EXPECT_EQ(raw.data[2], 2) << "not a cursor file";  // type 2: cursor
-        EXPECT_EQ(raw.data[6], 32) << c.id;                 // 32 x 32
-        EXPECT_EQ(raw.data[10] | raw.data[11] << 8, c.hotX) << c.id;
-        EXPECT_EQ(raw.data[12] | raw.data[13] << 8, c.hotY) << c.id;
-    }
-}

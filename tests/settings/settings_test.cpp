@@ -151,40 +151,6 @@ TEST_F(SettingsTest, SaveAndLoadRoundTripEveryValue) {
     EXPECT_FLOAT_EQ(again.rot_angle.value(), 123.5f);
 }
 
-// Every stored value, however wrong, ends as the default or inside the range.
-TEST_F(SettingsTest, HostileStoredValuesEndInTheDefaultOrInRange) {
-    const std::vector<std::pair<StoredType, std::string>> hostile = {
-        {StoredType::String, std::string("", 1)},
-        {StoredType::String, std::string("garbage", 8)},
-        {StoredType::String, std::string("1e38", 5)},
-        {StoredType::String, std::string("-1e38", 6)},
-        {StoredType::String, std::string("nan", 4)},
-        {StoredType::String, std::string("12", 2)},  // without its terminating zero
-        {StoredType::Dword, std::string("\xff\xff\xff\x7f", 4)},
-        {StoredType::Dword, std::string("\x00\x00\x00\x80", 4)},
-        {StoredType::Dword, std::string("\x05\x00", 2)},  // too short
-        {StoredType::Other, std::string("\x01\x00\x00\x00", 4)},
-    };
-    for (const auto& [type, bytes] : hostile) {
-        freshStore();
-        for (size_t i = 0; i < settingRowCount; ++i) {
-            const std::string name = std::string(settingRows[i].name) == "shiftLeftRight" ? "shiftLeftRightWin"
-                                                                                          : settingRows[i].name;
-            store->setRaw(name, type, bytes);
-        }
-        Settings& settings = make();
-        for (size_t i = 0; i < settingRowCount; ++i) {
-            const SettingRow& row = settingRows[i];
-            const double value = valueOf(settings.list()[i]);
-            EXPECT_TRUE(std::isfinite(value)) << row.name;
-            EXPECT_GE(value, row.minimum) << row.name;
-            EXPECT_LE(value, row.maximum) << row.name;
-        }
-        EXPECT_GE(applied["numParticles"], 0);
-        EXPECT_LE(applied["numParticles"], 400);
-    }
-}
-
 TEST_F(SettingsTest, CancelGoesBackToTheValuesOfTheMomentTheDialogOpened) {
     Settings& settings = make();
     settings.lavaHue.setValue(0.2f);
@@ -242,19 +208,6 @@ TEST_F(SettingsTest, OkStoresTheChangesAndRestoreDefaultsResetsTheViewAndPriorit
     EXPECT_EQ(readDword(store, "priority", -1), 0);
     EXPECT_EQ(settings.lampHeat.dialog(), nullptr);
     EXPECT_EQ(dialog.texts[1024], "150%");
-}
-
-TEST_F(SettingsTest, HelpAndUnknownButtons) {
-    Settings& settings = make();
-    FakeDialogPort dialog;
-    configDialogOpened(settings, &dialog);
-    ConfigCommandResult result = configDialogCommand(settings, &dialog, configHelpButton, 0, 0);
-    EXPECT_TRUE(result.handled);
-    EXPECT_TRUE(result.openHelp);
-    EXPECT_EQ(result.endDialog, 0);
-    result = configDialogCommand(settings, &dialog, 4242, 0, 0);
-    EXPECT_FALSE(result.handled);
-    EXPECT_FALSE(configDialogScrolled(settings, &dialog, 4242));
 }
 
 // --- the table against dialog 7001 ---

@@ -147,18 +147,6 @@ TEST(ProgramOptions, BadCommandLinesSayWhy) {
     EXPECT_EQ(parse({"--xscreensaver-config"}).action, ProgramAction::PrintConfig);
 }
 
-TEST(ProgramOptions, UsageListsEveryOptionAndTheManualsPart) {
-    const std::string usage = programUsage("Options:\n  --fps  the rate\n", "The keys:\n  P  polygons\n");
-    for (const KeyedSetting& keyed : keyedSettings()) {
-        const std::string option = "--" + optionNameOf(keyed.key);
-        const size_t at = usage.find(option);
-        ASSERT_NE(at, std::string::npos) << option;
-        EXPECT_TRUE(usage[at + option.size()] == ' ' || usage[at + option.size()] == ',') << option;
-    }
-    EXPECT_LT(usage.find("Options:\n  --fps  the rate\n"), usage.find("--lava-hue"));
-    EXPECT_GT(usage.find("The keys:\n  P  polygons\n"), usage.find("--lava-hue"));
-}
-
 TEST(ProgramOptions, ASwitchOfScreenModeKeepsTheSettings) {
     const std::vector<std::string> given = {"--window", "--lava-hue", "0.2", "--size", "400x400", "-fps",
                                             "--window-id", "77", "--speed=5", "--root", "--window-id=9"};
