@@ -48,6 +48,34 @@ set(GLIMMERJAR_HACK_DIR libexec/xscreensaver CACHE STRING
     "Where XScreenSaver looks for hacks, under the install prefix")
 set(GLIMMERJAR_HACK_CONFIG_DIR share/xscreensaver/config CACHE STRING
     "Where XScreenSaver's settings tool reads hack descriptions, under the install prefix")
+
+# The desktop toy as the application menu and the software centres know it (its AppStream
+# metadata carries the releases of CHANGES.md), and its icon in the icon theme's sizes.
+set(desktop_id app.glimmerjar.glimmerjar)
+set(metainfo ${CMAKE_BINARY_DIR}/${desktop_id}.metainfo.xml)
+set(metainfo_template ${CMAKE_SOURCE_DIR}/packaging/linux/${desktop_id}.metainfo.xml.in)
+add_custom_command(OUTPUT ${metainfo}
+    COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/changes.sh metainfo ${metainfo_template} ${PROJECT_VERSION} ${metainfo}
+    DEPENDS ${metainfo_template} ${CMAKE_SOURCE_DIR}/CHANGES.md ${CMAKE_SOURCE_DIR}/scripts/changes.sh
+    COMMENT "Making the AppStream metadata" VERBATIM)
+set(hicolor ${CMAKE_BINARY_DIR}/hicolor)
+add_custom_command(OUTPUT ${hicolor}/256x256/apps/glimmerjar.png
+    COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/make-icons.sh --hicolor ${hicolor}
+    DEPENDS ${CMAKE_SOURCE_DIR}/resources/icons/glimmerjar.svg ${CMAKE_SOURCE_DIR}/scripts/make-icons.sh
+    COMMENT "Making the icon theme's icons" VERBATIM)
+add_custom_target(desktop_files ALL DEPENDS ${metainfo} ${hicolor}/256x256/apps/glimmerjar.png)
+
+# Where everything goes: the one list of the installed files, which the Debian package's
+# rules (debian/rules) install through.
 install(TARGETS glimmerjar RUNTIME DESTINATION ${GLIMMERJAR_HACK_DIR})
 install(FILES ${xscreensaver_config} DESTINATION ${GLIMMERJAR_HACK_CONFIG_DIR})
 install(FILES ${manual_page} DESTINATION share/man/man6)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/linux/${desktop_id}.desktop DESTINATION share/applications)
+install(FILES ${metainfo} DESTINATION share/metainfo)
+install(DIRECTORY ${hicolor}/ DESTINATION share/icons/hicolor)
+# The desktop toy under its own name: the same program as the hack.
+install(CODE "
+    set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
+    file(MAKE_DIRECTORY \"\${bin}\")
+    file(CREATE_LINK ../${GLIMMERJAR_HACK_DIR}/glimmerjar \"\${bin}/glimmerjar\" SYMBOLIC)
+    message(STATUS \"Installing: \${bin}/glimmerjar\")")

@@ -19,7 +19,7 @@ done
 status=0
 printf '%-34s %-16s %-16s\n' file "$(basename "$first")" "$(basename "$second")"
 for file in build/release-windows/glimmerjar.exe build/release-windows/glimmerjar.scr \
-            build/release-linux/glimmerjar $(cd "$first" && ls dist/* | grep -v SHA256SUMS); do
+            build/release-linux/glimmerjar $(cd "$first" && find dist -type f ! -name SHA256SUMS | LC_ALL=C sort); do
     a=$(sha256sum "$first/$file" | cut -c1-16)
     b=$(sha256sum "$second/$file" | cut -c1-16)
     verdict=same

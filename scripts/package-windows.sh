@@ -3,7 +3,9 @@
 #   OUT/glimmerjar-VERSION-setup.exe    the installer (packaging/windows/glimmerjar.nsi, by makensis)
 #   OUT/glimmerjar-VERSION-windows.zip  glimmerjar.scr, glimmerjar.exe and readme.txt
 # The version is the build's own. Every file's date is SOURCE_DATE_EPOCH (else the commit's
-# time), so that one commit gives the same bytes wherever it is packaged.
+# time), so that one commit gives the same bytes wherever it is packaged. Given a
+# certificate (scripts/sign-windows.sh), the programs, the installer and the uninstaller in
+# it are signed with Authenticode; without one they are not, and the script says so.
 #   package-windows.sh BUILD_DIR OUT_DIR
 set -euo pipefail
 build=$(cd "${1:?the Windows build folder}" && pwd)
@@ -18,6 +20,13 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 mkdir "$stage/Glimmerjar"
 cp "$build/glimmerjar.exe" "$build/glimmerjar.scr" "$stage/Glimmerjar/"
+sign=()
+if bash "$source_dir/scripts/sign-windows.sh" --configured; then
+    bash "$source_dir/scripts/sign-windows.sh" "$stage/Glimmerjar/glimmerjar.exe" "$stage/Glimmerjar/glimmerjar.scr"
+    sign=("-DSIGN=bash $source_dir/scripts/sign-windows.sh")
+else
+    echo "package-windows.sh: no certificate (GLIMMERJAR_SIGN_PKCS12): the programs and the installer are not signed" >&2
+fi
 # The read-me as Notepad expects it: CRLF line ends.
 sed -e "s/@VERSION@/$version/g" -e 's/$/\r/' "$source_dir/packaging/windows/readme.txt" >"$stage/Glimmerjar/readme.txt"
 touch -d "@$epoch" "$stage/Glimmerjar" "$stage/Glimmerjar"/*
@@ -38,7 +47,7 @@ end_answer=$(sed -n 's/^#define GLIMMERJAR_END_ANSWER \(.*\)$/\1/p' "$source_dir
 makensis -V2 -NOCD \
     "-DVERSION=$version" "-DPROGRAMS=$stage/Glimmerjar" "-DICON=$source_dir/resources/glimmerjar.ico" \
     "-DPICTURE=$stage/welcome.bmp" "-DEND_REQUEST=$end_request" "-DEND_ANSWER=$end_answer" \
-    "-DOUTFILE=$setup_file" "$source_dir/packaging/windows/glimmerjar.nsi" >"$stage/makensis.log" 2>&1 ||
+    "-DOUTFILE=$setup_file" "${sign[@]}" "$source_dir/packaging/windows/glimmerjar.nsi" >"$stage/makensis.log" 2>&1 ||
     { cat "$stage/makensis.log" >&2; exit 1; }
 echo "$setup_file"
 echo "$zip_file"

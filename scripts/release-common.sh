@@ -23,3 +23,12 @@ release_require() {
         [ -f "$build/$file" ] || { echo "$script: no $build/$file (build the $preset preset first)" >&2; exit 1; }
     done
 }
+
+# release_copy_tree SOURCE_DIR DEST: the tree's files as a clean checkout has them (those
+# committed and those not yet, but none a build made or .gitignore names), copied to DEST.
+release_copy_tree() {
+    mkdir -p "$2"
+    git -C "$1" ls-files -z --cached --others --exclude-standard |
+        (cd "$1" && while IFS= read -r -d '' file; do [ -e "$file" ] && printf '%s\0' "$file"; done) |
+        (cd "$1" && tar --null -T - -cf -) | tar -xf - -C "$2"
+}

@@ -19,9 +19,11 @@ packages=(
     libx11-dev libxinerama-dev xfonts-base xfonts-100dpi
     # making the button pictures, the icons and the cursors from their SVG sources
     librsvg2-bin icoutils
-    # the releases: the Windows installer and zip, the Debian package and its checks, and
-    # Debian's XScreenSaver daemon that the package's test runs the hack under
-    nsis zip unzip dpkg-dev lintian xscreensaver
+    # the releases: the Windows installer and zip, their Authenticode signature (and the
+    # throwaway certificate its test makes), the Debian package built by debhelper and its
+    # checks, the software centres' metadata and the desktop file checked, and Debian's
+    # XScreenSaver daemon that the package's test runs the hack under
+    nsis zip unzip osslsigncode openssl dpkg-dev debhelper lintian appstream desktop-file-utils xscreensaver
 )
 
 missing=()

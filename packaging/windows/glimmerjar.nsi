@@ -13,7 +13,8 @@
 ; Defines: VERSION (1.2.3), PROGRAMS (folder of glimmerjar.exe, glimmerjar.scr and
 ; readme.txt), ICON (the program's .ico), PICTURE (the welcome page's 164 x 314 BMP),
 ; OUTFILE, END_REQUEST and END_ANSWER (resources/end_request.h: how a running lamp is
-; asked to end).
+; asked to end); SIGN, when given, a command that signs the file it is handed in place (the
+; uninstaller before it goes in, and the installer itself).
 ;
 ; Neither ever leaves a file behind: a Glimmerjar that is running (the screen saver, a lamp
 ; in a window, its settings) is asked to end first, as its Exit would end it (the person is
@@ -45,6 +46,10 @@ RequestExecutionLevel user
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
+!ifdef SIGN
+    !uninstfinalize '${SIGN} "%1"'
+    !finalize '${SIGN} "%1"'
+!endif
 ; No InstallDir: $INSTDIR starts empty unless /D= names a folder (see UseScope).
 BrandingText "${PRODUCT} ${VERSION}"
 VIProductVersion "${VERSION}.0"

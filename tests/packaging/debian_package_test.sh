@@ -1,31 +1,46 @@
 #!/usr/bin/env bash
-# The Debian package, made from this build by the release's own script: lintian finds no
-# errors; it holds exactly the files listed below, under the build's version; and, unpacked
-# into a folder, Debian's real XScreenSaver daemon (run as an unprivileged user, as it
-# insists) blanks the display with the packaged hack, which draws the lamp and, when the
-# daemon ends it, saves the lava in its settings file.
+# The Debian packages as Debian builds them: dpkg-buildpackage in a clean copy of the tree
+# gives the package and its -dbgsym, and a source package; lintian finds no error or warning
+# in either .changes; the package holds exactly the files listed below, under the build's
+# version; its AppStream metadata and desktop file pass their validators. Unpacked into a
+# folder, Debian's real XScreenSaver daemon (run as an unprivileged user, as it insists)
+# blanks the display with the packaged hack, which draws the lamp and, when the daemon ends
+# it, saves the lava in its settings file; Debian's settings tool shows its page.
 . "$(dirname "$0")/../x11/harness.sh"
 gx_setup
 version=${GJ_VERSION:?GJ_VERSION names the version of the build}
-for tool in dpkg-deb lintian xscreensaver xscreensaver-command setpriv; do
+for tool in dpkg-buildpackage dh lintian appstreamcli desktop-file-validate xscreensaver xscreensaver-command setpriv; do
     command -v "$tool" >/dev/null 2>&1 || gj_fail "$tool is not installed (run scripts/setup.sh)"
 done
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+. "$source_dir/scripts/release-common.sh"
 
-bash "$(dirname "$0")/../../scripts/package-debian.sh" "$GX_BIN" "$GX_TMP/dist" >/dev/null ||
-    gj_fail "the release script made no package"
-deb="$GX_TMP/dist/glimmerjar_${version}_$(dpkg --print-architecture).deb"
-[ -f "$deb" ] || gj_fail "no $(basename "$deb")"
+# --- built as a Debian developer builds it ---
+packages="$GX_TMP/debian"
+release_copy_tree "$source_dir" "$packages/glimmerjar"
+(cd "$packages/glimmerjar" && dpkg-buildpackage -us -uc -b >"$GX_TMP/build.log" 2>&1) ||
+    { tail -20 "$GX_TMP/build.log"; gj_fail "dpkg-buildpackage -b failed"; }
+(cd "$packages/glimmerjar" && dpkg-buildpackage -us -uc -S >"$GX_TMP/source.log" 2>&1) ||
+    { tail -20 "$GX_TMP/source.log"; gj_fail "dpkg-buildpackage -S failed"; }
+arch=$(dpkg --print-architecture)
+deb="$packages/glimmerjar_${version}_$arch.deb"
+for file in "$deb" "$packages/glimmerjar-dbgsym_${version}_$arch.deb" "$packages/glimmerjar_${version}_$arch.changes" \
+            "$packages/glimmerjar_$version.dsc" "$packages/glimmerjar_${version}_source.changes"; do
+    [ -f "$file" ] || gj_fail "no $(basename "$file")"
+done
 
-# --- lintian: every tag shown, none an error ---
-lintian --display-info "$deb" >"$GX_TMP/lintian.txt" 2>/dev/null
-cat "$GX_TMP/lintian.txt"
-grep -q '^E:' "$GX_TMP/lintian.txt" && gj_fail "lintian reports errors"
+# --- lintian: every tag shown; an error or a warning fails ---
+for changes in "$packages/glimmerjar_${version}_$arch.changes" "$packages/glimmerjar_${version}_source.changes"; do
+    lintian --display-info --pedantic "$changes" >"$GX_TMP/lintian.txt" 2>/dev/null
+    cat "$GX_TMP/lintian.txt"
+    grep -q '^[EW]:' "$GX_TMP/lintian.txt" && gj_fail "lintian reports errors or warnings for $(basename "$changes")"
+done
 
 # --- what it holds ---
 dpkg-deb -c "$deb" | awk '{ print $1, $6 $7 $8 }' | LC_ALL=C sort -k2 >"$GX_TMP/contents.txt"
 expected="lrwxrwxrwx ./usr/bin/glimmerjar->../libexec/xscreensaver/glimmerjar
 -rwxr-xr-x ./usr/libexec/xscreensaver/glimmerjar
--rw-r--r-- ./usr/share/applications/glimmerjar.desktop
+-rw-r--r-- ./usr/share/applications/app.glimmerjar.glimmerjar.desktop
 -rw-r--r-- ./usr/share/doc/glimmerjar/changelog.gz
 -rw-r--r-- ./usr/share/doc/glimmerjar/copyright
 -rw-r--r-- ./usr/share/icons/hicolor/128x128/apps/glimmerjar.png
@@ -37,6 +52,7 @@ expected="lrwxrwxrwx ./usr/bin/glimmerjar->../libexec/xscreensaver/glimmerjar
 -rw-r--r-- ./usr/share/icons/hicolor/64x64/apps/glimmerjar.png
 -rw-r--r-- ./usr/share/icons/hicolor/scalable/apps/glimmerjar.svg
 -rw-r--r-- ./usr/share/man/man6/glimmerjar.6.gz
+-rw-r--r-- ./usr/share/metainfo/app.glimmerjar.glimmerjar.metainfo.xml
 -rw-r--r-- ./usr/share/xscreensaver/config/glimmerjar.xml"
 gj_expect_eq "$(grep -v '^d' "$GX_TMP/contents.txt")" "$expected" "the package's files"
 gj_expect_eq "$(dpkg-deb -f "$deb" Version)" "$version" "the package's version"
@@ -44,6 +60,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for library in libc6 libgl1 libx11-6 libxinerama1 libstdc++6; do
     [[ $depends == *"$library"* ]] || gj_fail "Depends lacks $library: $depends"
 done
+dpkg-deb -c "$packages/glimmerjar-dbgsym_${version}_$arch.deb" | grep -q '/usr/lib/debug/.build-id/.*\.debug$' ||
+    gj_fail "the -dbgsym package holds no debug symbols"
 
 root="$GX_TMP/root"
 dpkg-deb -x "$deb" "$root"
@@ -52,6 +70,13 @@ gj_expect_eq "$("$root/usr/bin/glimmerjar" --version)" "glimmerjar $version" "th
 zcat "$root/usr/share/man/man6/glimmerjar.6.gz" | grep -q "^\.TH GLIMMERJAR 6 .*\"Glimmerjar $version\"" ||
     gj_fail "the manual page does not carry version $version"
 file "$hack" | grep -q 'stripped' && ! file "$hack" | grep -q 'not stripped' || gj_fail "the hack is not stripped"
+appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/app.glimmerjar.glimmerjar.metainfo.xml" ||
+    gj_fail "appstreamcli finds fault with the metadata"
+grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/app.glimmerjar.glimmerjar.metainfo.xml" ||
+    gj_fail "the metadata lacks this release"
+desktop-file-validate "$root/usr/share/applications/app.glimmerjar.glimmerjar.desktop" ||
+    gj_fail "desktop-file-validate finds fault with the desktop file"
+bash "$source_dir/scripts/changes.sh" --check || gj_fail "debian/changelog is not what CHANGES.md says"
 for size in 16 48 256; do
     gj_expect_eq "$(identify -format '%wx%h' "$root/usr/share/icons/hicolor/${size}x$size/apps/glimmerjar.png")" \
         "${size}x$size" "the ${size}-pixel icon's size"

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# The real installer, made from this build by the release's own script: a silent install
+# The real installer, made from this build by the release's own script and signed with a
+# certificate made for the test: osslsigncode accepts the signature of the programs, the
+# installer and the uninstaller it puts in place, against that certificate. A silent install
 # for the person (no administrator rights asked) puts the programs in their programs
 # folder, the Apps entry and the Start menu entries in place and, when asked, makes the
 # installed .scr the screen saver, which then shows the lamp; installing again keeps a
@@ -30,10 +32,35 @@ trap restore_desktop EXIT
 value() { gj_reg_query "$1" /v "$2" | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"; }
 key_exists() { wine reg query "$1" >/dev/null 2>&1; }
 
-bash "$(dirname "$0")/../../scripts/package-windows.sh" "$GJ_BIN" "$GJ_TMP/dist" >/dev/null ||
+# A throwaway code-signing certificate, as a release's would be given: a PKCS#12 file and
+# its password in the environment.
+for tool in openssl osslsigncode; do
+    command -v "$tool" >/dev/null 2>&1 || gj_fail "$tool is not installed (run scripts/setup.sh)"
+done
+openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Glimmerjar test signing" \
+    -addext extendedKeyUsage=codeSigning -keyout "$GJ_TMP/key.pem" -out "$GJ_TMP/cert.pem" >/dev/null 2>&1 &&
+    openssl pkcs12 -export -inkey "$GJ_TMP/key.pem" -in "$GJ_TMP/cert.pem" -passout pass:lava \
+        -out "$GJ_TMP/signing.p12" >/dev/null 2>&1 || gj_fail "openssl made no certificate"
+GLIMMERJAR_SIGN_PKCS12="$GJ_TMP/signing.p12" GLIMMERJAR_SIGN_PASSWORD=lava \
+    bash "$(dirname "$0")/../../scripts/package-windows.sh" "$GJ_BIN" "$GJ_TMP/dist" >/dev/null ||
     gj_fail "the release script made no installer"
 setup="$GJ_TMP/dist/glimmerjar-$version-setup.exe"
 [ -f "$setup" ] || gj_fail "no glimmerjar-$version-setup.exe"
+# signed FILE: the file's Authenticode signature holds, by the test's certificate.
+signed() {
+    osslsigncode verify -CAfile "$GJ_TMP/cert.pem" -in "$1" >"$GJ_TMP/verify.txt" 2>&1 ||
+        { cat "$GJ_TMP/verify.txt"; gj_fail "no valid signature on $(basename "$1")"; }
+}
+# built_saver: the installed screen saver, its signature taken off, is the one built.
+built_saver() {
+    rm -f "$GJ_TMP/unsigned.scr"
+    osslsigncode remove-signature -in "$folder/glimmerjar.scr" -out "$GJ_TMP/unsigned.scr" >/dev/null 2>&1 &&
+        cmp -s "$GJ_TMP/unsigned.scr" "$GJ_BIN/glimmerjar.scr"
+}
+signed "$setup"
+unzip -q -o "$GJ_TMP/dist/glimmerjar-$version-windows.zip" -d "$GJ_TMP/zip"
+signed "$GJ_TMP/zip/Glimmerjar/glimmerjar.exe"
+signed "$GJ_TMP/zip/Glimmerjar/glimmerjar.scr"
 unzip -l "$GJ_TMP/dist/glimmerjar-$version-windows.zip" | awk 'NR > 3 && $4 != "" { print $4 }' | sort >"$GJ_TMP/zip.txt"
 gj_expect_eq "$(tr '\n' ' ' <"$GJ_TMP/zip.txt")" "Glimmerjar/glimmerjar.exe Glimmerjar/glimmerjar.scr Glimmerjar/readme.txt " \
     "the zip's files"
@@ -64,7 +91,9 @@ install /SCREENSAVER
 for file in glimmerjar.exe glimmerjar.scr readme.txt "Uninstall Glimmerjar.exe"; do
     [ -f "$folder/$file" ] || gj_fail "no $file in the programs folder"
 done
-cmp -s "$folder/glimmerjar.scr" "$GJ_BIN/glimmerjar.scr" || gj_fail "the installed screen saver is not the one built"
+signed "$folder/Uninstall Glimmerjar.exe"
+signed "$folder/glimmerjar.scr"
+built_saver || gj_fail "the installed screen saver is not the one built"
 grep -q "Glimmerjar $version" "$folder/readme.txt" || gj_fail "the read-me does not name version $version"
 gj_expect_eq "$(value "$apps" DisplayName)" "Glimmerjar" "the Apps entry's name"
 gj_expect_eq "$(value "$apps" DisplayVersion)" "$version" "the Apps entry's version"
@@ -98,7 +127,7 @@ wine reg delete "$settings" /v noBlobsSaved /f >/dev/null 2>&1
 install
 gj_expect_eq "$(gj_wait_exit "$saver" 15)" 0 "the saver's exit code, ended by the installer"
 [ "$(( $(value "$settings" noBlobsSaved) ))" -gt 0 ] || gj_fail "the saver ended by the installer saved no lava"
-cmp -s "$folder/glimmerjar.scr" "$GJ_BIN/glimmerjar.scr" || gj_fail "the screen saver was not replaced"
+built_saver || gj_fail "the screen saver was not replaced"
 wine reg add "$settings" /v numParticles /t REG_DWORD /d 321 /f >/dev/null 2>&1
 install
 gj_expect_eq "$(value "$settings" numParticles)" "0x141" "numParticles after installing again"
