@@ -55,6 +55,8 @@ void FramePipeline::initGLState(FrameParts& parts) {
     glEnable(GL_TEXTURE_2D);
     glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
     parts.scene.glass.engine.renderer.initPolygoniser();
+    const bool buffers = parts.scene.glass.engine.prepareGL();
+    diag("Lava surfaces through %s\n", buffers ? "buffer objects" : "vertex arrays");
     startClock = static_cast<int32_t>(clockMs());
 }
 

@@ -125,8 +125,8 @@ void LampScene::step(float dt) { lava->step(dt); }
 
 void LampScene::release() {
     Scene::release();
-    // The display lists go with the context that made them.
-    glass.engine.releaseParticleSphere();
+    // The display lists and buffers go with the context that made them.
+    glass.engine.releaseGL();
     for (const std::unique_ptr<Shape>& shape : ownShapes)
         if (auto* surface = dynamic_cast<SurfaceShape*>(shape.get())) surface->releaseGeometry();
     LavaVessel& vessel = glass.vessel;

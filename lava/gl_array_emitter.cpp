@@ -1,6 +1,7 @@
 // A surface to OpenGL in one call: its shared vertices as vertex, normal and colour arrays,
 // its strips turned into indexed triangles.
 #include "lava/strip_emitter.h"
+#include "lava/surface_triangles.h"
 #include "platform/gl.h"
 
 namespace {
@@ -19,22 +20,8 @@ public:
     void endStrip() override { immediate().endStrip(); }
 
     void surface(const SurfaceMesh& mesh) override {
-        // Each strip's triangles as a strip makes them: the odd ones with their first two
-        // corners swapped, so that every triangle keeps its winding — and a turned strip's
-        // the other way, so that every triangle's front faces out.
         triangles.clear();
-        uint32_t begin = 0;
-        for (size_t s = 0; s < mesh.stripEnds.size(); ++s) {
-            const uint32_t end = mesh.stripEnds[s];
-            const uint32_t turned = mesh.stripTurned[s];
-            for (uint32_t k = begin; k + 2 < end; ++k) {
-                const bool swapped = ((k - begin) & 1) != turned;
-                triangles.push_back(mesh.indices[swapped ? k + 1 : k]);
-                triangles.push_back(mesh.indices[swapped ? k : k + 1]);
-                triangles.push_back(mesh.indices[k + 2]);
-            }
-            begin = end;
-        }
+        appendSurfaceTriangles(mesh, triangles);
         if (triangles.empty()) return;
         glEnableClientState(GL_VERTEX_ARRAY);
         glVertexPointer(3, GL_FLOAT, 0, mesh.positions.data());
@@ -52,7 +39,7 @@ public:
 
 private:
     static StripEmitter& immediate() { return glStripEmitter(); }
-    std::vector<GLuint> triangles;
+    std::vector<uint32_t> triangles;
 };
 
 }  // namespace

@@ -59,6 +59,23 @@ void LavaEngine::drawParticles(const Group& group) {
     glDisable(GL_COLOR_MATERIAL);
 }
 
+bool LavaEngine::prepareGL() {
+    releaseGL();
+    // An emitter chosen by a test or a benchmark stays.
+    if (emitter != &glArrayEmitter()) return false;
+    buffers = GlBufferEmitter::make();
+    if (buffers) emitter = buffers.get();
+    return buffers != nullptr;
+}
+
+void LavaEngine::releaseGL() {
+    releaseParticleSphere();
+    if (!buffers) return;
+    buffers->release();
+    if (emitter == buffers.get()) emitter = &glArrayEmitter();
+    buffers.reset();
+}
+
 void LavaEngine::releaseParticleSphere() {
     if (particleSphere != 0) glDeleteLists(particleSphere, 1);
     particleSphere = 0;
@@ -94,10 +111,12 @@ void LavaEngine::drawLava(Group& group) {
             emitter->surface(kept[n].mesh);
             emitter->endSurface();
         }
+        emitter->flush();
         return;
     }
     if (!keepSurfaces) {
         renderer.polygoniseClusters(group.blobs, numClusters, parameters, *emitter);
+        emitter->flush();
         return;
     }
     // Passes everything on and keeps a copy of each surface (the meshes' storage is reused
@@ -133,4 +152,5 @@ void LavaEngine::drawLava(Group& group) {
     keptCount = 0;
     Keeper keeper(*emitter, kept, keptCount);
     renderer.polygoniseClusters(group.blobs, numClusters, parameters, keeper);
+    emitter->flush();
 }

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
+#include "lava/gl_buffer_emitter.h"
 #include "lava/lava_renderer.h"
 #include "lava/lava_step.h"
 #include "lava/strip_emitter.h"
@@ -31,7 +33,8 @@ public:
     // drawing keeps the surfaces it made, the later ones send those again.
     bool keepSurfaces = false;
     bool replaySurfaces = false;
-    // Where the surfaces go: vertex arrays, or the immediate-mode reference.
+    // Where the surfaces go: buffer objects or vertex arrays (prepareGL chooses), or the
+    // immediate-mode reference.
     StripEmitter* emitter = &glArrayEmitter();
     // Clusters found by the last step; blobs added since carry cluster 0.
     int32_t numClusters = 0;
@@ -40,13 +43,19 @@ public:
     LavaStepper stepper;
     LavaRenderer renderer;
 
-    // Gives back the particle view's display list (with the context that made it).
+    // For the context just made current: the surfaces go through buffer objects where it
+    // has OpenGL 1.5, else through vertex arrays. True for buffers.
+    bool prepareGL();
+    // Gives back the particle view's display list and the surfaces' buffers (with the
+    // context that made them current).
+    void releaseGL();
     void releaseParticleSphere();
 
 private:
     static constexpr int particleSlices = 10, particleStacks = 6;
     void drawLava(Group& group);
     void drawParticles(const Group& group);
+    std::unique_ptr<GlBufferEmitter> buffers;  // for the current context, where it has them
     unsigned particleSphere = 0;  // display list of one blob's sphere, or 0
     float particleSphereRadius = 0;
 

@@ -46,6 +46,9 @@ public:
     // A whole surface, between beginSurface and endSurface. By default strip by strip,
     // vertex by vertex, through the calls above.
     virtual void surface(const SurfaceMesh& mesh);
+    // Draws whatever has been handed over and not drawn yet. An emitter may keep a frame's
+    // surfaces until then, to hand them to OpenGL at once; the lava calls it after its last.
+    virtual void flush() {}
 };
 
 // glBegin(GL_TRIANGLE_STRIP), glNormal3fv, glColor3f, glVertex3fv, glEnd: the reference.

@@ -34,9 +34,13 @@ void SurfaceShape::drawGeometry() {
     }
     listTextured = textured;
     stale = false;
-    glNewList(list, GL_COMPILE_AND_EXECUTE);
+    // Made, then called, rather than drawn while it is made: the driver then sees the
+    // geometry in one form only, the list's, and makes one vertex program for it instead
+    // of one for the drawing as it is made and another for every call after.
+    glNewList(list, GL_COMPILE);
     makeGeometry();
     glEndList();
+    glCallList(list);
 }
 
 void SurfaceShape::releaseGeometry() {

@@ -3,7 +3,10 @@
 # window's size and in full-screen size, with the default settings and with others (the
 # particle and polygon views, the hot colour, other colours seen closer, a later moment of the lava), and
 # compares each pair as the picture tests do: at most 8 pixels may differ by more than one
-# level. A change meant to draw the same picture faster is checked with it:
+# level. This checkout's is drawn both ways it hands the lava to OpenGL: through buffer
+# objects, as where the driver has OpenGL 1.5, and through vertex arrays, as where it has
+# only 1.1 (Mesa told to offer 1.4). A change meant to draw the same picture faster is
+# checked with it:
 #   check-pictures.sh --tree DIR [--keep DIR]
 # DIR is the other checkout, built (DIR/build/linux/tools/render_lamp). --keep keeps the
 # pictures in a folder. Exits 1 when a pair differs.
@@ -39,14 +42,23 @@ for size in 533x600 1024x768; do
         name=${entry%%|*}
         read -r -a options <<< "${entry#*|}"
         geometry=(--width "${size%x*}" --height "${size#*x}")
-        "$ours" "${geometry[@]}" "${options[@]}" --out "$work/$size-$name-ours.bmp" >/dev/null
         "$theirs" "${geometry[@]}" "${options[@]}" --out "$work/$size-$name-theirs.bmp" >/dev/null
-        if result=$("$compare" "$work/$size-$name-ours.bmp" "$work/$size-$name-theirs.bmp"); then
-            echo "same      $size $name: $result"
-        else
-            echo "DIFFERENT $size $name: $result"
-            failed=1
-        fi
+        for path in buffers arrays; do
+            version=()
+            [ $path = arrays ] && version=(MESA_GL_VERSION_OVERRIDE=1.4)
+            env "${version[@]}" "$ours" "${geometry[@]}" "${options[@]}" --verbose \
+                --out "$work/$size-$name-$path.bmp" >"$work/$size-$name-$path.log"
+            case "$path:$(grep -o 'Lava surfaces through .*' "$work/$size-$name-$path.log")" in
+                "buffers:Lava surfaces through buffer objects" | "arrays:Lava surfaces through vertex arrays") ;;
+                *) echo "WRONG WAY $size $name: not drawn through $path"; failed=1 ;;
+            esac
+            if result=$("$compare" "$work/$size-$name-$path.bmp" "$work/$size-$name-theirs.bmp"); then
+                echo "same      $size $name ($path): $result"
+            else
+                echo "DIFFERENT $size $name ($path): $result"
+                failed=1
+            fi
+        done
     done
 done
 exit $failed

@@ -9,16 +9,19 @@
 # on the 1024 x 768 display). After a warm-up, the CPU time of the program's processes
 # (user and system, Mesa's threads included, from /proc) is divided by the frames the
 # program really drew in that time, counted from its own frame reports (one every hundred
-# frames, read as they appear). Memory is read at the end from /proc/PID/smaps_rollup:
-# resident, and private: the pages the process has written (Private_Dirty: its heap, its
-# threads' stacks, the libraries' relocated data), the memory it costs the machine. Pages
-# of library code that no other process maps at the moment also count as private in
-# smaps, but they are shared with the next OpenGL program and can be dropped at any time,
-# so they are not counted. The X server's and Wine's server's CPU per frame are
-# reported beside.
+# frames, read as they appear). Memory is read at the end: resident (Rss of
+# /proc/PID/smaps_rollup), and private: the process's resident anonymous pages (RssAnon of
+# /proc/PID/status: its heap, its threads' stacks, what the driver allocated), the memory
+# it costs the machine and the same measure for any program. Pages of library code are
+# shared with the next OpenGL program and can be dropped at any time, so they are not
+# counted. The X server's and Wine's server's CPU per frame are reported beside.
+#
+# XScreenSaver's lavalite (from xscreensaver-gl-extra, when installed) is measured beside
+# them the same way, at resolution 40 and 25 frames a second: its buffer swaps are counted
+# by bench/swap_counter.c, loaded ahead of it, which writes reports of the same form.
 #
 #   cpu-per-frame.sh [--seconds S] [--fullscreen] [--drivers "llvmpipe noop"]
-#                    [--programs "native wine"] [--tree DIR]
+#                    [--programs "native wine lavalite"] [--tree DIR]
 # --tree DIR measures the builds of another checkout (DIR/build/linux, DIR/build/windows),
 # for a comparison side by side with this one in one sitting.
 set -euo pipefail
@@ -27,6 +30,8 @@ seconds=20
 fullscreen=0
 drivers="llvmpipe noop"
 programs="native wine"
+lavalite=/usr/libexec/xscreensaver/lavalite
+[ -x "$lavalite" ] && programs="$programs lavalite"
 tree=$PWD
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -42,6 +47,7 @@ warmup=8
 ticks=$(getconf CLK_TCK)
 native_program=$tree/build/linux/glimmerjar
 windows_program=$tree/build/windows/glimmerjar.exe
+swap_counter=$PWD/build/linux/bench/swap_counter.so
 
 display=""
 for n in $(seq 90 199); do
@@ -70,13 +76,13 @@ cpu() {
     echo "$total"
 }
 
-# kilobytes FIELD PID...: the sum of a field of smaps_rollup over the processes.
+# kilobytes FILE FIELD PID...: the sum of a field of /proc/PID/FILE over the processes.
 kilobytes() {
-    local field=$1 pid total=0
-    shift
+    local file=$1 field=$2 pid total=0
+    shift 2
     for pid in "$@"; do
-        [ -r "/proc/$pid/smaps_rollup" ] || continue
-        total=$((total + $(awk -v f="$field:" '$1 == f { print $2 }' "/proc/$pid/smaps_rollup")))
+        [ -r "/proc/$pid/$file" ] || continue
+        total=$((total + $(awk -v f="$field:" '$1 == f { print $2 }' "/proc/$pid/$file")))
     done
     echo "$total"
 }
@@ -110,8 +116,8 @@ measure() {
     n1=$(next_frame_report "$log" "$n0")
     p1=$(cpu $pids); x1=$(cpu "$xvfb"); [ -z "$server" ] || s1=$(cpu $server)
     local private resident
-    private=$(kilobytes Private_Dirty $pids)
-    resident=$(kilobytes Rss $pids)
+    private=$(kilobytes status RssAnon $pids)
+    resident=$(kilobytes smaps_rollup Rss $pids)
     awk -v n="$name" -v d="$driver" -v f=$((n1 - n0)) -v p=$((p1 - p0)) -v x=$((x1 - x0)) -v s=$((s1 - s0)) \
         -v t="$ticks" -v pr="$private" -v r="$resident" 'BEGIN {
             printf "%-28s %-9s %6d %8.2f ms %7.2f ms %7.2f ms %8.1f MB %8.1f MB\n",
@@ -120,10 +126,12 @@ measure() {
 
 size_args_native=(--size 533x600)
 size_args_windows=(/w 533x600)
+size_args_lavalite=(-geometry 533x600)
 shape="533 x 600 window"
 if [ $fullscreen = 1 ]; then
     size_args_native=(--fullscreen)
     size_args_windows=(/f)
+    size_args_lavalite=(-root)
     shape="full screen, 1024 x 768"
 fi
 echo "$shape, $seconds s after $warmup s of warm-up; $(basename "$tree")"
@@ -154,11 +162,21 @@ for driver in $drivers; do
             fi
             # Each run from the first start's lava, as the native one.
             wine reg delete 'HKLM\Software\Tessvane\Glimmerjar' /f >/dev/null 2>&1 || true
-            GALLIUM_NOOP=$noop wine "$windows_program" "${size_args_windows[@]}" >"$work/wine.log" 2>&1 &
+            GLIMMERJAR_DIAGNOSTICS=1 GALLIUM_NOOP=$noop wine "$windows_program" "${size_args_windows[@]}" >"$work/wine.log" 2>&1 &
             wine_pid=$!
             measure "Windows program under Wine" "$driver" "$work/wine.log" "pgrep -f 'glimmerjar.exe' | tr '\n' ' '"
             wineserver -k 2>/dev/null || true
             wait "$wine_pid" 2>/dev/null || true
+            ;;
+        lavalite)
+            [ -x "$lavalite" ] || { echo "no $lavalite (xscreensaver-gl-extra)" >&2; exit 1; }
+            [ -f "$swap_counter" ] || { echo "no $swap_counter (build the benchmarks)" >&2; exit 1; }
+            LD_PRELOAD="$swap_counter" GALLIUM_NOOP=$noop \
+                "$lavalite" -resolution 40 -delay 40000 "${size_args_lavalite[@]}" >"$work/lavalite.log" 2>&1 &
+            peer_pid=$!
+            measure "XScreenSaver's lavalite" "$driver" "$work/lavalite.log" "echo $peer_pid"
+            kill "$peer_pid"
+            wait "$peer_pid" 2>/dev/null || true
             ;;
         *) echo "unknown program $program" >&2; exit 2 ;;
         esac

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Windowed mode: requested and default sizes, centred on the 1024x768 display; a size
 # larger than the display, or too large a number, still gives a window wholly on it that
-# shows the lamp; Escape and a close message from outside both end it with 0.
+# shows the lamp; Escape and a close message from outside both end it with 0. The lava goes
+# to OpenGL through buffer objects, and through vertex arrays where the driver offers less
+# than OpenGL 1.5 (Mesa told to offer 1.4): the lamp is drawn either way.
 . "$(dirname "$0")/harness.sh"
 . "$(dirname "$0")/../lamp_pixels.sh"
 gj_load
@@ -24,6 +26,18 @@ sleep 0.5
 gj_key Escape
 gj_expect_eq "$(gj_wait_exit "$pid" 15)" 0 "exit code after Escape"
 gj_expect_eq "$(gj_count_windows WindowsScreenSaverClass -)" 0 "windows left after Escape"
+grep -q "Lava surfaces through buffer objects" "$pid_LOG" || gj_fail "the lava did not go through buffer objects"
+
+MESA_GL_VERSION_OVERRIDE=1.4 gj_start glimmerjar.exe pid /w 533x600
+line=$(gj_wait_window WindowsScreenSaverClass Glimmerjar 20)
+sleep 2
+import -window root "$GJ_TMP/arrays.png" || gj_fail "no screenshot"
+read -r lava glow _ <<<"$(lamp_pixel_counts "$GJ_TMP/arrays.png" \
+    "$(gj_field "$line" w)x$(gj_field "$line" h)+$(gj_field "$line" x)+$(gj_field "$line" y)")"
+[ "$lava" -gt 300 ] && [ "$glow" -gt 600 ] || gj_fail "no lamp drawn through vertex arrays ($lava, $glow)"
+gj_key Escape
+gj_expect_eq "$(gj_wait_exit "$pid" 15)" 0 "exit code after Escape (OpenGL 1.4)"
+grep -q "Lava surfaces through vertex arrays" "$pid_LOG" || gj_fail "the lava did not go through vertex arrays with OpenGL 1.4"
 
 for args in "/w" "/w 800x0" "/wide"; do
     # shellcheck disable=SC2086

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The Linux program in a window of its own on a real X server: it shows the lamp, the menu
+# The Linux program in a window of its own on a real X server: it shows the lamp (the lava
+# through GLX's buffer objects), the menu
 # appears when the mouse moves and fades after two seconds of stillness, Escape ends it
 # with 0 and the settings file then holds the settings and the lava; --fps and a
 # screenshot's note keep clear of the menu and out of the picture; the window manager's
@@ -33,6 +34,7 @@ menu_coverage() {
 gj_expect_eq "$w x $h" "341 x 384" "the default window size"
 gx_wait_frames "$pid" 12 30
 gx_lamp_shows "${w}x${h}+${x}+${y}" "the window"
+gx_log "$pid" | grep -q "Lava surfaces through buffer objects" || gj_fail "the lava did not go through buffer objects"
 
 # band: how bright the window's top 40 rows are, where the menu's buttons sit.
 band() {

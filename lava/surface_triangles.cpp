@@ -1,0 +1,20 @@
+// Strips into triangles.
+#include "lava/surface_triangles.h"
+
+void appendSurfaceTriangles(const SurfaceMesh& mesh, std::vector<uint32_t>& triangles) {
+    // Each strip's triangles as a strip makes them: the odd ones with their first two
+    // corners swapped, so that every triangle keeps its winding — and a turned strip's the
+    // other way, so that every triangle's front faces out.
+    uint32_t begin = 0;
+    for (size_t s = 0; s < mesh.stripEnds.size(); ++s) {
+        const uint32_t end = mesh.stripEnds[s];
+        const uint32_t turned = mesh.stripTurned[s];
+        for (uint32_t k = begin; k + 2 < end; ++k) {
+            const bool swapped = ((k - begin) & 1) != turned;
+            triangles.push_back(mesh.indices[swapped ? k + 1 : k]);
+            triangles.push_back(mesh.indices[swapped ? k : k + 1]);
+            triangles.push_back(mesh.indices[k + 2]);
+        }
+        begin = end;
+    }
+}
