@@ -17,6 +17,8 @@ namespace {
 
 // OpenGL 1.5's names, which Windows' 1.1 headers do not have.
 constexpr GLenum arrayBuffer = 0x8892, elementArrayBuffer = 0x8893, streamDraw = 0x88E0, writeOnly = 0x88B9;
+// The least storage of a pair: the usual lamp's lava in one (256 and 128 kB).
+constexpr size_t leastFloats = size_t{1} << 16, leastIndices = size_t{1} << 15;
 
 }  // namespace
 
@@ -61,7 +63,7 @@ std::unique_ptr<GlBufferEmitter> GlBufferEmitter::make() {
     if (!procedures->find()) return nullptr;
     std::unique_ptr<GlBufferEmitter> emitter(new GlBufferEmitter(std::move(procedures)));
     for (const BufferPair& pair : emitter->ring) {
-        if (pair.vertices.name == 0 || pair.indices.name == 0) {
+        if (pair.vertices == 0 || pair.indices == 0) {
             emitter->release();
             return nullptr;
         }
@@ -73,16 +75,25 @@ GlBufferEmitter::GlBufferEmitter(std::unique_ptr<Procedures> procedures) : gl(st
     for (BufferPair& pair : ring) {
         GLuint names[2] = {0, 0};
         gl->genBuffers(2, names);
-        pair.vertices.name = names[0];
-        pair.indices.name = names[1];
+        pair.vertices = names[0];
+        pair.indices = names[1];
     }
 }
 
 GlBufferEmitter::~GlBufferEmitter() = default;
 
 void GlBufferEmitter::release() {
+    if (opened) {
+        if (vertexMapping) gl->unmapBuffer(arrayBuffer);
+        if (indexMapping) gl->unmapBuffer(elementArrayBuffer);
+        gl->bindBuffer(arrayBuffer, 0);
+        gl->bindBuffer(elementArrayBuffer, 0);
+        opened = nullptr;
+        vertexMapping = nullptr;
+        indexMapping = nullptr;
+    }
     for (BufferPair& pair : ring) {
-        const GLuint names[2] = {pair.vertices.name, pair.indices.name};
+        const GLuint names[2] = {pair.vertices, pair.indices};
         if (names[0] != 0 || names[1] != 0) gl->deleteBuffers(2, names);
         pair = BufferPair{};
     }
@@ -96,7 +107,7 @@ void GlBufferEmitter::beginSurface(const Point3D& colour) {
 
 void GlBufferEmitter::endSurface() { inSurface = false; }
 
-// Single strips, should anyone send them, go the immediate way, after what was gathered.
+// Single strips, should anyone send them, go the immediate way, after what was written.
 void GlBufferEmitter::beginStrip(bool turned) {
     flush();
     if (inSurface) glStripEmitter().beginSurface(surfaceColour);
@@ -110,74 +121,114 @@ void GlBufferEmitter::endStrip() {
     if (inSurface) glStripEmitter().endSurface();
 }
 
+void GlBufferEmitter::open(size_t floats, size_t indices) {
+    BufferPair& pair = ring[next];
+    next = (next + 1) % ring.size();
+    gl->bindBuffer(arrayBuffer, pair.vertices);
+    gl->bindBuffer(elementArrayBuffer, pair.indices);
+    // Room for the surface and for a drawing half again as large as the last, so that a
+    // growing lava seldom asks for more.
+    const size_t wantFloats = std::max({floats, lastFloats + lastFloats / 2, leastFloats});
+    const size_t wantIndices = std::max({indices, lastIndices + lastIndices / 2, leastIndices});
+    if (wantFloats > pair.vertexFloats) {
+        pair.vertexFloats = wantFloats;
+        gl->bufferData(arrayBuffer, static_cast<ptrdiff_t>(wantFloats * sizeof(float)), nullptr, streamDraw);
+    }
+    if (wantIndices > pair.indexCount) {
+        pair.indexCount = wantIndices;
+        gl->bufferData(elementArrayBuffer, static_cast<ptrdiff_t>(wantIndices * sizeof(uint32_t)), nullptr,
+                       streamDraw);
+    }
+    vertexMapping = static_cast<float*>(gl->mapBuffer(arrayBuffer, writeOnly));
+    indexMapping = static_cast<uint32_t*>(gl->mapBuffer(elementArrayBuffer, writeOnly));
+    opened = &pair;
+    floatsUsed = 0;
+    indicesUsed = 0;
+}
+
+template <typename Item>
+void GlBufferEmitter::put(unsigned target, Item* mapping, size_t at, const Item* items, size_t count) {
+    if (mapping != nullptr)
+        std::memcpy(mapping + at, items, count * sizeof(Item));
+    else
+        gl->bufferSubData(target, static_cast<ptrdiff_t>(at * sizeof(Item)),
+                          static_cast<ptrdiff_t>(count * sizeof(Item)), items);
+}
+
 void GlBufferEmitter::surface(const SurfaceMesh& mesh) {
-    const size_t firstIndex = gatheredIndices.size();
-    appendSurfaceTriangles(mesh, gatheredIndices);
-    if (gatheredIndices.size() == firstIndex) return;
-    auto gather = [this](const std::vector<Point3D>& points) {
-        const size_t at = gatheredArrays.size();
-        const float* first = &points.front().x;
-        gatheredArrays.insert(gatheredArrays.end(), first, first + 3 * points.size());
-        return at;
-    };
+    const size_t indexCount = surfaceTriangleCount(mesh);
+    if (indexCount == 0) return;
+    const size_t arrayFloats = 3 * mesh.positions.size();
+    const size_t floats = (mesh.hasColours ? 3 : 2) * arrayFloats;
+    if (!opened || floatsUsed + floats > opened->vertexFloats || indicesUsed + indexCount > opened->indexCount) {
+        if (opened) drawOpen();
+        open(floats, indexCount);
+    }
     Draw draw;
     draw.colour = surfaceColour;
-    draw.positions = gather(mesh.positions);
-    draw.normals = gather(mesh.normals);
+    draw.positions = floatsUsed;
+    draw.normals = floatsUsed + arrayFloats;
     draw.hasColours = mesh.hasColours;
-    if (mesh.hasColours) draw.colours = gather(mesh.colours);
-    draw.firstIndex = firstIndex;
-    draw.indexCount = gatheredIndices.size() - firstIndex;
+    draw.colours = floatsUsed + 2 * arrayFloats;
+    put(arrayBuffer, vertexMapping, draw.positions, &mesh.positions.front().x, arrayFloats);
+    put(arrayBuffer, vertexMapping, draw.normals, &mesh.normals.front().x, arrayFloats);
+    if (mesh.hasColours) put(arrayBuffer, vertexMapping, draw.colours, &mesh.colours.front().x, arrayFloats);
+    draw.firstIndex = indicesUsed;
+    draw.indexCount = indexCount;
+    if (indexMapping != nullptr) {
+        writeSurfaceTriangles(mesh, indexMapping + indicesUsed);
+    } else {
+        unmappedTriangles.clear();
+        appendSurfaceTriangles(mesh, unmappedTriangles);
+        put(elementArrayBuffer, indexMapping, indicesUsed, unmappedTriangles.data(), indexCount);
+    }
+    floatsUsed += floats;
+    indicesUsed += indexCount;
+    drawingFloats += floats;
+    drawingIndices += indexCount;
     draws.push_back(draw);
 }
 
-void GlBufferEmitter::write(unsigned target, Buffer& buffer, const void* bytes, size_t size) {
-    if (size > buffer.capacity) {
-        // Half again as much as asked, so that a growing lava seldom asks again.
-        buffer.capacity = size + size / 2;
-        gl->bufferData(target, static_cast<ptrdiff_t>(buffer.capacity), nullptr, streamDraw);
+void GlBufferEmitter::drawOpen() {
+    // Both unmapped whatever the first answers; either may say its storage was lost while
+    // mapped (a display mode change), and then what was written is not drawn.
+    const bool verticesKept = vertexMapping == nullptr || gl->unmapBuffer(arrayBuffer);
+    const bool indicesKept = indexMapping == nullptr || gl->unmapBuffer(elementArrayBuffer);
+    vertexMapping = nullptr;
+    indexMapping = nullptr;
+    opened = nullptr;
+    if (verticesKept && indicesKept) {
+        // Offsets into the bound buffers stand where client pointers would.
+        auto floats = [](size_t at) { return reinterpret_cast<const void*>(at * sizeof(float)); };
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glEnableClientState(GL_NORMAL_ARRAY);
+        for (const Draw& draw : draws) {
+            glStripEmitter().beginSurface(draw.colour);
+            glVertexPointer(3, GL_FLOAT, 0, floats(draw.positions));
+            glNormalPointer(GL_FLOAT, 0, floats(draw.normals));
+            if (draw.hasColours) {
+                glEnableClientState(GL_COLOR_ARRAY);
+                glColorPointer(3, GL_FLOAT, 0, floats(draw.colours));
+            }
+            glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(draw.indexCount), GL_UNSIGNED_INT,
+                           reinterpret_cast<const void*>(draw.firstIndex * sizeof(uint32_t)));
+            if (draw.hasColours) glDisableClientState(GL_COLOR_ARRAY);
+            glStripEmitter().endSurface();
+        }
+        glDisableClientState(GL_NORMAL_ARRAY);
+        glDisableClientState(GL_VERTEX_ARRAY);
     }
-    void* storage = gl->mapBuffer(target, writeOnly);
-    if (storage != nullptr) {
-        std::memcpy(storage, bytes, size);
-        if (gl->unmapBuffer(target)) return;
-    }
-    // Not mapped, or its storage lost while mapped (a display mode change): written again.
-    gl->bufferSubData(target, 0, static_cast<ptrdiff_t>(size), bytes);
+    draws.clear();
 }
 
 void GlBufferEmitter::flush() {
-    if (draws.empty()) return;
-    BufferPair& pair = ring[next];
-    next = (next + 1) % ring.size();
-    gl->bindBuffer(arrayBuffer, pair.vertices.name);
-    gl->bindBuffer(elementArrayBuffer, pair.indices.name);
-    write(arrayBuffer, pair.vertices, gatheredArrays.data(), gatheredArrays.size() * sizeof(float));
-    write(elementArrayBuffer, pair.indices, gatheredIndices.data(), gatheredIndices.size() * sizeof(uint32_t));
-
-    // Offsets into the bound buffers stand where client pointers would.
-    auto floats = [](size_t at) { return reinterpret_cast<const void*>(at * sizeof(float)); };
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_NORMAL_ARRAY);
-    for (const Draw& draw : draws) {
-        glStripEmitter().beginSurface(draw.colour);
-        glVertexPointer(3, GL_FLOAT, 0, floats(draw.positions));
-        glNormalPointer(GL_FLOAT, 0, floats(draw.normals));
-        if (draw.hasColours) {
-            glEnableClientState(GL_COLOR_ARRAY);
-            glColorPointer(3, GL_FLOAT, 0, floats(draw.colours));
-        }
-        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(draw.indexCount), GL_UNSIGNED_INT,
-                       reinterpret_cast<const void*>(draw.firstIndex * sizeof(uint32_t)));
-        if (draw.hasColours) glDisableClientState(GL_COLOR_ARRAY);
-        glStripEmitter().endSurface();
-    }
-    glDisableClientState(GL_NORMAL_ARRAY);
-    glDisableClientState(GL_VERTEX_ARRAY);
+    if (!opened) return;
+    drawOpen();
     // Unbound, so that client arrays drawn elsewhere are read from memory again.
     gl->bindBuffer(arrayBuffer, 0);
     gl->bindBuffer(elementArrayBuffer, 0);
-    draws.clear();
-    gatheredArrays.clear();
-    gatheredIndices.clear();
+    lastFloats = drawingFloats;
+    lastIndices = drawingIndices;
+    drawingFloats = 0;
+    drawingIndices = 0;
 }

@@ -1,8 +1,9 @@
-// Surfaces to OpenGL through buffer objects (OpenGL 1.5). The lava's surfaces of a drawing
-// are gathered and written into a vertex and an index buffer at once, then drawn from
-// there: no copy of client arrays into the driver's own upload buffers at every draw, and
-// no new storage for the driver to hold each frame. A few buffers are taken in turn, so that
-// the one written was last read frames ago and the driver need not wait for it.
+// Surfaces to OpenGL through buffer objects (OpenGL 1.5). Each surface of a drawing of the
+// lava is written straight into a vertex and an index buffer mapped for it, and the
+// drawing's surfaces are drawn from there at the end: no copy of client arrays into the
+// driver's own upload buffers at every draw, and no new storage for the driver to hold each
+// frame. A few pairs of buffers are taken in turn, so that the pair written was last read
+// drawings ago and the driver need not wait for it.
 #pragma once
 
 #include <array>
@@ -36,21 +37,25 @@ public:
 private:
     explicit GlBufferEmitter(std::unique_ptr<Procedures> procedures);
 
-    struct Buffer {
-        unsigned name = 0;
-        size_t capacity = 0;
-    };
     struct BufferPair {
-        Buffer vertices, indices;
+        unsigned vertices = 0, indices = 0;      // buffer names
+        size_t vertexFloats = 0, indexCount = 0;  // their storage
     };
-    // Writes `bytes` into the buffer bound at `target`, with more storage first if need be.
-    void write(unsigned target, Buffer& buffer, const void* bytes, size_t size);
+    // Takes the next pair for at least this many floats and vertex numbers, with room for a
+    // drawing like the last one, binds it and maps it.
+    void open(size_t floats, size_t indices);
+    // Unmaps the open pair and draws the surfaces written into it.
+    void drawOpen();
+    // Writes `count` items at `at` of the open pair's buffer bound at `target`: into its
+    // mapping, or through glBufferSubData where it could not be mapped.
+    template <typename Item>
+    void put(unsigned target, Item* mapping, size_t at, const Item* items, size_t count);
 
-    // A surface waiting for the flush: its colour, where its arrays and triangles start
-    // among the gathered ones, and how many there are.
+    // A surface written into the open pair: its colour, where its arrays and triangles
+    // start (in floats and in vertex numbers) and how many vertex numbers it has.
     struct Draw {
         Point3D colour;
-        size_t positions = 0, normals = 0, colours = 0;  // float offsets
+        size_t positions = 0, normals = 0, colours = 0;
         bool hasColours = false;
         size_t firstIndex = 0, indexCount = 0;
     };
@@ -58,9 +63,14 @@ private:
     std::unique_ptr<Procedures> gl;
     std::array<BufferPair, 3> ring;
     size_t next = 0;
+    BufferPair* opened = nullptr;
+    float* vertexMapping = nullptr;      // null: written through glBufferSubData
+    uint32_t* indexMapping = nullptr;
+    size_t floatsUsed = 0, indicesUsed = 0;
+    // What this drawing and the last one came to, for the room the next one is given.
+    size_t drawingFloats = 0, drawingIndices = 0, lastFloats = 0, lastIndices = 0;
     std::vector<Draw> draws;
-    std::vector<float> gatheredArrays;
-    std::vector<uint32_t> gatheredIndices;
+    std::vector<uint32_t> unmappedTriangles;
     Point3D surfaceColour;
     bool inSurface = false;
 };
