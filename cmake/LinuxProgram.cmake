@@ -29,14 +29,12 @@ add_executable(glimmerjar
     shell/x11/thread_timer_x11.cpp
     shell/x11/x11_program.cpp
 )
-# The seam the X program's core asks for OpenGL's later entry points through: GLX's.
-add_library(glimmerjar_glx STATIC platform/posix/gl_procedures_glx.cpp)
 add_dependencies(glimmerjar manual_page_files)
 target_include_directories(glimmerjar PRIVATE ${CMAKE_BINARY_DIR}/generated)
 if(NOT X11_Xinerama_FOUND)
     message(FATAL_ERROR "Xinerama's headers are missing (run scripts/setup.sh)")
 endif()
-target_link_libraries(glimmerjar PRIVATE glimmerjar_core glimmerjar_platform glimmerjar_glx ${X11_LIBRARIES}
+target_link_libraries(glimmerjar PRIVATE glimmerjar_core glimmerjar_platform ${X11_LIBRARIES}
     ${X11_Xinerama_LIB} ${GL_LIBRARY} ${GLU_LIBRARY})
 
 set(xscreensaver_config ${CMAKE_BINARY_DIR}/glimmerjar.xml)

@@ -44,7 +44,7 @@ void FramePipeline::setLampViewports(FrameParts& parts, const std::vector<LampVi
     layOutOverlayForViewports(parts);
 }
 
-void FramePipeline::initGLState(FrameParts& parts) {
+void FramePipeline::initGLState(FrameParts& parts, const GlProcedures& procedures) {
     complexity = 17;
     diag("Complexity = %d\n", complexity);
     const Point3D& b = parts.scene.background;
@@ -55,7 +55,7 @@ void FramePipeline::initGLState(FrameParts& parts) {
     glEnable(GL_TEXTURE_2D);
     glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
     parts.scene.glass.engine.renderer.initPolygoniser();
-    const bool buffers = parts.scene.glass.engine.prepareGL();
+    const bool buffers = parts.scene.glass.engine.prepareGL(procedures);
     diag("Lava surfaces through %s\n", buffers ? "buffer objects" : "vertex arrays");
     startClock = static_cast<int32_t>(clockMs());
 }

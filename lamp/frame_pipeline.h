@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "lamp/lamp_viewports.h"
+#include "lava/gl_buffer_emitter.h"
 #include "scene/geometry.h"
 #include "settings/run_mode.h"
 
@@ -33,7 +34,7 @@ class FramePipeline {
 public:
     // With a current context: detail level, clear colour from the scene, depth test, normal
     // renormalisation, lighting, texturing, local viewer, the lattice; starts the clock.
-    void initGLState(FrameParts& parts);
+    void initGLState(FrameParts& parts, const GlProcedures& procedures);
     // The viewport for a client area of this size.
     void resizeViewport(FrameParts& parts, int width, int height);
     // The rectangles the next frames draw the lamp in; none means the whole window. The

@@ -36,10 +36,10 @@ void Lamp::makeMenu(PointerPort& pointer, const MenuActions& actions, float pixe
 
 FrameParts Lamp::parts() { return {*scene, *settings, menu.get(), *capture, runMode}; }
 
-void Lamp::setupGL(int width, int height) {
+void Lamp::setupGL(int width, int height, const GlProcedures& procedures) {
     FrameParts p = parts();
     sharedQuadric();
-    pipeline.initGLState(p);
+    pipeline.initGLState(p, procedures);
     pipeline.resizeViewport(p, width, height);
 }
 

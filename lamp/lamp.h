@@ -34,8 +34,9 @@ public:
     // do, window pixels per menu pixel.
     void makeMenu(PointerPort& pointer, const MenuActions& actions, float pixelScale);
     // With a context current: the shared quadric and the frame's GL state, for a client
-    // area of this size; and what of the scene lives in the context, given back.
-    void setupGL(int width, int height);
+    // area of this size, with the context's entry points beyond OpenGL 1.1; and what of
+    // the scene lives in the context, given back.
+    void setupGL(int width, int height, const GlProcedures& procedures);
     void releaseGL();
     // The client area's size, and the rectangles the lamp is drawn in (none: the whole).
     void resizeViewport(int width, int height);

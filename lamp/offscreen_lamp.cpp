@@ -9,7 +9,7 @@ OffscreenLamp::OffscreenLamp(int width, int height, uint32_t seed, SettingsStore
     : context(std::make_unique<OffscreenContext>(width, height)), width(width), height(height) {
     if (!context->ok()) return;
     lamp_ = std::make_unique<Lamp>(Windowed, seed, store);
-    lamp_->setupGL(width, height);
+    lamp_->setupGL(width, height, OffscreenContext::procedure);
 }
 
 OffscreenLamp::~OffscreenLamp() {

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <type_traits>
 
 #include "lava/surface_triangles.h"
 #include "platform/gl.h"
-#include "platform/gl_procedures.h"
 
 #ifndef APIENTRY
 #define APIENTRY
@@ -31,18 +31,15 @@ struct GlBufferEmitter::Procedures {
     void*(APIENTRY* mapBuffer)(GLenum, GLenum) = nullptr;
     GLboolean(APIENTRY* unmapBuffer)(GLenum) = nullptr;
 
-    bool find() {
+    bool find(const GlProcedures& procedures) {
+        auto load = [&procedures](auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(procedures(name));
+            return function != nullptr;
+        };
         return load(genBuffers, "glGenBuffers") && load(deleteBuffers, "glDeleteBuffers") &&
                load(bindBuffer, "glBindBuffer") && load(bufferData, "glBufferData") &&
                load(bufferSubData, "glBufferSubData") && load(mapBuffer, "glMapBuffer") &&
                load(unmapBuffer, "glUnmapBuffer");
-    }
-
-private:
-    template <typename Function>
-    static bool load(Function& function, const char* name) {
-        function = reinterpret_cast<Function>(glProcedure(name));
-        return function != nullptr;
     }
 };
 
@@ -57,11 +54,11 @@ bool glVersionHasBuffers(const char* version) {
     return major > 1 || (major == 1 && minor >= 5);
 }
 
-std::unique_ptr<GlBufferEmitter> GlBufferEmitter::make() {
-    if (!glVersionHasBuffers(reinterpret_cast<const char*>(glGetString(GL_VERSION)))) return nullptr;
-    auto procedures = std::make_unique<Procedures>();
-    if (!procedures->find()) return nullptr;
-    std::unique_ptr<GlBufferEmitter> emitter(new GlBufferEmitter(std::move(procedures)));
+std::unique_ptr<GlBufferEmitter> GlBufferEmitter::make(const GlProcedures& procedures) {
+    if (!procedures || !glVersionHasBuffers(reinterpret_cast<const char*>(glGetString(GL_VERSION)))) return nullptr;
+    auto found = std::make_unique<Procedures>();
+    if (!found->find(procedures)) return nullptr;
+    std::unique_ptr<GlBufferEmitter> emitter(new GlBufferEmitter(std::move(found)));
     for (const BufferPair& pair : emitter->ring) {
         if (pair.vertices == 0 || pair.indices == 0) {
             emitter->release();

@@ -9,16 +9,22 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "lava/strip_emitter.h"
 
+// OpenGL's entry points beyond 1.1 for the current context, by name (null where it has no
+// such function): Windows' opengl32 exports 1.1 only, and each platform hands out the rest
+// its own way (wglGetProcAddress, glXGetProcAddressARB, OSMesaGetProcAddress).
+using GlProcedures = std::function<void*(const char* name)>;
+
 class GlBufferEmitter : public StripEmitter {
 public:
     // An emitter for the current context, or null where it has no OpenGL 1.5 (the vertex
     // arrays of glArrayEmitter are then the way).
-    static std::unique_ptr<GlBufferEmitter> make();
+    static std::unique_ptr<GlBufferEmitter> make(const GlProcedures& procedures);
     // The buffers are given back by release(), with their context current; without it they
     // go with the context.
     ~GlBufferEmitter() override;

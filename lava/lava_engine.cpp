@@ -59,11 +59,11 @@ void LavaEngine::drawParticles(const Group& group) {
     glDisable(GL_COLOR_MATERIAL);
 }
 
-bool LavaEngine::prepareGL() {
+bool LavaEngine::prepareGL(const GlProcedures& procedures) {
     releaseGL();
     // An emitter chosen by a test or a benchmark stays.
     if (emitter != &glArrayEmitter()) return false;
-    buffers = GlBufferEmitter::make();
+    buffers = GlBufferEmitter::make(procedures);
     if (buffers) emitter = buffers.get();
     return buffers != nullptr;
 }

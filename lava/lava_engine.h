@@ -44,8 +44,9 @@ public:
     LavaRenderer renderer;
 
     // For the context just made current: the surfaces go through buffer objects where it
-    // has OpenGL 1.5, else through vertex arrays. True for buffers.
-    bool prepareGL();
+    // has OpenGL 1.5 (its entry points from `procedures`), else through vertex arrays. True
+    // for buffers.
+    bool prepareGL(const GlProcedures& procedures);
     // Gives back the particle view's display list and the surfaces' buffers (with the
     // context that made them current).
     void releaseGL();

@@ -13,6 +13,8 @@ public:
     OffscreenContext& operator=(const OffscreenContext&) = delete;
 
     bool ok() const { return context != nullptr; }
+    // OpenGL's entry points beyond 1.1 for the current offscreen context, by name.
+    static void* procedure(const char* name);
     int width() const { return w; }
     int height() const { return h; }
     // RGBA bytes, bottom row first (as OpenGL reads them).

@@ -71,7 +71,7 @@ void LampLife::start() {
     if (glMade_) {
         platform_.makeMenuFont(lamp_->menu->pixelScale());
         const ScreenRect area = platform_.clientArea();
-        lamp_->setupGL(area.width, area.height);
+        lamp_->setupGL(area.width, area.height, [this](const char* name) { return platform_.glProcedure(name); });
         resizeViewports();
     }
     glReady = glMade_ && pauses_ == 0;

@@ -32,6 +32,9 @@ public:
     // The menu's font as display lists from fontListBase on, at this pixel scale, in the
     // current context; again after a change of DPI.
     virtual void makeMenuFont(float pixelScale) = 0;
+    // An OpenGL entry point beyond 1.1 of the current context, by name; null where it has
+    // none (Windows' opengl32 exports 1.1 only; each platform hands out the rest its way).
+    virtual void* glProcedure(const char* name) = 0;
     // The context put away, once the lamp has given back what it keeps in it.
     virtual void releaseGLContext() = 0;
     // Shows the frame just drawn.

@@ -16,6 +16,8 @@ OffscreenContext::OffscreenContext(int width, int height)
     context = created;
 }
 
+void* OffscreenContext::procedure(const char* name) { return reinterpret_cast<void*>(OSMesaGetProcAddress(name)); }
+
 OffscreenContext::~OffscreenContext() {
     if (context) OSMesaDestroyContext(static_cast<OSMesaContext>(context));
 }

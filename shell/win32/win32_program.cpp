@@ -2,6 +2,7 @@
 // for the lamp's life.
 #include "shell/win32/win32_program.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 #include "resources/resource_ids.h"
@@ -55,6 +56,14 @@ bool Win32Program::makeGLContext() { return ::makeGLContext(mainWindow, deviceCo
 
 void Win32Program::makeMenuFont(float scale) {
     if (deviceContext && glContext) ::makeMenuFont(deviceContext, scale);
+}
+
+void* Win32Program::glProcedure(const char* name) {
+    const PROC found = wglGetProcAddress(name);
+    // Some drivers answer a name they do not know with a small number instead of null.
+    const auto value = reinterpret_cast<intptr_t>(found);
+    if (value >= -1 && value <= 3) return nullptr;
+    return reinterpret_cast<void*>(found);
 }
 
 void Win32Program::releaseGLContext() { ::releaseGLContext(mainWindow, deviceContext, glContext); }

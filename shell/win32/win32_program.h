@@ -22,6 +22,7 @@ public:
     void makeCursors() override;
     bool makeGLContext() override;
     void makeMenuFont(float pixelScale) override;
+    void* glProcedure(const char* name) override;
     void releaseGLContext() override;
     void swapBuffers() override;
     ScreenRect clientArea() override;

@@ -41,6 +41,10 @@ bool X11Program::makeGLContext() {
 
 void X11Program::makeMenuFont(float scale) { ::makeMenuFont(lamp.display, scale); }
 
+void* X11Program::glProcedure(const char* name) {
+    return reinterpret_cast<void*>(glXGetProcAddressARB(reinterpret_cast<const GLubyte*>(name)));
+}
+
 void X11Program::releaseGLContext() { ::releaseGLContext(lamp); }
 
 void X11Program::swapBuffers() { ::swapBuffers(lamp); }

@@ -20,6 +20,7 @@ public:
     float pixelScale() override;
     bool makeGLContext() override;
     void makeMenuFont(float pixelScale) override;
+    void* glProcedure(const char* name) override;
     void releaseGLContext() override;
     void swapBuffers() override;
     ScreenRect clientArea() override;

@@ -12,6 +12,8 @@ bool NullPlatform::makeGLContext() {
 
 void NullPlatform::makeMenuFont(float) { record(context_ ? "makeMenuFont" : "makeMenuFont without a context"); }
 
+void* NullPlatform::glProcedure(const char* name) { return context_ ? OffscreenContext::procedure(name) : nullptr; }
+
 void NullPlatform::releaseGLContext() {
     record("releaseGLContext");
     context_.reset();

@@ -21,6 +21,7 @@ public:
     void makeCursors() override { record("makeCursors"); }
     bool makeGLContext() override;
     void makeMenuFont(float pixelScale) override;
+    void* glProcedure(const char* name) override;
     void releaseGLContext() override;
     void swapBuffers() override;
     ScreenRect clientArea() override { return {0, 0, width, height}; }

@@ -15,6 +15,7 @@
 #include "scene/surface_shape.h"
 #include "platform/clock.h"
 #include "platform/gl.h"
+#include "platform/offscreen_context.h"
 #include "tests/lamp/picture_hues.h"
 #include "tests/scene/matrix_probe.h"
 #include "lamp/frame_pipeline.h"
@@ -247,7 +248,7 @@ TEST(FrameClock, StatisticsStayRightAcrossTheClockWrap) {
     useClockSource(readHandClock);
     // 49.7 days after start: a second before the 32-bit clock wraps.
     handClock = 0xFFFFFFFFu - 1000u;
-    lamp.setupGL(32, 32);
+    lamp.setupGL(32, 32, OffscreenContext::procedure);
     EXPECT_EQ(static_cast<uint32_t>(lamp.pipeline.startClock), handClock);
     testing::internal::CaptureStdout();
     for (int frame = 0; frame < 200; ++frame) {
