@@ -80,10 +80,6 @@ void appendParagraph(std::string& out, const char* format, const ManualText& tex
     out += paragraphEnd;
 }
 
-void put(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
-
 void appendPicture(std::string& out, const std::vector<uint8_t>& dib, int width, int height) {
     char size[160];
     std::snprintf(size, sizeof size, "{\\pict\\dibitmap0\\picw%d\\pich%d\\picwgoal%d\\pichgoal%d\n", width, height,
@@ -110,17 +106,7 @@ std::vector<uint8_t> pictureDib(const Image& image) {
     const uint32_t rows = static_cast<uint32_t>(image.width) * 4 * static_cast<uint32_t>(image.height);
     std::vector<uint8_t> dib;
     dib.reserve(BMP_BI_SIZE + rows + 4);
-    put(dib, BMP_BI_SIZE, 4);
-    put(dib, static_cast<uint32_t>(image.width), 4);
-    put(dib, static_cast<uint32_t>(image.height), 4);
-    put(dib, 1, 2);
-    put(dib, 32, 2);
-    put(dib, 0, 4);  // BI_RGB
-    put(dib, rows, 4);
-    put(dib, BMP_PELS_PER_METER, 4);
-    put(dib, BMP_PELS_PER_METER, 4);
-    put(dib, 0, 4);
-    put(dib, 0, 4);
+    appendBitmapInfoHeader(dib, image.width, image.height, 32, rows);
     const size_t pixels = static_cast<size_t>(image.width) * static_cast<size_t>(image.height);
     for (size_t n = 0; n < pixels; ++n) {
         const Image::Pixel& p = image.pixels[n];

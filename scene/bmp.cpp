@@ -9,11 +9,26 @@
 #include "scene/image.h"
 #include "scene/module_assert.h"
 
-namespace {
-
-void put(std::vector<uint8_t>& out, uint32_t value, int bytes) {
+void appendLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>((value >> (8 * i)) & 0xFF));
 }
+
+void appendBitmapInfoHeader(std::vector<uint8_t>& out, int32_t width, int32_t height, uint16_t bitsPerPixel,
+                            uint32_t imageSize) {
+    appendLittleEndian(out, BMP_BI_SIZE, 4);
+    appendLittleEndian(out, static_cast<uint32_t>(width), 4);
+    appendLittleEndian(out, static_cast<uint32_t>(height), 4);
+    appendLittleEndian(out, 1, 2);  // planes
+    appendLittleEndian(out, bitsPerPixel, 2);
+    appendLittleEndian(out, 0, 4);  // BI_RGB
+    appendLittleEndian(out, imageSize, 4);
+    appendLittleEndian(out, BMP_PELS_PER_METER, 4);
+    appendLittleEndian(out, BMP_PELS_PER_METER, 4);
+    appendLittleEndian(out, 0, 4);  // colours used
+    appendLittleEndian(out, 0, 4);  // colours important
+}
+
+namespace {
 
 class FileSink : public ByteSink {
 public:
@@ -57,22 +72,12 @@ bool writeBmp(const Image* img, ByteSink& out, bool flipRows) {
     const uint32_t imageSize = lineLength * static_cast<uint32_t>(img->height);
     std::vector<uint8_t> bytes;
     bytes.reserve(std::max<size_t>(BMP_BF_OFF_BITS, lineLength));
-    put(bytes, BMP_BF_TYPE, 2);
-    put(bytes, BMP_BF_OFF_BITS + imageSize, 4);
-    put(bytes, 0, 2);
-    put(bytes, 0, 2);
-    put(bytes, BMP_BF_OFF_BITS, 4);
-    put(bytes, BMP_BI_SIZE, 4);
-    put(bytes, static_cast<uint32_t>(img->width), 4);
-    put(bytes, static_cast<uint32_t>(img->height), 4);
-    put(bytes, 1, 2);
-    put(bytes, 24, 2);
-    put(bytes, 0, 4);  // BI_RGB
-    put(bytes, imageSize, 4);
-    put(bytes, BMP_PELS_PER_METER, 4);
-    put(bytes, BMP_PELS_PER_METER, 4);
-    put(bytes, 0, 4);
-    put(bytes, 0, 4);
+    appendLittleEndian(bytes, BMP_BF_TYPE, 2);
+    appendLittleEndian(bytes, BMP_BF_OFF_BITS + imageSize, 4);
+    appendLittleEndian(bytes, 0, 2);
+    appendLittleEndian(bytes, 0, 2);
+    appendLittleEndian(bytes, BMP_BF_OFF_BITS, 4);
+    appendBitmapInfoHeader(bytes, img->width, img->height, 24, imageSize);
     if (!out.write(bytes.data(), bytes.size())) return false;
     // A row at a time, padded to four bytes.
     for (int r = 0; r < img->height; ++r) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstddef>
 #include <cstdio>
+#include <vector>
 
 class Image;
 
@@ -13,6 +14,13 @@ constexpr uint32_t BMP_BF_OFF_BITS = 54;
 constexpr uint32_t BMP_BI_SIZE = 40;
 // The resolution written into a header: 2925 pixels a metre, about 74 an inch.
 constexpr uint32_t BMP_PELS_PER_METER = 2925;
+
+// Appends `value` as `bytes` little-endian bytes.
+void appendLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes);
+// Appends the 40-byte header of an uncompressed (BI_RGB) bottom-up bitmap: the file's after
+// its own header, and the whole of a device-independent bitmap's (a picture in RTF).
+void appendBitmapInfoHeader(std::vector<uint8_t>& out, int32_t width, int32_t height, uint16_t bitsPerPixel,
+                            uint32_t imageSize);
 
 // Bytes of one pixel row: width x 3 rounded up to a multiple of 4.
 uint64_t bmpLineLength(int32_t width);
