@@ -105,18 +105,21 @@ void LavaEngine::drawLava(Group& group) {
     }
     // The sphere's list is kept only while the particles are shown.
     releaseParticleSphere();
+    sendSurfaces(group);
+    emitter->flush();
+}
+
+void LavaEngine::sendSurfaces(Group& group) {
     if (replaySurfaces) {
         for (size_t n = 0; n < keptCount; ++n) {
             emitter->beginSurface(kept[n].colour);
             emitter->surface(kept[n].mesh);
             emitter->endSurface();
         }
-        emitter->flush();
         return;
     }
     if (!keepSurfaces) {
         renderer.polygoniseClusters(group.blobs, numClusters, parameters, *emitter);
-        emitter->flush();
         return;
     }
     // Passes everything on and keeps a copy of each surface (the meshes' storage is reused
@@ -152,5 +155,4 @@ void LavaEngine::drawLava(Group& group) {
     keptCount = 0;
     Keeper keeper(*emitter, kept, keptCount);
     renderer.polygoniseClusters(group.blobs, numClusters, parameters, keeper);
-    emitter->flush();
 }

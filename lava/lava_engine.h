@@ -55,6 +55,9 @@ public:
 private:
     static constexpr int particleSlices = 10, particleStacks = 6;
     void drawLava(Group& group);
+    // The surfaces to the emitter: made now (and kept when later viewports replay them),
+    // or the kept ones again.
+    void sendSurfaces(Group& group);
     void drawParticles(const Group& group);
     std::unique_ptr<GlBufferEmitter> buffers;  // for the current context, where it has them
     unsigned particleSphere = 0;  // display list of one blob's sphere, or 0
