@@ -16,6 +16,14 @@
 # shared with the next OpenGL program and can be dropped at any time, so they are not
 # counted. The X server's and Wine's server's CPU per frame are reported beside.
 #
+# Private memory is also read when the measured time starts ("at start"), and its growth
+# over that time given per second. Under the no-op driver every program's memory grows
+# for as long as it draws: that driver ignores the constant buffers OpenGL's state tracker
+# hands it to own, so none is ever released, and a program holds more the longer it runs
+# and the more constant data (matrices, lights, materials) it changes between its draws.
+# The level at the end depends on how long a run lasted; the level at the start and the
+# growth say what the program holds and what it uploads.
+#
 # XScreenSaver's lavalite (from xscreensaver-gl-extra, when installed) is measured beside
 # them the same way, at resolution 40 and 25 frames a second: its buffer swaps are counted
 # by bench/swap_counter.c, loaded ahead of it, which writes reports of the same form.
@@ -112,6 +120,8 @@ measure() {
     local n0 n1 p0 p1 x0 x1 s0=0 s1=0
     n0=$(next_frame_report "$log" 0)
     p0=$(cpu $pids); x0=$(cpu "$xvfb"); [ -z "$server" ] || s0=$(cpu $server)
+    local private0
+    private0=$(kilobytes status RssAnon $pids)
     sleep "$seconds"
     n1=$(next_frame_report "$log" "$n0")
     p1=$(cpu $pids); x1=$(cpu "$xvfb"); [ -z "$server" ] || s1=$(cpu $server)
@@ -119,9 +129,10 @@ measure() {
     private=$(kilobytes status RssAnon $pids)
     resident=$(kilobytes smaps_rollup Rss $pids)
     awk -v n="$name" -v d="$driver" -v f=$((n1 - n0)) -v p=$((p1 - p0)) -v x=$((x1 - x0)) -v s=$((s1 - s0)) \
-        -v t="$ticks" -v pr="$private" -v r="$resident" 'BEGIN {
-            printf "%-28s %-9s %6d %8.2f ms %7.2f ms %7.2f ms %8.1f MB %8.1f MB\n",
-                n, d, f, p * 1000 / t / f, x * 1000 / t / f, s * 1000 / t / f, pr / 1024, r / 1024 }'
+        -v t="$ticks" -v pr="$private" -v p0="$private0" -v r="$resident" -v w="$seconds" 'BEGIN {
+            printf "%-28s %-9s %6d %8.2f ms %7.2f ms %7.2f ms %8.1f MB %8.1f MB %8.1f MB %7.0f kB/s\n",
+                n, d, f, p * 1000 / t / f, x * 1000 / t / f, s * 1000 / t / f, pr / 1024, r / 1024, p0 / 1024,
+                (pr - p0) / w }'
 }
 
 size_args_native=(--size 533x600)
@@ -135,7 +146,8 @@ if [ $fullscreen = 1 ]; then
     shape="full screen, 1024 x 768"
 fi
 echo "$shape, $seconds s after $warmup s of warm-up; $(basename "$tree")"
-printf '%-28s %-9s %6s %11s %10s %10s %11s %11s\n' program driver frames CPU/frame "X server" wineserver private resident
+printf '%-28s %-9s %6s %11s %10s %10s %11s %11s %11s %12s\n' program driver frames CPU/frame "X server" wineserver \
+    private resident "at start" growth
 
 for driver in $drivers; do
     noop=""
