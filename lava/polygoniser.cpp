@@ -75,33 +75,49 @@ public:
     }
 
     void follow(int i, int j, int k) {
-        std::vector<WalkFrame>& stack = renderer.stack;
-        stack.clear();
-        stack.push_back({i, j, k, process(i, j, k), 0});
-        while (!stack.empty()) {
-            // The top frame is worked on in a copy and written back when the walk leaves it:
-            // reading the frame just after writing one byte of it would stall the processor.
-            WalkFrame f = stack.back();
+        // The cube being worked on is kept in plain variables and the stack holds only the
+        // cubes whose neighbours are still to be visited, each written and read field by
+        // field: a frame written in small stores and read back at once as a whole would
+        // stall the processor, which cannot forward such stores to one wide load.
+        std::vector<WalkFrame>& suspended = renderer.stack;
+        suspended.clear();
+        uint8_t mask = process(i, j, k), next = 0;
+        for (;;) {
             bool descended = false;
-            while (f.next < 5) {
-                const Neighbour& nb = neighbours[f.next++];
-                const int ni = f.i + nb.di, nj = f.j + nb.dj, nk = f.k + nb.dk;
-                if (!(f.mask & nb.bit) || !inside(ni, nj, nk)) continue;
+            while (next < 5) {
+                const Neighbour& nb = neighbours[next++];
+                const int ni = i + nb.di, nj = j + nb.dj, nk = k + nb.dk;
+                if (!(mask & nb.bit) || !inside(ni, nj, nk)) continue;
                 if (lattice.cubeProcessed(ni, nj, nk)) continue;
-                stack.back() = f;
-                stack.push_back({ni, nj, nk, process(ni, nj, nk), 0});
+                WalkFrame& parent = suspended.emplace_back();
+                parent.i = i;
+                parent.j = j;
+                parent.k = k;
+                parent.mask = mask;
+                parent.next = next;
+                i = ni;
+                j = nj;
+                k = nk;
+                mask = process(i, j, k);
+                next = 0;
                 descended = true;
                 break;
             }
             if (descended) continue;
-            if ((f.mask & 2) && f.i + 1 <= lastCube && !lattice.cubeProcessed(f.i + 1, f.j, f.k)) {
-                ++f.i;
-                f.mask = process(f.i, f.j, f.k);
-                f.next = 0;
-                stack.back() = f;
+            if ((mask & 2) && i + 1 <= lastCube && !lattice.cubeProcessed(i + 1, j, k)) {
+                ++i;
+                mask = process(i, j, k);
+                next = 0;
                 continue;
             }
-            stack.pop_back();
+            if (suspended.empty()) return;
+            const WalkFrame& parent = suspended.back();
+            i = parent.i;
+            j = parent.j;
+            k = parent.k;
+            mask = parent.mask;
+            next = parent.next;
+            suspended.pop_back();
         }
     }
 
