@@ -10,6 +10,7 @@
 #include "scene/group.h"
 #include "scene/material.h"
 #include "scene/quadric.h"
+#include "scene/gl_state_scope.h"
 
 void LavaEngine::stepBlobs(Group& group, float dt) {
     if (group.blobs.empty()) return;  // numClusters keeps its last value
@@ -90,12 +91,9 @@ void LavaEngine::drawBlobs(Group& group, int) {
     }
     // Surfaces and spheres face outwards, counter-clockwise. The culling is the lava's
     // own: what was set before is set again after.
-    glPushAttrib(GL_POLYGON_BIT);
-    glFrontFace(GL_CCW);
-    glCullFace(GL_BACK);
-    glEnable(GL_CULL_FACE);
+    GlStateScope culling;
+    culling.frontFace(GL_CCW).cullFace(GL_BACK).set(GL_CULL_FACE, true);
     drawLava(group);
-    glPopAttrib();
 }
 
 void LavaEngine::drawLava(Group& group) {

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/gl.h"
+#include "scene/gl_state_scope.h"
 
 namespace {
 
@@ -31,11 +32,11 @@ float drawText(float x, float y, const char* text) {
 
 float measureText(const char* text, int* height) {
     glRasterPos3f(0, 0, 1.0f);
-    // The glyphs advance the raster position but draw nothing: the depth test never passes.
-    glPushAttrib(GL_DEPTH_BUFFER_BIT);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_NEVER);
-    callGlyphs(text);
-    glPopAttrib();
+    {
+        // The glyphs advance the raster position but draw nothing: the depth test never passes.
+        GlStateScope nothingDrawn;
+        nothingDrawn.set(GL_DEPTH_TEST, true).depthFunction(GL_NEVER);
+        callGlyphs(text);
+    }
     return rasterX(height);
 }

@@ -3,6 +3,7 @@
 
 #include "overlay/bitmap_font.h"
 #include "platform/gl.h"
+#include "scene/gl_state_scope.h"
 
 namespace {
 constexpr float fadeSeconds = 0.5f;
@@ -37,14 +38,10 @@ void OverlayNote::draw(int) {
     const float alpha = remaining_ < fadeSeconds ? remaining_ / fadeSeconds : 1.0f;
     const float x = left_ + (width_ - textWidth) / 2;
     const float top = baselineY_ - 14 * scale_, bottom = baselineY_ + 5 * scale_;
-    // Saved here, restored at the end: lighting, texturing, the depth test and blending.
-    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(0, 0, 0, 0.6f * alpha);
+    // Lighting, texturing, the depth test, blending and the colour as they were after.
+    GlStateScope band;
+    band.set(GL_LIGHTING, false).set(GL_TEXTURE_2D, false).set(GL_DEPTH_TEST, false).set(GL_BLEND, true);
+    band.blendFunction(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA).colour(0, 0, 0, 0.6f * alpha);
     glBegin(GL_QUADS);
     glVertex3f(x - pad, bottom, 0);
     glVertex3f(x + textWidth + pad, bottom, 0);
@@ -53,5 +50,4 @@ void OverlayNote::draw(int) {
     glEnd();
     glColor4f(1, 1, 1, alpha);
     drawText(x, baselineY_, shown->c_str());
-    glPopAttrib();
 }

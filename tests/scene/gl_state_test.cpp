@@ -10,6 +10,7 @@
 #include "scene/atube.h"
 #include "scene/camera.h"
 #include "scene/flat_shapes.h"
+#include "scene/gl_state_scope.h"
 #include "scene/group.h"
 #include "scene/light.h"
 #include "scene/material.h"
@@ -293,4 +294,46 @@ TEST_F(GlStateTest, GroupTransformOrderIsTRxRyRzSM) {
                               s * Matrix4D(elements);
     for (int i = 0; i < 16; ++i) EXPECT_NEAR(probe.seen[i], expected.data()[i], 1e-4f) << i;
     EXPECT_EQ(integer(GL_MODELVIEW_STACK_DEPTH), 1);
+}
+
+// A scope puts back what it changed as it was, each thing once however often it was
+// changed, and leaves alone what it did not change; the lava's and the overlay's drawing
+// keep their state this way.
+TEST_F(GlStateTest, AStateScopePutsBackWhatItChanged) {
+    glEnable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glDepthFunc(GL_LEQUAL);
+    glBlendFunc(GL_ONE, GL_ONE);
+    glFrontFace(GL_CW);
+    glCullFace(GL_FRONT);
+    glColor4f(0.25f, 0.5f, 0.75f, 1.0f);
+    glEnable(GL_TEXTURE_2D);
+    {
+        GlStateScope scope;
+        scope.set(GL_LIGHTING, false).set(GL_BLEND, true).set(GL_BLEND, false).set(GL_BLEND, true);
+        scope.depthFunction(GL_NEVER).depthFunction(GL_ALWAYS).blendFunction(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        scope.frontFace(GL_CCW).cullFace(GL_BACK).colour(1, 1, 1).colour(0, 0, 0, 0.5f);
+        EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+        EXPECT_TRUE(glIsEnabled(GL_BLEND));
+        EXPECT_EQ(integer(GL_DEPTH_FUNC), GL_ALWAYS);
+        EXPECT_EQ(integer(GL_FRONT_FACE), GL_CCW);
+        glDisable(GL_TEXTURE_2D);  // not through the scope: stays as it is left
+    }
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_EQ(integer(GL_DEPTH_FUNC), GL_LEQUAL);
+    EXPECT_EQ(integer(GL_BLEND_SRC), GL_ONE);
+    EXPECT_EQ(integer(GL_BLEND_DST), GL_ONE);
+    EXPECT_EQ(integer(GL_FRONT_FACE), GL_CW);
+    EXPECT_EQ(integer(GL_CULL_FACE_MODE), GL_FRONT);
+    GLfloat colour[4] = {};
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    EXPECT_FLOAT_EQ(colour[0], 0.25f);
+    EXPECT_FLOAT_EQ(colour[2], 0.75f);
+    EXPECT_FLOAT_EQ(colour[3], 1.0f);
+    GLint depth = -1;
+    glGetIntegerv(GL_ATTRIB_STACK_DEPTH, &depth);
+    EXPECT_EQ(depth, 0) << "nothing pushed";
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
