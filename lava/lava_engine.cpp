@@ -7,10 +7,10 @@
 #include "lava/lava_parameters.h"
 #include "lava/strip_emitter.h"
 #include "platform/gl.h"
+#include "scene/gl_state_scope.h"
 #include "scene/group.h"
 #include "scene/material.h"
 #include "scene/quadric.h"
-#include "scene/gl_state_scope.h"
 
 void LavaEngine::stepBlobs(Group& group, float dt) {
     if (group.blobs.empty()) return;  // numClusters keeps its last value

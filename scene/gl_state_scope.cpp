@@ -2,18 +2,24 @@
 
 #include "scene/module_assert.h"
 
+void GlStateScope::Kept::keep(GLenum query) {
+    if (!kept) glGetIntegerv(query, &was);
+    kept = true;
+}
+
 GlStateScope::~GlStateScope() {
-    if (keptCull) glCullFace(static_cast<GLenum>(wasCull));
-    if (keptFront) glFrontFace(static_cast<GLenum>(wasFront));
-    if (keptDepth) glDepthFunc(static_cast<GLenum>(wasDepth));
-    if (keptBlend) glBlendFunc(static_cast<GLenum>(wasBlend[0]), static_cast<GLenum>(wasBlend[1]));
+    if (cull.kept) glCullFace(cull.value());
+    if (front.kept) glFrontFace(front.value());
+    if (depth.kept) glDepthFunc(depth.value());
+    if (blendSource.kept) glBlendFunc(blendSource.value(), blendDestination.value());
     for (int n = capabilityCount - 1; n >= 0; --n) {
         if (capabilities[n].was)
             glEnable(capabilities[n].name);
         else
             glDisable(capabilities[n].name);
     }
-    // Last, as glPopAttrib does: with colour material on, the colour is the material again.
+    // Last, with the capabilities as they were: where colour material is on, the colour
+    // sets the material too, as it did before the scope.
     if (keptColour) glColor4fv(wasColour);
 }
 
@@ -39,32 +45,26 @@ GlStateScope& GlStateScope::colour(GLfloat r, GLfloat g, GLfloat b, GLfloat a) {
 }
 
 GlStateScope& GlStateScope::blendFunction(GLenum source, GLenum destination) {
-    if (!keptBlend) {
-        glGetIntegerv(GL_BLEND_SRC, &wasBlend[0]);
-        glGetIntegerv(GL_BLEND_DST, &wasBlend[1]);
-    }
-    keptBlend = true;
+    blendSource.keep(GL_BLEND_SRC);
+    blendDestination.keep(GL_BLEND_DST);
     glBlendFunc(source, destination);
     return *this;
 }
 
 GlStateScope& GlStateScope::depthFunction(GLenum function) {
-    if (!keptDepth) glGetIntegerv(GL_DEPTH_FUNC, &wasDepth);
-    keptDepth = true;
+    depth.keep(GL_DEPTH_FUNC);
     glDepthFunc(function);
     return *this;
 }
 
 GlStateScope& GlStateScope::frontFace(GLenum winding) {
-    if (!keptFront) glGetIntegerv(GL_FRONT_FACE, &wasFront);
-    keptFront = true;
+    front.keep(GL_FRONT_FACE);
     glFrontFace(winding);
     return *this;
 }
 
 GlStateScope& GlStateScope::cullFace(GLenum faces) {
-    if (!keptCull) glGetIntegerv(GL_CULL_FACE_MODE, &wasCull);
-    keptCull = true;
+    cull.keep(GL_CULL_FACE_MODE);
     glCullFace(faces);
     return *this;
 }

@@ -33,7 +33,14 @@ private:
     };
     Capability capabilities[most] = {};
     int capabilityCount = 0;
-    bool keptColour = false, keptBlend = false, keptDepth = false, keptFront = false, keptCull = false;
+    // One enumerated setting as it was, read the first time the scope changes it.
+    struct Kept {
+        bool kept = false;
+        GLint was = 0;
+        void keep(GLenum query);
+        GLenum value() const { return static_cast<GLenum>(was); }
+    };
+    Kept blendSource, blendDestination, depth, front, cull;
+    bool keptColour = false;
     GLfloat wasColour[4] = {};
-    GLint wasBlend[2] = {}, wasDepth = 0, wasFront = 0, wasCull = 0;
 };
