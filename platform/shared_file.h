@@ -1,11 +1,13 @@
 // Seam: a small text file that a person edits and several running programs read and save
 // (the Linux program's settings file). A read sees the file as one save left it, never a
 // mix of two; a save is a read, a change and a write made under a lock every instance
-// takes, so two saves never lose each other's changes; a save lands whole or not at all,
-// also when the process is killed half way (the new text goes to a new file, flushed to
-// the disk, then renamed over the old one); it keeps the file's mode, and a symbolic link
-// stays a link (its target is replaced, or made when it does not exist yet); a file its
-// owner made read-only is not replaced. POSIX only: flock, mkstemp, fsync, rename.
+// takes, so two saves never lose each other's changes, and a program saving again and
+// again lets one that waits have its turn; a save lands whole or not at all, also when
+// the process is killed half way (the new text goes to a new file, flushed to the disk,
+// then renamed over the old one); it keeps the file's mode, and a symbolic link stays a
+// link (its target is replaced, or made when it does not exist yet); a file its owner
+// made read-only is not replaced. POSIX only: flock, open-file-description locks, mkstemp,
+// fsync, rename.
 #pragma once
 
 #include <cstdint>

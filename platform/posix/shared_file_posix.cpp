@@ -1,7 +1,8 @@
 // The shared-file seam on POSIX: the lock is an flock on "<file>.lock" beside the file's
-// own name (every instance opens the same one); the new text goes to a unique temporary
-// file in the folder of the file's real path, is flushed and given the old file's mode,
-// and is renamed over it, and the folder is flushed too.
+// own name (every instance opens the same one), and the programs waiting for it take
+// turns; the new text goes to a unique temporary file in the folder of the file's real
+// path, is flushed and given the old file's mode, and is renamed over it, and the folder
+// is flushed too.
 #include "platform/shared_file.h"
 
 #include <dirent.h>
@@ -12,6 +13,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -89,21 +91,47 @@ void removeLeftovers(const std::string& target) {
     for (const std::string& name : stale) unlink((folder + "/" + name).c_str());
 }
 
-// The lock, waited for a while: tried again every 20 ms until it is had, the patience is
-// spent or the process is told again to end.
+// The turnstile: the lock file's first byte, locked for the open file description (apart
+// from its flock).
+bool setTurnstile(int fd, short type) {
+    struct flock range {};
+    range.l_type = type;
+    range.l_whence = SEEK_SET;
+    range.l_start = 0;
+    range.l_len = 1;
+    return fcntl(fd, F_OFD_SETLK, &range) == 0;
+}
+
+// True when the turnstile is had, or when the file system has no such locks, so that
+// waiting goes on as if there were no turnstile.
+bool takeTurnstile(int fd) {
+    return setTurnstile(fd, F_WRLCK) || (errno != EAGAIN && errno != EACCES && errno != EINTR);
+}
+
+// The lock, waited for a while. A program that saves again and again would otherwise take
+// the lock back at once after each save, and one that only looks now and then would find
+// it taken every time; so a program waiting holds the turnstile, and every program passes
+// the turnstile on its way in: the one saving again waits at it until the one waiting has
+// had its turn. Both look again every millisecond (a save takes a few), until the lock is
+// had, the patience is spent or the process is told again to end.
 class Lock {
 public:
-    explicit Lock(const std::string& path)
-        : fd_(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
-        for (int waited = 0; fd_ >= 0; waited += 20) {
-            if (flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
-            if (errno == EINTR) continue;
-            busy_ = errno == EWOULDBLOCK;
-            if (!busy_ || waited >= SharedFile::lockPatienceMs || stopRequests >= 2) break;
-            usleep(20000);
+    explicit Lock(const std::string& path) : fd_(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(SharedFile::lockPatienceMs);
+        bool turnstile = false;
+        int why = errno;
+        while (fd_ >= 0) {
+            turnstile = turnstile || takeTurnstile(fd_);
+            if (turnstile && flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+                setTurnstile(fd_, F_UNLCK);
+                return;
+            }
+            why = errno;
+            busy_ = !turnstile || why == EWOULDBLOCK || why == EINTR;
+            if (!busy_ || std::chrono::steady_clock::now() >= deadline || stopRequests >= 2) break;
+            usleep(1000);
         }
-        const int why = errno;
-        if (fd_ >= 0) close(fd_);
+        if (fd_ >= 0) close(fd_);  // and the turnstile with it
         fd_ = -1;
         errno = why;
     }
