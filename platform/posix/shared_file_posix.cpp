@@ -13,11 +13,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/stop_requests.h"
 
@@ -117,7 +117,7 @@ bool takeTurnstile(int fd) {
 class Lock {
 public:
     explicit Lock(const std::string& path) : fd_(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(SharedFile::lockPatienceMs);
+        const uint32_t start = platformClockMs();
         bool turnstile = false;
         int why = errno;
         while (fd_ >= 0) {
@@ -128,7 +128,7 @@ public:
             }
             why = errno;
             busy_ = !turnstile || why == EWOULDBLOCK || why == EINTR;
-            if (!busy_ || std::chrono::steady_clock::now() >= deadline || stopRequests >= 2) break;
+            if (!busy_ || platformClockMs() - start >= SharedFile::lockPatienceMs || stopRequests >= 2) break;
             usleep(1000);
         }
         if (fd_ >= 0) close(fd_);  // and the turnstile with it
